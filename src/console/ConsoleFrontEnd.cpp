@@ -1,0 +1,80 @@
+#include "console/ConsoleFrontEnd.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <filesystem>
+#include <istream>
+#include <ostream>
+
+#include "console/ConsoleContext.h"
+#include "expression/Windows1252.h"
+#include "shell/ui/ProgramFolder.h"
+#include "shell/ui/QSettingsStore.h"
+
+namespace zyk {
+namespace {
+
+QString ExecutableFolder() {
+    std::error_code error;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? QString() : QString::fromStdString(exe.parent_path().string());
+}
+
+}  // namespace
+
+int UsageError(ConsoleContext& context, std::string_view message) {
+    context.err << "zykcalc: " << message << "\n"
+                << "Try 'zykcalc --help' for more information.\n";
+    return kExitUsage;
+}
+
+std::optional<std::string> ConsoleInputText(ConsoleContext& context, std::string_view utf8) {
+    if (auto bytes = windows1252::FromUtf8(utf8)) {
+        return bytes;
+    }
+    const char32_t bad = windows1252::FirstUnmappable(utf8).value_or(0xFFFD);
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(bad));
+    if (bad == 0xFFFD) {
+        UsageError(context, "the text is not valid UTF-8");
+    } else {
+        UsageError(context, std::string("the character ") + code +
+                                " has no place in the calculator's character set (Windows-1252)");
+    }
+    return std::nullopt;
+}
+
+int RunConsole(const ConsoleOptions& options, std::ostream& out, std::ostream& err,
+               std::istream& in) {
+    if (options.command == ConsoleOptions::Command::Help) {
+        out << UsageText();
+        return kExitAnswer;
+    }
+    if (options.command == ConsoleOptions::Command::Version) {
+        out << "Zyk Calc " << ZYK_VERSION << "\n";
+        return kExitAnswer;
+    }
+
+    QCoreApplication::setOrganizationName(QStringLiteral("Umbrin Software"));
+    QCoreApplication::setApplicationName(QStringLiteral("Zyk Calc"));
+    const ProgramFolder folder =
+        ResolveProgramFolder(QString::fromStdString(options.dataDir), ExecutableFolder());
+    QSettingsStore store = folder.settingsFile.isEmpty() ? QSettingsStore()
+                                                         : QSettingsStore(folder.settingsFile);
+    ConsoleMessages messages(err);
+    ConsoleContext context{options, store, std::filesystem::path(folder.path.toStdString()),
+                           messages, out, err, in};
+    switch (options.command) {
+        case ConsoleOptions::Command::Eval:
+            return RunEvalCommand(context);
+        case ConsoleOptions::Command::Keys:
+            return RunKeysCommand(context);
+        case ConsoleOptions::Command::Run:
+            return RunProgramCommand(context);
+        default:
+            return UsageError(context, "no console command given");
+    }
+}
+
+}  // namespace zyk

@@ -1,0 +1,143 @@
+#include "console/ConsoleOptions.h"
+
+#include <array>
+#include <charconv>
+
+namespace zyk {
+namespace {
+
+constexpr int kMaxDecimals = 15;
+
+bool OneOf(const std::string& value, std::initializer_list<const char*> choices) {
+    for (const char* choice : choices) {
+        if (value == choice) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+std::string UsageText() {
+    return "Usage: zykcalc [OPTION]...\n"
+           "Without a command, opens the calculator window.\n"
+           "\n"
+           "Commands:\n"
+           "  --eval TEXT          type TEXT into a fresh calculator, press EXE, print the result "
+           "line\n"
+           "  --keys \"KEY KEY..\"   press keys and menu items, print the expression and result "
+           "lines\n"
+           "  --run FILE.bas       run a program with the terminal as its console\n"
+           "  --screenshot DIR     render every window to PNG files in DIR (no display needed)\n"
+           "  --help               show this text\n"
+           "  --version            show the version\n"
+           "\n"
+           "Options:\n"
+           "  --base dec|hex|bin                     number base (--eval, --keys)\n"
+           "  --angle deg|rad                        angle mode\n"
+           "  --format normal|scientific|engineering answer format (default: from the settings)\n"
+           "  --decimals N                           maximum decimals, 0-15 (default: from the "
+           "settings)\n"
+           "  --data-dir DIR                         keep settings and data files in DIR\n"
+           "\n"
+           "Exit status: 0 answer, 1 error text (or a program stopped on an error), 2 usage "
+           "error.\n";
+}
+
+ParsedOptions ParseConsoleOptions(const std::vector<std::string>& arguments) {
+    ParsedOptions parsed;
+    ConsoleOptions& options = parsed.options;
+    auto fail = [&parsed](std::string message) {
+        parsed.error = std::move(message);
+        return parsed;
+    };
+    auto setCommand = [&options](ConsoleOptions::Command command, std::string argument) {
+        if (options.command != ConsoleOptions::Command::None) {
+            return false;
+        }
+        options.command = command;
+        options.argument = std::move(argument);
+        return true;
+    };
+
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& arg = arguments[i];
+        const bool hasValue = i + 1 < arguments.size();
+        const auto needsValue = [&]() { return "option " + arg + " needs a value"; };
+
+        if (arg == "--help" || arg == "-h") {
+            options.command = ConsoleOptions::Command::Help;
+            return parsed;
+        }
+        if (arg == "--version") {
+            options.command = ConsoleOptions::Command::Version;
+            return parsed;
+        }
+        static const std::array<std::pair<const char*, ConsoleOptions::Command>, 4> kCommands = {{
+            {"--eval", ConsoleOptions::Command::Eval},
+            {"--keys", ConsoleOptions::Command::Keys},
+            {"--run", ConsoleOptions::Command::Run},
+            {"--screenshot", ConsoleOptions::Command::Screenshot},
+        }};
+        bool matched = false;
+        for (const auto& [name, command] : kCommands) {
+            if (arg == name) {
+                if (!hasValue) {
+                    return fail(needsValue());
+                }
+                if (!setCommand(command, arguments[++i])) {
+                    return fail("only one of --eval, --keys, --run and --screenshot may be given");
+                }
+                matched = true;
+            }
+        }
+        if (matched) {
+            continue;
+        }
+        if (arg == "--base" || arg == "--angle" || arg == "--format" || arg == "--decimals" ||
+            arg == "--data-dir") {
+            if (!hasValue) {
+                return fail(needsValue());
+            }
+            const std::string& value = arguments[++i];
+            if (arg == "--base") {
+                if (!OneOf(value, {"dec", "hex", "bin"})) {
+                    return fail("--base takes dec, hex or bin, not '" + value + "'");
+                }
+                options.base = value;
+            } else if (arg == "--angle") {
+                if (!OneOf(value, {"deg", "rad"})) {
+                    return fail("--angle takes deg or rad, not '" + value + "'");
+                }
+                options.angle = value;
+            } else if (arg == "--format") {
+                if (!OneOf(value, {"normal", "scientific", "engineering"})) {
+                    return fail("--format takes normal, scientific or engineering, not '" + value +
+                                "'");
+                }
+                options.format = value;
+            } else if (arg == "--decimals") {
+                int number = -1;
+                const auto [end, ec] =
+                    std::from_chars(value.data(), value.data() + value.size(), number);
+                if (ec != std::errc() || end != value.data() + value.size() || number < 0 ||
+                    number > kMaxDecimals) {
+                    return fail("--decimals takes a whole number from 0 to 15, not '" + value +
+                                "'");
+                }
+                options.decimals = number;
+            } else {
+                if (value.empty()) {
+                    return fail("--data-dir needs a folder");
+                }
+                options.dataDir = value;
+            }
+            continue;
+        }
+        return fail("unknown option '" + arg + "'");
+    }
+    return parsed;
+}
+
+}  // namespace zyk

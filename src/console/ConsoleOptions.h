@@ -1,0 +1,38 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zyk {
+
+// What the command line asked for. Texts are UTF-8 as typed.
+struct ConsoleOptions {
+    enum class Command { None, Eval, Keys, Run, Help, Version, Screenshot };
+
+    Command command = Command::None;
+    std::string argument;  // TEXT of --eval, KEYS of --keys, FILE of --run, DIR of --screenshot
+
+    std::optional<std::string> base;    // "dec", "hex", "bin"
+    std::optional<std::string> angle;   // "deg", "rad"
+    std::optional<std::string> format;  // "normal", "scientific", "engineering"
+    std::optional<int> decimals;        // 0-15
+    std::string dataDir;
+
+    bool IsConsoleCommand() const {
+        return command == Command::Eval || command == Command::Keys || command == Command::Run ||
+               command == Command::Help || command == Command::Version;
+    }
+};
+
+struct ParsedOptions {
+    ConsoleOptions options;
+    std::string error;  // a usage error's message; empty when the line parsed
+};
+
+ParsedOptions ParseConsoleOptions(const std::vector<std::string>& arguments);
+
+// The usage text printed by --help and after a usage error.
+std::string UsageText();
+
+}  // namespace zyk

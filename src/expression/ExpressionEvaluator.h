@@ -1,0 +1,82 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zyk {
+
+class SettingsStore;
+
+enum class NumberBase : std::int32_t {
+    Decimal = 3001,
+    Hexadecimal = 3002,
+    Binary = 3003,
+};
+
+// Turns one expression text (a Windows-1252 byte string, see SpecialBytes.h) into a double or an
+// error text. A recursive-descent parser that computes as it walks; it builds no tree and never
+// rewrites the text. Holds the variable, constant and memory tables that names in the text read.
+class ExpressionEvaluator {
+public:
+    // Memory stores write their "User Constants" entry through the store when one is given.
+    explicit ExpressionEvaluator(SettingsStore* store = nullptr);
+    ~ExpressionEvaluator();
+    ExpressionEvaluator(const ExpressionEvaluator&) = delete;
+    ExpressionEvaluator& operator=(const ExpressionEvaluator&) = delete;
+
+    void SetSettingsStore(SettingsStore* store) { m_store = store; }
+
+    // True when the text evaluated without error; otherwise ErrorText() holds the message.
+    bool Evaluate(std::string_view text, double& value, int startIndex = 0);
+
+    // The syntax pre-pass alone: true when a fault was found (ErrorText() holds it).
+    bool CheckSyntax(std::string_view text);
+
+    const std::string& ErrorText() const { return m_errorText; }
+
+    NumberBase GetNumberBase() const { return m_numberBase; }
+    void SetNumberBase(NumberBase base) { m_numberBase = base; }
+    bool DegreeMode() const { return m_degreeMode; }
+    void SetDegreeMode(bool degrees) { m_degreeMode = degrees; }
+
+    // Variable table: names (as written between [ and ]) and values, index-aligned.
+    void AddVariable(std::string_view name);
+    void SetVariableValue(int index, double value);  // grows the value array when needed
+    std::string VariableName(int index) const;      // empty past the end
+    double VariableValue(int index) const;          // 0.0 past the end
+    int VariableCount() const { return m_variableCount; }
+    void ClearVariables();
+
+    // Constant table: set by name (replace the value, or append name and value).
+    void SetConstant(std::string_view name, double value);
+    std::optional<double> Constant(std::string_view name) const;
+    int ConstantCount() const { return static_cast<int>(m_constantNames.size()); }
+
+    // Memory table: an existing entry of that name is removed, then name and value appended.
+    void SetMemory(std::string_view name, double value);
+    std::optional<double> Memory(std::string_view name) const;
+
+private:
+    class Parser;
+    friend class Parser;
+
+    SettingsStore* m_store = nullptr;
+    NumberBase m_numberBase = NumberBase::Decimal;
+    bool m_degreeMode = true;
+    std::string m_errorText;
+
+    int m_variableCount = 0;
+    std::vector<std::string> m_variableNames;
+    std::vector<double> m_variableValues;
+
+    std::vector<std::string> m_constantNames;
+    std::vector<double> m_constantValues;
+
+    std::vector<std::string> m_memoryNames;
+    std::vector<double> m_memoryValues;
+};
+
+}  // namespace zyk

@@ -1,0 +1,29 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "console/ConsoleFrontEnd.h"
+#include "console/ConsoleOptions.h"
+
+#ifdef ZYK_HAVE_APP
+#include "shell/ui/Application.h"
+#endif
+
+int main(int argc, char* argv[]) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const zyk::ParsedOptions parsed = zyk::ParseConsoleOptions(arguments);
+    if (!parsed.error.empty()) {
+        std::cerr << "zykcalc: " << parsed.error << "\n"
+                  << "Try 'zykcalc --help' for more information.\n";
+        return 2;
+    }
+    if (parsed.options.IsConsoleCommand()) {
+        return zyk::RunConsole(parsed.options, std::cout, std::cerr, std::cin);
+    }
+#ifdef ZYK_HAVE_APP
+    return zyk::RunApplication(argc, argv, parsed.options);
+#else
+    std::cerr << zyk::UsageText();
+    return 2;
+#endif
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zyk {
+
+// Windows-1252 bytes of the core to a QString; the negation sign shows as U+2212 unless asked.
+QString ToQString(std::string_view bytes, bool negationAsMinus = true);
+
+// A QString to Windows-1252 bytes (U+2212 and U+00AD become the negation sign); nothing when a
+// character has no byte.
+std::optional<std::string> FromQString(const QString& text);
+
+}  // namespace zyk

@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include "expression/Windows1252.h"
+
+namespace zyk {
+namespace {
+
+struct ByteCase {
+    unsigned char byte;
+    char32_t unicode;
+};
+
+// The 0x80-0x9F block is where Windows-1252 differs from Latin-1; a table that forgets it sends
+// 0x83 (the no-result variable of formulas) to the terminal as a control character.
+TEST(Windows1252, MapsTheWholeUpperHalf) {
+    const ByteCase cases[] = {
+        {0x41, U'A'},     {0x80, 0x20AC},   {0x83, 0x0192}, {0x8A, 0x0160}, {0x8D, 0x008D},
+        {0x92, 0x2019},   {0x9F, 0x0178},   {0xA0, 0x00A0}, {0xA4, 0x00A4}, {0xA6, 0x00A6},
+        {0xAD, 0x00AD},   {0xB2, 0x00B2},   {0xB7, 0x00B7}, {0xFF, 0x00FF},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(windows1252::ToUnicode(c.byte), c.unicode) << int(c.byte);
+        const auto back = windows1252::FromUnicode(c.unicode);
+        ASSERT_TRUE(back.has_value()) << int(c.byte);
+        EXPECT_EQ(static_cast<unsigned char>(*back), c.byte);
+    }
+}
+
+TEST(Windows1252, EveryByteSurvivesARoundTripThroughUtf8) {
+    std::string all;
+    for (int b = 0; b < 256; ++b) {
+        all += static_cast<char>(b);
+    }
+    const auto back = windows1252::FromUtf8(windows1252::ToUtf8(all));
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(*back, all);
+    const auto softHyphen = windows1252::FromUtf8(windows1252::ToUtf8(all, false));
+    ASSERT_TRUE(softHyphen.has_value());
+    EXPECT_EQ(*softHyphen, all);
+}
+
+TEST(Windows1252, NegationSignIsShownAsMinusAndReadBackFromBoth) {
+    EXPECT_EQ(windows1252::ToUtf8("\xAD" "5"), "\u2212" "5");
+    EXPECT_EQ(windows1252::ToUtf8("\xAD" "5", false), "\u00AD" "5");
+    EXPECT_EQ(windows1252::FromUtf8("\u2212" "5"), std::string("\xAD" "5"));
+    EXPECT_EQ(windows1252::FromUtf8("\u00AD" "5"), std::string("\xAD" "5"));
+}
+
+TEST(Windows1252, RefusesWhatHasNoByte) {
+    const char* refused[] = {
+        "\u4E2D",            // a CJK character
+        "\xF0\x9F\x98\x80",  // an emoji
+        "\xC3",              // truncated sequence
+        "\xC0\xAF",          // overlong slash
+        "\xED\xA0\x80",      // surrogate
+        "\xFF",              // never valid in UTF-8
+    };
+    for (const char* text : refused) {
+        EXPECT_FALSE(windows1252::FromUtf8(text).has_value()) << text;
+        EXPECT_TRUE(windows1252::FirstUnmappable(text).has_value()) << text;
+    }
+    EXPECT_EQ(windows1252::FirstUnmappable("ab\u4E2D"), char32_t{0x4E2D});
+    EXPECT_FALSE(windows1252::FirstUnmappable("\u00B7sin30").has_value());
+}
+
+}  // namespace
+}  // namespace zyk

@@ -1,0 +1,44 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "shell/AtomicFile.h"
+
+namespace zyk {
+namespace {
+
+class AtomicFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_folder = std::filesystem::temp_directory_path() /
+                   ("zyk-atomic-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                    "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(m_folder);
+        std::filesystem::create_directories(m_folder);
+    }
+    void TearDown() override { std::filesystem::remove_all(m_folder); }
+    std::filesystem::path m_folder;
+};
+
+TEST_F(AtomicFileTest, ReplacesContentsAndLeavesNoTemporaryFile) {
+    const auto target = m_folder / "UserEq.dat";
+    ASSERT_FALSE(ReplaceFileContents(target, "first\r\n"));
+    ASSERT_FALSE(ReplaceFileContents(target, std::string("second\r\n\xB7sqrt\r\n")));
+    std::string bytes;
+    ASSERT_FALSE(ReadFileContents(target, bytes));
+    EXPECT_EQ(bytes, "second\r\n\xB7sqrt\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+TEST_F(AtomicFileTest, AFolderThatIsMissingReportsAnErrorAndWritesNothing) {
+    const auto target = m_folder / "missing" / "UserEq.dat";
+    EXPECT_TRUE(ReplaceFileContents(target, "x"));
+    EXPECT_FALSE(std::filesystem::exists(target));
+    std::string bytes;
+    EXPECT_EQ(ReadFileContents(target, bytes), std::errc::no_such_file_or_directory);
+}
+
+}  // namespace
+}  // namespace zyk
