@@ -1,0 +1,20 @@
+#pragma once
+
+namespace zyk {
+
+// What the calculator needs of the program interpreter while it is in program mode (EXE mode
+// 424): its EXE key resumes the program, AC may, and leaving program mode resets it.
+class ProgramHost {
+public:
+    virtual ~ProgramHost() = default;
+
+    // EXE in program mode (and AC when the display does not show "Hit [Exe] to run again!" and
+    // the interpreter is not waiting): go on according to the run state.
+    virtual void Run() = 0;
+    // True while the program waits for an input (a value or a formula).
+    virtual bool IsWaiting() const = 0;
+    // The calculator leaves program mode (CLR): forget the run, back to the first line.
+    virtual void Reset() = 0;
+};
+
+}  // namespace zyk
