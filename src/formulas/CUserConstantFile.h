@@ -1,0 +1,46 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "shell/UserMessages.h"
+
+namespace zyk {
+
+// The user's constants in "UserConstants.dat" in the data folder: a header line, then three lines
+// (name, symbol, value) per constant. Same text rules and error reports as the user formula file.
+// Every write replaces the file atomically.
+class CUserConstantFile {
+public:
+    CUserConstantFile(std::filesystem::path dataFolder, UserMessages& messages);
+
+    // Empties the three lists, then fills them with the file's records. A missing file is created
+    // with the header only. An empty file or one with another header is reported as "The file is
+    // corrupt!" and copied to "UserConstants.bad" (replacing an older one) so that the defaults
+    // written afterwards do not lose it. Returns false when a problem was reported.
+    bool ReadInto(std::vector<std::string>& names, std::vector<std::string>& symbols,
+                  std::vector<std::string>& values);
+
+    // Replaces the file by the header and one record per position of `symbols`.
+    bool WriteAll(const std::vector<std::string>& names, const std::vector<std::string>& symbols,
+                  const std::vector<std::string>& values);
+
+    // Adds one record at the end (creating the file with its header when missing).
+    bool AppendRecord(const std::string& name, const std::string& symbol, const std::string& value);
+
+    std::filesystem::path FilePath() const;
+    std::filesystem::path BadFilePath() const;
+
+private:
+    bool WriteOwn();
+    bool WriteHeaderOnly();
+
+    std::filesystem::path m_folder;
+    UserMessages& m_messages;
+    std::vector<std::string> m_names;
+    std::vector<std::string> m_symbols;
+    std::vector<std::string> m_values;
+};
+
+}  // namespace zyk

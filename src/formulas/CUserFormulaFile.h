@@ -1,0 +1,61 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "shell/UserMessages.h"
+
+namespace zyk {
+
+// The user's own formulas in "UserEq.dat" in the data folder: a header line, then three lines
+// (name, display form, calculator form) per record. Every operation opens, reads or writes and
+// closes the file within itself; problems are reported through `messages` in the calculator's own
+// words, and the operation then does nothing more. Every write replaces the file atomically.
+// Make one object per operation and discard it.
+class CUserFormulaFile {
+public:
+    CUserFormulaFile(std::filesystem::path dataFolder, UserMessages& messages);
+
+    // Appends every record of the file to the three lists. A missing file is created with the
+    // header only; an empty one is reported corrupt; one with another header is renamed to
+    // "UserEq.old" (replacing an older one) and a fresh file is written. Returns false when a
+    // problem was reported.
+    bool ReadInto(std::vector<std::string>& names, std::vector<std::string>& displayForms,
+                  std::vector<std::string>& calculatorForms);
+
+    // Replaces the file by the header and one record per position of `displayForms`.
+    bool WriteAll(const std::vector<std::string>& names,
+                  const std::vector<std::string>& displayForms,
+                  const std::vector<std::string>& calculatorForms);
+
+    // Replaces the name of record `recordIndex` (0-based). A record the file does not hold
+    // shows "Could not rename the formula!" and writes nothing.
+    bool RenameRecord(int recordIndex, const std::string& newName);
+
+    // Adds one record at the end (creating the file with its header when missing).
+    bool AppendRecord(const std::string& name, const std::string& displayForm,
+                      const std::string& calculatorForm);
+
+    // Replaces both forms of record `recordIndex` (0-based), keeping its name; an index beyond
+    // the file's records adds a record named "Unknown".
+    bool ReplaceRecord(int recordIndex, const std::string& displayForm,
+                       const std::string& calculatorForm);
+
+    std::filesystem::path FilePath() const;
+    std::filesystem::path OldFilePath() const;
+
+private:
+    bool Load();
+    bool WriteOwn();
+    bool WriteHeaderOnly();
+    bool RenewOutdated();
+
+    std::filesystem::path m_folder;
+    UserMessages& m_messages;
+    std::vector<std::string> m_names;
+    std::vector<std::string> m_displayForms;
+    std::vector<std::string> m_calculatorForms;
+};
+
+}  // namespace zyk
