@@ -33,14 +33,8 @@ public:
     std::filesystem::path BadFilePath() const;
 
 private:
-    bool WriteOwn();
-    bool WriteHeaderOnly();
-
     std::filesystem::path m_folder;
     UserMessages& m_messages;
-    std::vector<std::string> m_names;
-    std::vector<std::string> m_symbols;
-    std::vector<std::string> m_values;
 };
 
 }  // namespace zyk

@@ -46,9 +46,14 @@ public:
     std::filesystem::path OldFilePath() const;
 
 private:
+    // How a read ended: records read, a problem reported but the file usable (empty, outdated),
+    // or the file could not be read at all.
+    enum class ReadResult { Read, Reported, Unreadable };
+    ReadResult ReadRecords(std::vector<std::string>& names, std::vector<std::string>& displayForms,
+                           std::vector<std::string>& calculatorForms);
+
     bool Load();
     bool WriteOwn();
-    bool WriteHeaderOnly();
     bool RenewOutdated();
 
     std::filesystem::path m_folder;

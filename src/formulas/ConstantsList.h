@@ -67,7 +67,7 @@ public:
 
 private:
     void FillCombo();
-    void AddComboEntry(const std::string& name);
+    int AddComboEntry(const std::string& name);  // returns the entry's position
     void ShowInfo(const std::string& name, const std::string& symbol, const std::string& value);
     void ShowInfoFor(const std::string& name);
     void Warn(std::string_view text);

@@ -1,0 +1,132 @@
+#include "formulas/CUserFormulaFile.h"
+
+#include "formulas/FileErrorCause.h"
+#include "formulas/FormulaMessages.h"
+#include "formulas/RecordFile.h"
+
+namespace zyk {
+namespace {
+
+RecordFile FormulaRecordFile(const std::filesystem::path& folder, UserMessages& messages) {
+    return RecordFile(folder / formula_text::kFormulaFileName, formula_text::kFormulaFileHeader,
+                      formula_text::kSavingFormulaFileFailed, messages);
+}
+
+}  // namespace
+
+CUserFormulaFile::CUserFormulaFile(std::filesystem::path dataFolder, UserMessages& messages)
+    : m_folder(std::move(dataFolder)), m_messages(messages) {}
+
+std::filesystem::path CUserFormulaFile::FilePath() const {
+    return m_folder / formula_text::kFormulaFileName;
+}
+
+std::filesystem::path CUserFormulaFile::OldFilePath() const {
+    return m_folder / formula_text::kOldFormulaFileName;
+}
+
+bool CUserFormulaFile::ReadInto(std::vector<std::string>& names,
+                                std::vector<std::string>& displayForms,
+                                std::vector<std::string>& calculatorForms) {
+    return ReadRecords(names, displayForms, calculatorForms) == ReadResult::Read;
+}
+
+CUserFormulaFile::ReadResult CUserFormulaFile::ReadRecords(
+    std::vector<std::string>& names, std::vector<std::string>& displayForms,
+    std::vector<std::string>& calculatorForms) {
+    RecordFile file = FormulaRecordFile(m_folder, m_messages);
+    RecordFile::Lists lists;
+    std::string bytes;
+    switch (file.Read(lists, bytes)) {
+        case RecordFile::ReadOutcome::Records:
+            break;
+        case RecordFile::ReadOutcome::Created:
+            return ReadResult::Read;
+        case RecordFile::ReadOutcome::Empty:
+            file.Warn(formula_text::kFileCorrupt);
+            return ReadResult::Reported;
+        case RecordFile::ReadOutcome::WrongHeader:
+            return RenewOutdated() ? ReadResult::Reported : ReadResult::Unreadable;
+        case RecordFile::ReadOutcome::Failed:
+            return ReadResult::Unreadable;
+    }
+    names.insert(names.end(), lists[0].begin(), lists[0].end());
+    displayForms.insert(displayForms.end(), lists[1].begin(), lists[1].end());
+    calculatorForms.insert(calculatorForms.end(), lists[2].begin(), lists[2].end());
+    return ReadResult::Read;
+}
+
+bool CUserFormulaFile::WriteAll(const std::vector<std::string>& names,
+                                const std::vector<std::string>& displayForms,
+                                const std::vector<std::string>& calculatorForms) {
+    return FormulaRecordFile(m_folder, m_messages)
+        .Write({names, displayForms, calculatorForms}, displayForms.size());
+}
+
+bool CUserFormulaFile::RenameRecord(int recordIndex, const std::string& newName) {
+    if (!Load()) {
+        return false;
+    }
+    if (recordIndex < 0 || static_cast<std::size_t>(recordIndex) >= m_names.size()) {
+        FormulaRecordFile(m_folder, m_messages).Warn(formula_text::kCouldNotRename);
+        return false;
+    }
+    m_names[static_cast<std::size_t>(recordIndex)] = newName;
+    return WriteOwn();
+}
+
+bool CUserFormulaFile::AppendRecord(const std::string& name, const std::string& displayForm,
+                                    const std::string& calculatorForm) {
+    return FormulaRecordFile(m_folder, m_messages).Append({name, displayForm, calculatorForm});
+}
+
+bool CUserFormulaFile::ReplaceRecord(int recordIndex, const std::string& displayForm,
+                                     const std::string& calculatorForm) {
+    if (!Load()) {
+        return false;
+    }
+    if (recordIndex < 0 || static_cast<std::size_t>(recordIndex) >= m_names.size()) {
+        m_names.emplace_back(formula_text::kUnknownRecordName);
+        m_displayForms.push_back(displayForm);
+        m_calculatorForms.push_back(calculatorForm);
+    } else {
+        const auto i = static_cast<std::size_t>(recordIndex);
+        m_displayForms[i] = displayForm;
+        m_calculatorForms[i] = calculatorForm;
+    }
+    return WriteOwn();
+}
+
+// An empty or outdated file counts as holding no records (the command goes on and writes); a file
+// that could not be read or renewed ends the command, since writing our empty lists over it
+// would lose its records.
+bool CUserFormulaFile::Load() {
+    m_names.clear();
+    m_displayForms.clear();
+    m_calculatorForms.clear();
+    return ReadRecords(m_names, m_displayForms, m_calculatorForms) != ReadResult::Unreadable;
+}
+
+bool CUserFormulaFile::WriteOwn() {
+    return FormulaRecordFile(m_folder, m_messages)
+        .Write({m_names, m_displayForms, m_calculatorForms}, m_displayForms.size());
+}
+
+bool CUserFormulaFile::RenewOutdated() {
+    RecordFile file = FormulaRecordFile(m_folder, m_messages);
+    // An older UserEq.old is replaced: only the most recent outdated file is kept.
+    std::error_code error;
+    std::filesystem::rename(FilePath(), OldFilePath(), error);
+    if (error) {
+        file.Warn(std::string(formula_text::kRenameOutdatedFailed) +
+                  FileErrorCauseText(FileErrorCause(error)));
+        return false;
+    }
+    if (!file.Write({m_names, m_displayForms, m_calculatorForms}, m_names.size())) {
+        return false;
+    }
+    file.Warn(formula_text::kFormulaFileRenewed);
+    return true;
+}
+
+}  // namespace zyk

@@ -1,0 +1,156 @@
+#include "formulas/RecordFile.h"
+
+#include <cerrno>
+
+#include "formulas/FileErrorCause.h"
+#include "formulas/FormulaMessages.h"
+#include "shell/AtomicFile.h"
+
+namespace zyk {
+namespace {
+
+// A line never holds a line break of its own: one inside a field would shift every following
+// record, so it is written as a space.
+void AppendLine(std::string& out, std::string_view line) {
+    for (const char c : line) {
+        out.push_back(c == '\r' || c == '\n' ? ' ' : c);
+    }
+    out += formula_text::kLineEnd;
+}
+
+const std::string& EntryOrEmpty(const std::vector<std::string>& list, std::size_t i) {
+    static const std::string kEmpty;
+    return i < list.size() ? list[i] : kEmpty;
+}
+
+}  // namespace
+
+std::vector<std::string> SplitLines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        const std::size_t end = bytes.find('\n', start);
+        if (end == std::string_view::npos) {
+            lines.emplace_back(bytes.substr(start));
+            break;
+        }
+        std::size_t lineEnd = end;
+        if (lineEnd > start && bytes[lineEnd - 1] == '\r') {
+            --lineEnd;
+        }
+        lines.emplace_back(bytes.substr(start, lineEnd - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+RecordFile::RecordFile(std::filesystem::path path, std::string_view header,
+                       std::string_view saveFailedText, UserMessages& messages)
+    : m_path(std::move(path)),
+      m_header(header),
+      m_saveFailedText(saveFailedText),
+      m_messages(messages) {}
+
+std::error_code RecordFile::ReadBytes(std::string& bytes) const {
+    bytes.clear();
+    std::error_code status;
+    // A folder of the file's name opens on some systems and reads as nothing: refuse it as the
+    // access failure it is.
+    if (std::filesystem::is_directory(m_path, status)) {
+        return std::error_code(EISDIR, std::generic_category());
+    }
+    return ReadFileContents(m_path, bytes);
+}
+
+RecordFile::ReadOutcome RecordFile::Read(Lists& lists, std::string& bytes) {
+    const std::error_code error = ReadBytes(bytes);
+    if (error) {
+        if (FileErrorCause(error) == kCauseFileNotFound) {
+            // Created with the header only, silently; a failure to create it is still reported.
+            return Write(Lists{}, 0) ? ReadOutcome::Created : ReadOutcome::Failed;
+        }
+        ShowOpenError(error);
+        return ReadOutcome::Failed;
+    }
+    const std::vector<std::string> lines = SplitLines(bytes);
+    if (lines.empty()) {
+        return ReadOutcome::Empty;
+    }
+    if (lines.front() != m_header) {
+        return ReadOutcome::WrongHeader;
+    }
+    for (std::size_t i = 1; i + 2 < lines.size(); i += 3) {
+        for (std::size_t k = 0; k < 3; ++k) {
+            lists[k].push_back(lines[i + k]);
+        }
+    }
+    return ReadOutcome::Records;
+}
+
+bool RecordFile::Write(const Lists& lists, std::size_t count) {
+    std::string out;
+    AppendLine(out, m_header);
+    for (std::size_t i = 0; i < count; ++i) {
+        for (const auto& list : lists) {
+            AppendLine(out, EntryOrEmpty(list, i));
+        }
+    }
+    const std::error_code error = ReplaceFileContents(m_path, out);
+    if (error) {
+        ShowOpenError(error);
+        return false;
+    }
+    return true;
+}
+
+bool RecordFile::WriteHeaderOnly() {
+    std::string out;
+    AppendLine(out, m_header);
+    if (ReplaceFileContents(m_path, out)) {
+        Warn(m_saveFailedText);
+        return false;
+    }
+    return true;
+}
+
+bool RecordFile::Append(const std::array<std::string, 3>& record) {
+    std::string bytes;
+    std::error_code error = ReadBytes(bytes);
+    if (error && FileErrorCause(error) != kCauseFileNotFound) {
+        ShowOpenError(error);
+        return false;
+    }
+    if (error) {
+        WriteHeaderOnly();
+        error = ReadBytes(bytes);
+        if (error) {
+            if (FileErrorCause(error) != kCauseFileNotFound) {
+                ShowOpenError(error);
+            }
+            return false;
+        }
+    }
+    // A last line without its end would otherwise run into the new record's name.
+    if (!bytes.empty() && bytes.back() != '\n') {
+        bytes += formula_text::kLineEnd;
+    }
+    for (const auto& line : record) {
+        AppendLine(bytes, line);
+    }
+    error = ReplaceFileContents(m_path, bytes);
+    if (error) {
+        ShowOpenError(error);
+        return false;
+    }
+    return true;
+}
+
+void RecordFile::ShowOpenError(std::error_code error) {
+    Warn(OpenErrorMessage(error));
+}
+
+void RecordFile::Warn(std::string_view text) {
+    m_messages.ShowMessage(text, "", MessageIcon::Warning, MessageButtons::Ok);
+}
+
+}  // namespace zyk

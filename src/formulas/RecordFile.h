@@ -1,0 +1,63 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include "shell/UserMessages.h"
+
+namespace zyk {
+
+// The lines of a data file: a line ends at LF, a CR right before the LF is dropped, and the last
+// line may lack its end. An empty text has no line.
+std::vector<std::string> SplitLines(std::string_view bytes);
+
+// The part both data files share: a fixed header line followed by records of three lines, written
+// with CR LF. Reads and writes whole files (writes through a temporary file renamed over the
+// target) and reports open failures through `messages` with the open-error text.
+class RecordFile {
+public:
+    using Lists = std::array<std::vector<std::string>, 3>;
+
+    enum class ReadOutcome {
+        Records,      // header matched; complete records appended
+        Created,      // the file was missing and has been created (header only)
+        Empty,        // the file holds no line at all
+        WrongHeader,  // the first line is not exactly the header
+        Failed,       // open or read failure (reported)
+    };
+
+    RecordFile(std::filesystem::path path, std::string_view header, std::string_view saveFailedText,
+               UserMessages& messages);
+
+    // Appends the complete records to `lists`; a trailing record of one or two lines is dropped.
+    // `bytes` receives the file's contents (for callers that keep a corrupt file).
+    ReadOutcome Read(Lists& lists, std::string& bytes);
+
+    // Replaces the file by the header and the first `count` records of `lists` (a missing entry
+    // of a shorter list is written as an empty line).
+    bool Write(const Lists& lists, std::size_t count);
+
+    // Creates or truncates the file to the header only; failures show the save-failed text.
+    bool WriteHeaderOnly();
+
+    // Adds one record at the end, creating the file with its header when missing.
+    bool Append(const std::array<std::string, 3>& record);
+
+    void ShowOpenError(std::error_code error);
+    void Warn(std::string_view text);
+    const std::filesystem::path& Path() const { return m_path; }
+
+private:
+    std::error_code ReadBytes(std::string& bytes) const;
+
+    std::filesystem::path m_path;
+    std::string_view m_header;
+    std::string_view m_saveFailedText;
+    UserMessages& m_messages;
+};
+
+}  // namespace zyk
