@@ -1,0 +1,315 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "FormulaTestSupport.h"
+#include "formulas/CUserFormulaFile.h"
+
+namespace zyk {
+namespace {
+
+using testing_support::CrLfLines;
+using testing_support::TempFolderTest;
+
+const std::string kHeader = "0015: User formulas to be used with Zyk Calculator!";
+const std::string kRenewed =
+    "Your formula file has been renamed to UserEq.old \n and a new one has been created!\n\n "
+    "Sorry for the inconvenience!\n";
+
+struct Lists {
+    std::vector<std::string> names, displayForms, calculatorForms;
+};
+
+class CUserFormulaFileTest : public TempFolderTest {
+protected:
+    CUserFormulaFile File() { return CUserFormulaFile(m_folder, m_messages); }
+    Lists Read() {
+        Lists lists;
+        File().ReadInto(lists.names, lists.displayForms, lists.calculatorForms);
+        return lists;
+    }
+};
+
+struct ReadCase {
+    const char* what;
+    std::string bytes;
+    std::vector<std::string> names;
+    std::vector<std::string> displayForms;
+};
+
+TEST_F(CUserFormulaFileTest, ReadsLineEndsAndDropsIncompleteRecords) {
+    const ReadCase cases[] = {
+        {"CR LF", kHeader + "\r\nA\r\nB\r\nC\r\n", {"A"}, {"B"}},
+        {"LF only", kHeader + "\nA\nB\nC\n", {"A"}, {"B"}},
+        {"last line without end", kHeader + "\r\nA\r\nB\r\nC", {"A"}, {"B"}},
+        {"two records", kHeader + "\r\nA\r\nB\r\nC\r\nD\r\nE\r\nF\r\n", {"A", "D"}, {"B", "E"}},
+        {"name line only after a record", kHeader + "\r\nA\r\nB\r\nC\r\nD\r\n", {"A"}, {"B"}},
+        {"two lines after a record", kHeader + "\r\nA\r\nB\r\nC\r\nD\r\nE", {"A"}, {"B"}},
+        {"empty lines are a record", kHeader + "\r\n\r\n\r\n\r\n", {""}, {""}},
+        {"header only", kHeader + "\r\n", {}, {}},
+        {"header without line end", kHeader, {}, {}},
+        {"only the CR before LF is dropped", kHeader + "\r\nA\r\r\nB\r\nC\r\n", {"A\r"}, {"B"}},
+        {"special bytes kept",
+         kHeader + "\r\nSq\r\nS=a\xB2\r\n[S]=\xB7sqrt[a]\r\n",
+         {"Sq"},
+         {"S=a\xB2"}},
+    };
+    for (const ReadCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteBytes("UserEq.dat", c.bytes);
+        const Lists lists = Read();
+        EXPECT_EQ(lists.names, c.names);
+        EXPECT_EQ(lists.displayForms, c.displayForms);
+        EXPECT_EQ(lists.calculatorForms.size(), c.names.size());
+        EXPECT_TRUE(m_messages.All().empty());
+        EXPECT_FALSE(Exists("UserEq.old"));
+    }
+}
+
+TEST_F(CUserFormulaFileTest, ReadIntoAppendsToWhatTheListsHold) {
+    WriteBytes("UserEq.dat", CrLfLines({kHeader, "Mine", "y=2x", "[y]=2[x]"}));
+    std::vector<std::string> names{"None"}, displayForms{"x"}, calculatorForms{""};
+    ASSERT_TRUE(File().ReadInto(names, displayForms, calculatorForms));
+    EXPECT_EQ(names, (std::vector<std::string>{"None", "Mine"}));
+    EXPECT_EQ(calculatorForms, (std::vector<std::string>{"", "[y]=2[x]"}));
+}
+
+TEST_F(CUserFormulaFileTest, MissingFileIsCreatedWithTheHeaderOnlySilently) {
+    const Lists lists = Read();
+    EXPECT_TRUE(lists.names.empty());
+    EXPECT_TRUE(m_messages.All().empty());
+    EXPECT_EQ(ReadBytes("UserEq.dat"), kHeader + "\r\n");
+}
+
+TEST_F(CUserFormulaFileTest, EmptyFileIsReportedCorruptAndLeftEmpty) {
+    WriteBytes("UserEq.dat", "");
+    EXPECT_TRUE(Read().names.empty());
+    ASSERT_EQ(m_messages.All().size(), 1u);
+    EXPECT_EQ(m_messages.All()[0].text, "The file is corrupt!");
+    EXPECT_EQ(m_messages.All()[0].caption, "");
+    EXPECT_EQ(m_messages.All()[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(ReadBytes("UserEq.dat"), "");
+}
+
+TEST_F(CUserFormulaFileTest, OutdatedHeaderIsRenamedAndReplaced) {
+    const std::string cases[] = {
+        "0014: User formulas to be used with Zyk Calculator!\r\nA\r\nB\r\nC\r\n",
+        kHeader + " \r\nA\r\nB\r\nC\r\n",
+        "0015: user formulas to be used with Zyk Calculator!\r\n",
+        "\r\n" + kHeader + "\r\n",
+    };
+    for (const std::string& old : cases) {
+        SCOPED_TRACE(old);
+        m_messages.Clear();
+        WriteBytes("UserEq.dat", old);
+        EXPECT_TRUE(Read().names.empty());
+        EXPECT_EQ(m_messages.Texts(), std::vector<std::string>{kRenewed});
+        EXPECT_EQ(ReadBytes("UserEq.old"), old);
+        EXPECT_EQ(ReadBytes("UserEq.dat"), kHeader + "\r\n");
+    }
+}
+
+TEST_F(CUserFormulaFileTest, AnOlderUserEqOldIsReplaced) {
+    WriteBytes("UserEq.old", "first outdated file\r\n");
+    WriteBytes("UserEq.dat", "second outdated file\r\n");
+    Read();
+    EXPECT_EQ(ReadBytes("UserEq.old"), "second outdated file\r\n");
+}
+
+TEST_F(CUserFormulaFileTest, FailedRenameOfTheOutdatedFileKeepsItAndSaysWhy) {
+    std::filesystem::create_directories(m_folder / "UserEq.old" / "inside");
+    WriteBytes("UserEq.dat", "outdated\r\n");
+    EXPECT_TRUE(Read().names.empty());
+    ASSERT_EQ(m_messages.Texts().size(), 1u);
+    EXPECT_EQ(m_messages.Texts()[0].rfind("Can't rename UserEq.dat to UserEq.old:\n\n", 0), 0u);
+    EXPECT_EQ(ReadBytes("UserEq.dat"), "outdated\r\n");
+}
+
+TEST_F(CUserFormulaFileTest, WriteAllWritesCrLfLinesAndReadsBack) {
+    const Lists written{{"Sq", ""}, {"S=a\xB2", "E=mc\xB2"}, {"[S]=[a]\xB2", "[E]=[m]{c}\xB2"}};
+    ASSERT_TRUE(File().WriteAll(written.names, written.displayForms, written.calculatorForms));
+    EXPECT_EQ(ReadBytes("UserEq.dat"), CrLfLines({kHeader, "Sq", "S=a\xB2", "[S]=[a]\xB2", "",
+                                                  "E=mc\xB2", "[E]=[m]{c}\xB2"}));
+    const Lists read = Read();
+    EXPECT_EQ(read.names, written.names);
+    EXPECT_EQ(read.displayForms, written.displayForms);
+    EXPECT_EQ(read.calculatorForms, written.calculatorForms);
+}
+
+TEST_F(CUserFormulaFileTest, WriteAllWithNoRecordsLeavesTheHeaderOnly) {
+    WriteBytes("UserEq.dat", CrLfLines({kHeader, "A", "B", "C"}));
+    ASSERT_TRUE(File().WriteAll({}, {}, {}));
+    EXPECT_EQ(ReadBytes("UserEq.dat"), kHeader + "\r\n");
+}
+
+// A line break inside a field would shift every later record by a line.
+TEST_F(CUserFormulaFileTest, LineBreaksInsideAFieldAreWrittenAsSpaces) {
+    ASSERT_TRUE(File().AppendRecord("two\nlines", "a\r\nb", "[a]"));
+    const Lists read = Read();
+    EXPECT_EQ(read.names, std::vector<std::string>{"two lines"});
+    EXPECT_EQ(read.displayForms, std::vector<std::string>{"a  b"});
+    EXPECT_EQ(read.calculatorForms, std::vector<std::string>{"[a]"});
+}
+
+struct EditCase {
+    const char* what;
+    std::string before;
+    std::string after;
+    std::vector<std::string> messages;
+};
+
+void RunEdits(const std::filesystem::path& folder, testing_support::RecordingMessages& messages,
+              const EditCase& c, const std::function<void(CUserFormulaFile&)>& edit) {
+    messages.Clear();
+    ASSERT_FALSE(ReplaceFileContents(folder / "UserEq.dat", c.before));
+    CUserFormulaFile file(folder, messages);
+    edit(file);
+    std::string bytes;
+    ASSERT_FALSE(ReadFileContents(folder / "UserEq.dat", bytes));
+    EXPECT_EQ(bytes, c.after);
+    EXPECT_EQ(messages.Texts(), c.messages);
+}
+
+TEST_F(CUserFormulaFileTest, RenameRecord) {
+    const std::string one = CrLfLines({kHeader, "A", "a=1", "[a]=1"});
+    const std::string two = one + CrLfLines({"B", "b=2", "[b]=2"});
+    struct Case {
+        EditCase edit;
+        int index;
+        std::string name;
+    };
+    const Case cases[] = {
+        {{"first", two, CrLfLines({kHeader, "X", "a=1", "[a]=1", "B", "b=2", "[b]=2"}), {}},
+         0,
+         "X"},
+        {{"second", two, CrLfLines({kHeader, "A", "a=1", "[a]=1", "X", "b=2", "[b]=2"}), {}},
+         1,
+         "X"},
+        {{"to empty text", one, CrLfLines({kHeader, "", "a=1", "[a]=1"}), {}}, 0, ""},
+        {{"index equal to the record count", one, one, {"Could not rename the formula!   \n\n"}},
+         1,
+         "X"},
+        {{"incomplete record dropped on writing",
+          one + "Half\r\n",
+          CrLfLines({kHeader, "X", "a=1", "[a]=1"}),
+          {}},
+         0,
+         "X"},
+        {{"LF-only file rewritten with CR LF",
+          kHeader + "\nA\na=1\n[a]=1\n",
+          CrLfLines({kHeader, "X", "a=1", "[a]=1"}),
+          {}},
+         0,
+         "X"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.edit.what);
+        RunEdits(m_folder, m_messages, c.edit,
+                 [&](CUserFormulaFile& file) { file.RenameRecord(c.index, c.name); });
+    }
+}
+
+TEST_F(CUserFormulaFileTest, ReplaceRecord) {
+    const std::string two = CrLfLines({kHeader, "A", "a=1", "[a]=1", "B", "b=2", "[b]=2"});
+    struct Case {
+        EditCase edit;
+        int index;
+    };
+    const Case cases[] = {
+        {{"keeps the name",
+          two,
+          CrLfLines({kHeader, "A", "a=1", "[a]=1", "B", "y=x", "[y]=[x]"}),
+          {}},
+         1},
+        {{"beyond the records adds Unknown",
+          two,
+          two + CrLfLines({"Unknown", "y=x", "[y]=[x]"}),
+          {}},
+         5},
+        {{"empty file: reported, then written",
+          "",
+          CrLfLines({kHeader, "Unknown", "y=x", "[y]=[x]"}),
+          {"The file is corrupt!"}},
+         0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.edit.what);
+        RunEdits(m_folder, m_messages, c.edit,
+                 [&](CUserFormulaFile& file) { file.ReplaceRecord(c.index, "y=x", "[y]=[x]"); });
+    }
+}
+
+TEST_F(CUserFormulaFileTest, ReplaceRecordOnAMissingFileCreatesItWithUnknown) {
+    ASSERT_TRUE(File().ReplaceRecord(0, "y=x", "[y]=[x]"));
+    EXPECT_EQ(ReadBytes("UserEq.dat"), CrLfLines({kHeader, "Unknown", "y=x", "[y]=[x]"}));
+    EXPECT_TRUE(m_messages.All().empty());
+}
+
+TEST_F(CUserFormulaFileTest, AppendRecord) {
+    const std::string one = CrLfLines({kHeader, "A", "a=1", "[a]=1"});
+    const EditCase cases[] = {
+        {"after a record", one, one + CrLfLines({"N", "y=x", "[y]=[x]"}), {}},
+        {"header only", kHeader + "\r\n", CrLfLines({kHeader, "N", "y=x", "[y]=[x]"}), {}},
+        {"last line without its end",
+         kHeader + "\r\nA\r\na=1\r\n[a]=1",
+         one + CrLfLines({"N", "y=x", "[y]=[x]"}),
+         {}},
+    };
+    for (const EditCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        RunEdits(m_folder, m_messages, c,
+                 [](CUserFormulaFile& file) { file.AppendRecord("N", "y=x", "[y]=[x]"); });
+    }
+}
+
+TEST_F(CUserFormulaFileTest, AppendRecordCreatesAMissingFile) {
+    ASSERT_TRUE(File().AppendRecord("N", "y=x", "[y]=[x]"));
+    EXPECT_EQ(ReadBytes("UserEq.dat"), CrLfLines({kHeader, "N", "y=x", "[y]=[x]"}));
+    EXPECT_TRUE(m_messages.All().empty());
+}
+
+TEST_F(CUserFormulaFileTest, DataFolderBelowAFileReportsABadPathOncePerOperation) {
+    const std::string badPath = "Can't open file:\n\nThe path is invalid.";
+    CUserFormulaFile file(FolderBelowAFile(), m_messages);
+    std::vector<std::string> names, displayForms, calculatorForms;
+    struct Case {
+        const char* what;
+        std::function<bool()> operation;
+    };
+    const Case cases[] = {
+        {"read", [&] { return file.ReadInto(names, displayForms, calculatorForms); }},
+        {"write all", [&] { return file.WriteAll({"A"}, {"a"}, {"[a]"}); }},
+        {"rename", [&] { return file.RenameRecord(0, "X"); }},
+        {"replace", [&] { return file.ReplaceRecord(0, "a", "[a]"); }},
+        {"append", [&] { return file.AppendRecord("A", "a", "[a]"); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        m_messages.Clear();
+        EXPECT_FALSE(c.operation());
+        EXPECT_EQ(m_messages.Texts(), std::vector<std::string>{badPath});
+    }
+    EXPECT_TRUE(names.empty());
+}
+
+TEST_F(CUserFormulaFileTest, AFolderNamedUserEqDatCannotBeAccessed) {
+    std::filesystem::create_directory(m_folder / "UserEq.dat");
+    EXPECT_TRUE(Read().names.empty());
+    EXPECT_EQ(m_messages.Texts(),
+              std::vector<std::string>{"Can't open file:\n\nThe file could not be accessed."});
+    EXPECT_TRUE(std::filesystem::is_directory(m_folder / "UserEq.dat"));
+}
+
+// Appending into a folder that does not exist: creating the header fails with its own text, and
+// the second opening, failing for "not found" again, adds no message of its own.
+TEST_F(CUserFormulaFileTest, AppendIntoAMissingFolderReportsTheFailedSaveOnly) {
+    CUserFormulaFile file(m_folder / "missing", m_messages);
+    EXPECT_FALSE(file.AppendRecord("A", "a", "[a]"));
+    EXPECT_EQ(m_messages.Texts(), std::vector<std::string>{"Error saving to file <UserEq.dat> "});
+    EXPECT_FALSE(std::filesystem::exists(m_folder / "missing"));
+}
+
+}  // namespace
+}  // namespace zyk
