@@ -45,8 +45,8 @@ public:
     // Variable table: names (as written between [ and ]) and values, index-aligned.
     void AddVariable(std::string_view name);
     void SetVariableValue(int index, double value);  // grows the value array when needed
-    std::string VariableName(int index) const;      // empty past the end
-    double VariableValue(int index) const;          // 0.0 past the end
+    std::string VariableName(int index) const;       // empty past the end
+    double VariableValue(int index) const;           // 0.0 past the end
     int VariableCount() const { return m_variableCount; }
     void ClearVariables();
 
@@ -60,13 +60,25 @@ public:
     std::optional<double> Memory(std::string_view name) const;
 
 private:
-    class Parser;
-    friend class Parser;
+    friend class ExpressionParser;
+
+    // A group's inner text: its own syntax check and evaluation, sharing tables and ErrorText.
+    bool EvaluateGroup(std::string_view text, double& value);
+    // First error wins: a message is kept only while ErrorText is empty.
+    void SetError(std::string_view message);
+    bool HasError() const { return !m_errorText.empty(); }
+    // Index of the first variable of that name.
+    std::optional<int> FindVariable(std::string_view name) const;
+    // Replaces the value of an existing memory in place; false when there is none.
+    bool ReplaceMemory(std::string_view name, double value);
+    // The store's "User Constants" entry of memory M<digit>, written with a printf format.
+    void WriteMemoryEntry(char digit, double value, std::string_view format);
 
     SettingsStore* m_store = nullptr;
     NumberBase m_numberBase = NumberBase::Decimal;
     bool m_degreeMode = true;
     std::string m_errorText;
+    int m_nesting = 0;  // grammar levels entered by the evaluation in progress
 
     int m_variableCount = 0;
     std::vector<std::string> m_variableNames;
