@@ -1,0 +1,344 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "FormulaTestSupport.h"
+#include "formulas/ConstantsList.h"
+#include "formulas/NumEditFilter.h"
+
+namespace zyk {
+namespace {
+
+using testing_support::CrLfLines;
+using testing_support::TempFolderTest;
+
+using Lines = std::vector<std::string>;
+
+const std::string kHeader = "1025: User constants to be used with Zyk Calculator!";
+const std::string kFieldsMissing = "You have to enter both a name and a value for the constant!\n";
+const std::string kAddNameTaken =
+    "This constant name is taken!\n\nA (+) was added to the name.     \n";
+const std::string kAddSymbolTaken =
+    "This constant symbol is taken!\n\nA (+) was added to the name.     \n";
+const std::string kEditNameTaken = "This constant name is taken!\n\nA (+) was added to the name\n";
+const std::string kEditSymbolTaken =
+    "This constant symbol is taken!\n\nA (+) was added to the name\n";
+const std::string kMayBeCorrupt =
+    "The file (UserConstants.dat) may be corrupt!\n\nTry edit the file with Notepad to repair "
+    "it.   \n";
+
+class RecordingInsertTarget : public ConstantInsertTarget {
+public:
+    void InsertConstant(std::string_view symbol, std::string_view valueText) override {
+        inserted.emplace_back(std::string(symbol), std::string(valueText));
+    }
+    std::vector<std::pair<std::string, std::string>> inserted;
+};
+
+class ConstantsListTest : public TempFolderTest {
+protected:
+    // Selects the combo entry showing `name`.
+    static void Choose(ConstantsList& list, const std::string& name) {
+        const auto& entries = list.SortedNames();
+        const auto found = std::find(entries.begin(), entries.end(), name);
+        ASSERT_NE(found, entries.end()) << name;
+        list.SelectComboEntry(static_cast<int>(found - entries.begin()));
+        ASSERT_EQ(list.ComboText(), name);
+    }
+    void WriteConstants(const Lines& recordLines) {
+        Lines lines{kHeader};
+        lines.insert(lines.end(), recordLines.begin(), recordLines.end());
+        WriteBytes("UserConstants.dat", CrLfLines(lines));
+    }
+};
+
+TEST_F(ConstantsListTest, AFreshFolderGetsTheSeventeenDefaults) {
+    ConstantsList list(m_folder, m_messages);
+    ASSERT_EQ(list.Names().size(), 17u);
+    EXPECT_EQ(list.Names().front(), "Pi");
+    EXPECT_EQ(list.Values().front(), "3.1415926535897932384626433832795");
+    EXPECT_EQ(list.Names()[13], "Proton Mass");
+    EXPECT_EQ(list.Values()[13], "1.67262158e-27 ");
+    EXPECT_EQ(list.Values()[7], list.Values()[8]);  // Electron Volt and Elementary Charge
+    EXPECT_EQ(list.Symbols().back(), "c");
+    EXPECT_TRUE(m_messages.All().empty());
+
+    const std::string file = ReadBytes("UserConstants.dat");
+    EXPECT_EQ(file.rfind(CrLfLines({kHeader, "Pi", "pi", "3.1415926535897932384626433832795",
+                                    "Planck Constant", "h", "6.62606876e-34"}),
+                         0),
+              0u);
+    EXPECT_NE(file.find("\r\nProton Mass\r\nmp\r\n1.67262158e-27 \r\nRydberg"), std::string::npos);
+    EXPECT_EQ(file.size() - file.rfind("Speed of Light"),
+              std::string("Speed of Light\r\nc\r\n299792458\r\n").size());
+
+    // The combo sorts without regard to case and starts on its first entry.
+    EXPECT_EQ(list.SortedNames().front(), "Atomic Mass Constant");
+    EXPECT_EQ(list.SortedNames().back(), "Stefan-Boltzmann Constant");
+    EXPECT_EQ(list.ComboSelection(), 0);
+    EXPECT_EQ(list.InfoLines(), (Lines{"Atomic Mass Constant", "", "  amu = 1.66053873e-27"}));
+}
+
+TEST_F(ConstantsListTest, ComboOrderIgnoresCase) {
+    WriteConstants({"beta", "b", "2", "Alpha", "a", "1", "Gamma", "g2", "3", "alpha", "a2", "4"});
+    ConstantsList list(m_folder, m_messages);
+    EXPECT_EQ(list.SortedNames(), (Lines{"Alpha", "alpha", "beta", "Gamma"}));
+    EXPECT_EQ(list.Names(), (Lines{"beta", "Alpha", "Gamma", "alpha"}));
+    EXPECT_EQ(list.InfoLines(), (Lines{"Alpha", "", "  a = 1"}));
+}
+
+TEST_F(ConstantsListTest, CorruptFileIsReportedKeptAndReplacedByTheDefaults) {
+    WriteBytes("UserConstants.dat", "my own constants\r\nX\r\nx\r\n1\r\n");
+    ConstantsList list(m_folder, m_messages);
+    EXPECT_EQ(m_messages.Texts(), Lines{"The file is corrupt!"});
+    EXPECT_EQ(list.Names().size(), 17u);
+    EXPECT_EQ(ReadBytes("UserConstants.bad"), "my own constants\r\nX\r\nx\r\n1\r\n");
+    EXPECT_EQ(ReadBytes("UserConstants.dat").rfind(kHeader + "\r\nPi\r\n", 0), 0u);
+}
+
+struct AddCase {
+    const char* what;
+    ConstantFields typed;
+    Lines messages;
+    ConstantFields stored;  // the record appended to the file; empty name: nothing appended
+};
+
+TEST_F(ConstantsListTest, Add) {
+    const AddCase cases[] = {
+        {"new constant", {"Gravity", "g", "9.80665"}, {}, {"Gravity", "g", "9.80665"}},
+        {"name taken", {"Pi", "p", "3"}, {kAddNameTaken}, {"Pi+", "p", "3"}},
+        {"symbol taken, message speaks of the name",
+         {"Planck", "h", "6"},
+         {kAddSymbolTaken},
+         {"Planck", "h+", "6"}},
+        {"both taken", {"Pi", "pi", "3"}, {kAddNameTaken, kAddSymbolTaken}, {"Pi+", "pi+", "3"}},
+        {"empty name", {"", "x", "1"}, {kFieldsMissing}, {}},
+        {"empty symbol", {"X", "", "1"}, {kFieldsMissing}, {}},
+        {"empty value", {"X", "x", ""}, {kFieldsMissing}, {}},
+    };
+    for (const AddCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove(m_folder / "UserConstants.dat");
+        m_messages.Clear();
+        ConstantsList list(m_folder, m_messages);
+        const std::string before = ReadBytes("UserConstants.dat");
+        const std::string selectedBefore = list.ComboText();
+        list.Add(c.typed);
+        EXPECT_EQ(m_messages.Texts(), c.messages);
+        if (c.stored.name.empty()) {
+            EXPECT_EQ(ReadBytes("UserConstants.dat"), before);
+            EXPECT_EQ(list.SortedNames().size(), 17u);
+            EXPECT_EQ(list.ComboText(), selectedBefore);
+            continue;
+        }
+        EXPECT_EQ(ReadBytes("UserConstants.dat"),
+                  before + CrLfLines({c.stored.name, c.stored.symbol, c.stored.value}));
+        EXPECT_EQ(list.Names().size(), 18u);
+        EXPECT_EQ(list.Names().back(), c.stored.name);
+        EXPECT_EQ(list.Symbols().back(), c.stored.symbol);
+        EXPECT_EQ(list.ComboText(), c.stored.name);
+        EXPECT_EQ(list.InfoLines(),
+                  (Lines{c.stored.name, "", "  " + c.stored.symbol + " = " + c.stored.value}));
+    }
+}
+
+// Each test runs once: a second "Pi" is stored as "Pi+" again, beside the first "Pi+".
+TEST_F(ConstantsListTest, TheTakenTestRunsOnceOnly) {
+    ConstantsList list(m_folder, m_messages);
+    list.Add({"Pi", "p1", "1"});
+    list.Add({"Pi", "p2", "2"});
+    EXPECT_EQ(std::count(list.Names().begin(), list.Names().end(), "Pi+"), 2);
+    EXPECT_EQ(m_messages.Texts(), (Lines{kAddNameTaken, kAddNameTaken}));
+}
+
+struct EditCase {
+    const char* what;
+    std::string chosen;
+    ConstantFields typed;
+    Lines messages;
+    ConstantFields stored;  // at the chosen constant's position; empty name: unchanged
+};
+
+TEST_F(ConstantsListTest, Edit) {
+    const EditCase cases[] = {
+        {"unchanged shows nothing",
+         "Planck Constant",
+         {"Planck Constant", "h", "6.62606876e-34"},
+         {},
+         {"Planck Constant", "h", "6.62606876e-34"}},
+        {"new value",
+         "Speed of Light",
+         {"Speed of Light", "c", "3e8"},
+         {},
+         {"Speed of Light", "c", "3e8"}},
+        {"renamed", "Planck Constant", {"Planck", "h", "6.6e-34"}, {}, {"Planck", "h", "6.6e-34"}},
+        {"name of another",
+         "Planck Constant",
+         {"Pi", "h", "1"},
+         {kEditNameTaken},
+         {"Pi+", "h", "1"}},
+        {"symbol of another",
+         "Planck Constant",
+         {"Planck Constant", "c", "1"},
+         {kEditSymbolTaken},
+         {"Planck Constant", "c+", "1"}},
+        {"empty field", "Planck Constant", {"Planck Constant", "h", ""}, {kFieldsMissing}, {}},
+    };
+    for (const EditCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove(m_folder / "UserConstants.dat");
+        m_messages.Clear();
+        ConstantsList list(m_folder, m_messages);
+        Choose(list, c.chosen);
+        const std::size_t position = *list.Find(c.chosen);
+        const auto fields = list.FieldsForEdit();
+        ASSERT_TRUE(fields.has_value());
+        EXPECT_EQ(fields->name, c.chosen);
+        EXPECT_EQ(fields->symbol, list.Symbols()[position]);
+        const std::string before = ReadBytes("UserConstants.dat");
+
+        list.Edit(c.typed);
+        EXPECT_EQ(m_messages.Texts(), c.messages);
+        if (c.stored.name.empty()) {
+            EXPECT_EQ(ReadBytes("UserConstants.dat"), before);
+            EXPECT_EQ(list.ComboText(), c.chosen);
+            continue;
+        }
+        EXPECT_EQ(list.Names()[position], c.stored.name);
+        EXPECT_EQ(list.Symbols()[position], c.stored.symbol);
+        EXPECT_EQ(list.Values()[position], c.stored.value);
+        EXPECT_EQ(list.Names().size(), 17u);
+        EXPECT_EQ(list.SortedNames().size(), 17u);
+        EXPECT_EQ(list.ComboText(), c.stored.name);
+        EXPECT_EQ(list.InfoLines(),
+                  (Lines{c.stored.name, "", "  " + c.stored.symbol + " = " + c.stored.value}));
+        const std::string file = ReadBytes("UserConstants.dat");
+        EXPECT_NE(file.find(CrLfLines({c.stored.name, c.stored.symbol, c.stored.value})),
+                  std::string::npos);
+        if (c.stored.name != c.chosen) {
+            EXPECT_EQ(std::count(list.SortedNames().begin(), list.SortedNames().end(), c.chosen),
+                      std::count(list.Names().begin(), list.Names().end(), c.chosen));
+        }
+    }
+}
+
+TEST_F(ConstantsListTest, EditDoesNothingOnNone) {
+    WriteConstants({"None", "n", "1", "Other", "o", "2"});
+    ConstantsList list(m_folder, m_messages);
+    Choose(list, "None");
+    EXPECT_FALSE(list.FieldsForEdit().has_value());
+    const std::string before = ReadBytes("UserConstants.dat");
+    list.Edit({"Renamed", "r", "5"});
+    EXPECT_EQ(ReadBytes("UserConstants.dat"), before);
+    EXPECT_EQ(list.Names(), (Lines{"None", "Other"}));
+    EXPECT_TRUE(m_messages.All().empty());
+}
+
+TEST_F(ConstantsListTest, DeleteSelectsTheEntryBefore) {
+    struct Case {
+        const char* what;
+        std::string deleted;
+        std::string selectedAfter;
+    };
+    const Case cases[] = {
+        {"middle", "Pi", "Newtonian Constant of Gravity"},
+        {"first", "Atomic Mass Constant", "Avogadro Constant"},
+        {"last", "Stefan-Boltzmann Constant", "Speed of Light"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove(m_folder / "UserConstants.dat");
+        ConstantsList list(m_folder, m_messages);
+        Choose(list, c.deleted);
+        list.Delete();
+        EXPECT_FALSE(list.Find(c.deleted).has_value());
+        EXPECT_EQ(list.SortedNames().size(), 16u);
+        EXPECT_EQ(list.ComboText(), c.selectedAfter);
+        EXPECT_EQ(list.InfoLines().front(), c.selectedAfter);
+        EXPECT_EQ(ReadBytes("UserConstants.dat").find("\r\n" + c.deleted + "\r\n"),
+                  std::string::npos);
+    }
+    EXPECT_TRUE(m_messages.All().empty());
+}
+
+TEST_F(ConstantsListTest, DeletingEveryConstantThenRestartingBringsTheDefaultsBack) {
+    {
+        ConstantsList list(m_folder, m_messages);
+        for (int i = 0; i < 17; ++i) {
+            list.Delete();
+        }
+        EXPECT_TRUE(list.Names().empty());
+        EXPECT_EQ(list.ComboText(), "");
+        EXPECT_EQ(list.InfoLines(), Lines{"No constant selected!"});
+        EXPECT_EQ(ReadBytes("UserConstants.dat"), kHeader + "\r\n");
+        list.Delete();  // with nothing left: nothing happens
+        EXPECT_EQ(list.InfoLines(), Lines{"No constant selected!"});
+    }
+    ConstantsList restarted(m_folder, m_messages);
+    EXPECT_EQ(restarted.Names().size(), 17u);
+    EXPECT_TRUE(m_messages.All().empty());
+}
+
+TEST_F(ConstantsListTest, InsertHandsSymbolAndValueOver) {
+    ConstantsList list(m_folder, m_messages);
+    RecordingInsertTarget target;
+    Choose(list, "Proton Mass");
+    list.Insert(target);
+    ASSERT_EQ(target.inserted.size(), 1u);
+    EXPECT_EQ(target.inserted[0].first, "mp");
+    // The trailing space stays in the text; reading it by atof rules ignores it.
+    EXPECT_EQ(target.inserted[0].second, "1.67262158e-27 ");
+    EXPECT_EQ(std::atof(target.inserted[0].second.c_str()), 1.67262158e-27);
+    EXPECT_TRUE(m_messages.All().empty());
+}
+
+// The data folder cannot hold files: every file step reports, the defaults stay in memory, and a
+// constant the file refused is not offered for insertion.
+TEST_F(ConstantsListTest, UnwritableFolderKeepsWorkingAndReportsAMismatch) {
+    const std::string badPath = "Can't open file:\n\nThe path is invalid.";
+    ConstantsList list(FolderBelowAFile(), m_messages);
+    EXPECT_EQ(m_messages.Texts(), (Lines{badPath, badPath}));
+    EXPECT_EQ(list.Names().size(), 17u);
+
+    m_messages.Clear();
+    list.Add({"Rydberg 2", "Ry2", "1"});
+    EXPECT_EQ(m_messages.Texts(), (Lines{badPath, badPath}));
+    EXPECT_EQ(list.ComboText(), "Rydberg 2");
+
+    m_messages.Clear();
+    RecordingInsertTarget target;
+    list.Insert(target);
+    EXPECT_TRUE(target.inserted.empty());
+    EXPECT_EQ(m_messages.Texts(), Lines{kMayBeCorrupt});
+}
+
+TEST(NumEditFilterTest, TypedCharacters) {
+    struct Case {
+        char typed;
+        std::optional<char> inserted;
+    };
+    const Case cases[] = {
+        {'0', '0'},          {'5', '5'},          {'9', '9'},
+        {'e', 'e'},          {'-', '-'},          {'.', '.'},
+        {';', ';'},          {',', '.'},          {'E', std::nullopt},
+        {'+', std::nullopt}, {'a', std::nullopt}, {' ', std::nullopt},
+        {'/', std::nullopt}, {':', std::nullopt}, {'\xB7', std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        EXPECT_EQ(FilterNumEditCharacter(c.typed), c.inserted);
+    }
+    // Typing "1,5" enters "1.5".
+    std::string field;
+    for (const char typed : std::string("1,5")) {
+        if (const auto inserted = FilterNumEditCharacter(typed)) {
+            field += *inserted;
+        }
+    }
+    EXPECT_EQ(field, "1.5");
+}
+
+}  // namespace
+}  // namespace zyk
