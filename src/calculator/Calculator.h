@@ -169,7 +169,7 @@ private:
 
     // Keys with several rules.
     ViewEffect ExeKey();
-    void AllClearKey();
+    ViewEffect AllClearKey();
     void ClearAll();  // CLR
     void CaretKey(bool left);
     void DeleteKey(bool before);
@@ -179,11 +179,11 @@ private:
     void Calculate();
 
     // Formula mode.
-    ViewEffect FormulaCommand();
     void FormulaExe();
     void AskVariable();
     void RunFormula();
-    bool PrepareAndAsk(std::string_view text);
+    // Prepares `formula`; a fault shows its message, a prepared formula asks its first variable.
+    FormulaMode::Preparation Prepare(std::string_view formula);
     void LeaveFormulaMode();
     void EditFormula();
     void SaveFormula();
@@ -209,6 +209,7 @@ private:
     std::string m_previousExpression;
     std::string m_pasteBuffer;
     std::string m_savedExpression;  // the line while memory select waits for a digit
+    bool m_savedLineShowsFormula = false;
 
     AnswerFormat m_format = AnswerFormat::Normal;
     int m_maxDecimals = 10;

@@ -1,9 +1,34 @@
+#include <ostream>
+
+#include "calculator/Calculator.h"
+#include "calculator/KeyScript.h"
+#include "calculator/ScriptMessages.h"
+#include "console/CalculatorOptions.h"
 #include "console/ConsoleContext.h"
+#include "expression/Windows1252.h"
 
 namespace zyk {
 
+// Presses the named keys on a fresh calculator and prints its expression line and result line.
 int RunKeysCommand(ConsoleContext& context) {
-    return UsageError(context, "--keys is not part of this build yet");
+    const auto script = ConsoleInputText(context, context.options.argument);
+    if (!script) {
+        return kExitUsage;
+    }
+    const ParsedKeyScript parsed = ParseKeyScript(*script);
+    if (!parsed.error.empty()) {
+        return UsageError(context, windows1252::ToUtf8(parsed.error));
+    }
+    ScriptMessages messages(context.messages);
+    Calculator calculator(context.store, messages, context.programFolder);
+    ApplyCalculatorOptions(calculator, context.options);
+    const std::string problem = RunKeyScript(calculator, parsed.keys, messages);
+    if (!problem.empty()) {
+        return UsageError(context, windows1252::ToUtf8(problem));
+    }
+    context.out << windows1252::ToUtf8(calculator.ExpressionText()) << '\n'
+                << windows1252::ToUtf8(calculator.ResultText()) << '\n';
+    return calculator.ResultIsError() ? kExitErrorText : kExitAnswer;
 }
 
 }  // namespace zyk

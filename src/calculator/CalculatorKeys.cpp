@@ -1,0 +1,591 @@
+// The keypad, shortcut and menu commands of the calculator: modifiers, bases, editing keys,
+// memory select, EXE and AC.
+#include <string>
+
+#include "calculator/Calculator.h"
+#include "calculator/CalculatorMessages.h"
+#include "expression/SpecialBytes.h"
+#include "program/ProgramHost.h"
+
+namespace zyk {
+
+namespace text = calculator_text;
+
+namespace {
+
+using Command = CalculatorCommand;
+
+std::string Marked(std::string_view name) {
+    return kFunctionMarker + std::string(name);
+}
+
+std::string MemoryName(int digit) {
+    return std::string{kMemoryBar, 'M', static_cast<char>('0' + digit), kMemoryBar};
+}
+
+bool IsDigitCommand(Command command) {
+    return command >= Command::Digit0 && command <= Command::Digit9;
+}
+
+int DigitOf(Command command) {
+    return static_cast<int>(command) - static_cast<int>(Command::Digit0);
+}
+
+// Main-menu items that only open other windows: they work whatever state the keypad is in.
+bool IsWindowCommand(Command command) {
+    switch (command) {
+        case Command::Help:
+        case Command::Converter:
+        case Command::Constants:
+        case Command::Statistics:
+        case Command::GetProgram:
+        case Command::Programming:
+        case Command::Options:
+        case Command::About:
+        case Command::Exit:
+            return true;
+        default:
+            return false;
+    }
+}
+
+ViewEffect WindowEffect(Command command) {
+    switch (command) {
+        case Command::Help:
+            return ViewEffect::ShowHelp;
+        case Command::Converter:
+            return ViewEffect::ToggleConverter;
+        case Command::Constants:
+            return ViewEffect::ToggleConstants;
+        case Command::Statistics:
+            return ViewEffect::ToggleStatistics;
+        case Command::GetProgram:
+            return ViewEffect::GetProgram;
+        case Command::Programming:
+            return ViewEffect::ToggleProgramming;
+        case Command::Options:
+            return ViewEffect::OpenOptions;
+        case Command::About:
+            return ViewEffect::ShowAbout;
+        case Command::Exit:
+            return ViewEffect::Exit;
+        default:
+            return ViewEffect::None;
+    }
+}
+
+}  // namespace
+
+ViewEffect Calculator::Execute(CalculatorCommand command) {
+    if (m_memorySelect) {
+        return ExecuteInMemorySelect(command);
+    }
+    const ViewEffect effect = Dispatch(command);
+    // SHIFT is one-shot: every other command, whether it used SHIFT or not, ends it.
+    if (command != Command::Shift) {
+        SetShift(false);
+    }
+    return effect;
+}
+
+ViewEffect Calculator::ExecuteInMemorySelect(CalculatorCommand command) {
+    const auto restore = [this]() {
+        m_memorySelect = false;
+        const bool showedFormula = m_savedLineShowsFormula;
+        ShowExpression(m_savedExpression);
+        m_lineShowsFormula = showedFormula;
+    };
+    if (IsDigitCommand(command)) {
+        restore();
+        InsertToken(MemoryName(DigitOf(command)));
+        return ViewEffect::None;
+    }
+    switch (command) {
+        case Command::AllClear:
+        case Command::Clear:
+        case Command::Escape:
+            restore();  // cancelled: the line is back as it was before Mx
+            return ViewEffect::None;
+        default:
+            return IsWindowCommand(command) ? WindowEffect(command) : ViewEffect::None;
+    }
+}
+
+ViewEffect Calculator::Dispatch(CalculatorCommand command) {
+    if (IsDigitCommand(command)) {
+        InsertToken(std::string(1, static_cast<char>('0' + DigitOf(command))));
+        return ViewEffect::None;
+    }
+    if (IsWindowCommand(command)) {
+        return WindowEffect(command);
+    }
+    const bool shift = m_shift;
+    switch (command) {
+        case Command::Shift:
+            SetShift(!m_shift);
+            break;
+        case Command::Point:
+            InsertToken(".");
+            break;
+        case Command::Exp:
+            InsertDecimalOnly("e");
+            break;
+        case Command::HexA:
+            InsertToken("A");
+            break;
+        case Command::HexB:
+            InsertToken("B");
+            break;
+        case Command::HexC:
+            if (shift) {
+                return IsDecimal() ? ViewEffect::OpenUpperVariablesMenu : ViewEffect::None;
+            }
+            InsertToken("C");
+            break;
+        case Command::HexD:
+            if (shift) {
+                return IsDecimal() ? ViewEffect::OpenLowerVariablesMenu : ViewEffect::None;
+            }
+            InsertToken("D");
+            break;
+        case Command::HexE:
+            InsertToken("E");
+            break;
+        case Command::HexF:
+            InsertToken("F");
+            break;
+        case Command::Add:
+            InsertToken("+");
+            break;
+        case Command::Subtract:
+            InsertToken("-");
+            break;
+        case Command::Multiply:
+            InsertToken("*");
+            break;
+        case Command::Divide:
+            InsertToken("/");
+            break;
+        case Command::OpenParenthesis:
+            InsertToken("(");
+            break;
+        case Command::CloseParenthesis:
+            InsertToken(")");
+            break;
+        case Command::And:
+            InsertToken(shift ? "|" : "&");
+            break;
+        case Command::Mod:
+            InsertToken(shift ? std::string(1, kXorSign) : std::string("%"));
+            break;
+        case Command::Or:
+            InsertToken("|");
+            break;
+        case Command::Xor:
+            InsertToken(std::string(1, kXorSign));
+            break;
+        case Command::Negate:
+            InsertToken(std::string(1, kNegationSign));
+            break;
+        case Command::Square:
+            InsertDecimalOnly(shift ? std::string("{pi}") : std::string(1, kSquareSign));
+            break;
+        case Command::Power:
+            InsertDecimalOnly("^");
+            break;
+        case Command::Factorial:
+            InsertDecimalOnly("!");
+            break;
+        case Command::Sqrt:
+            InsertDecimalOnly(Marked("sqrt"));
+            break;
+        case Command::Sin:
+            TrigonometricKey("sin");
+            break;
+        case Command::Cos:
+            TrigonometricKey("cos");
+            break;
+        case Command::Tan:
+            TrigonometricKey("tan");
+            break;
+        case Command::Log:
+            InsertToken(Marked(shift ? "10^" : "log"));
+            break;
+        case Command::Ln:
+            InsertToken(Marked(shift ? "e^" : "ln"));
+            break;
+        case Command::Hyp:
+            if (IsDecimal()) {
+                SetHyp(!m_hyp);
+            }
+            break;
+        case Command::Deg:
+            if (IsDecimal()) {
+                Degrees(!shift);
+            }
+            break;
+        case Command::Dec:
+        case Command::Hex:
+        case Command::Bin: {
+            static constexpr const char* kPrefixes[] = {"d", "h", "b"};
+            static constexpr NumberBase kBases[] = {NumberBase::Decimal, NumberBase::Hexadecimal,
+                                                    NumberBase::Binary};
+            const int which = static_cast<int>(command) - static_cast<int>(Command::Dec);
+            if (shift) {
+                InsertToken(Marked(kPrefixes[which]));
+            } else {
+                SwitchBase(kBases[which]);
+            }
+            break;
+        }
+        case Command::Equals:
+            InsertDecimalOnly("=");
+            break;
+        case Command::Mx:
+            if (IsDecimal()) {
+                if (shift) {
+                    InsertToken("=");
+                } else {
+                    EnterMemorySelect();
+                }
+            }
+            break;
+        case Command::Const:
+            if (!IsDecimal()) {
+                break;
+            }
+            return shift ? ViewEffect::OpenMemoriesMenu : ViewEffect::OpenConstantsMenu;
+        case Command::Frm:
+            if (shift) {
+                SaveFormulaAs();
+                break;
+            }
+            return ViewEffect::OpenFormulaLibrary;
+        case Command::GetFormula:
+            return ViewEffect::OpenFormulaLibrary;
+        case Command::Mode:
+            return ViewEffect::OpenModeMenu;
+        case Command::Display:
+            return IsFormulaMenuCurrent() ? ViewEffect::OpenFormulaMenu
+                                          : ViewEffect::OpenDisplayMenu;
+        case Command::CaretLeft:
+        case Command::CaretRight:
+            CaretKey(command == Command::CaretLeft);
+            break;
+        case Command::DeleteBefore:
+        case Command::DeleteAfter:
+            DeleteKey(command == Command::DeleteBefore);
+            break;
+        case Command::AllClear:
+            if (shift) {
+                ClearAll();
+                break;
+            }
+            return AllClearKey();
+        case Command::Escape:
+        case Command::Clear:
+            ClearAll();
+            break;
+        case Command::Exe:
+            if (shift) {
+                InsertToken(m_lastAnswer);
+                break;
+            }
+            return ExeKey();
+        case Command::CopyResult:
+            if (!m_resultText.empty()) {
+                m_pasteBuffer = m_resultText.substr(std::min<std::size_t>(2, m_resultText.size()));
+            }
+            break;
+        case Command::CopyExpression:
+            m_pasteBuffer = m_line.Text();
+            break;
+        case Command::Paste:
+            InsertToken(m_pasteBuffer);
+            break;
+        case Command::EditFormula:
+            if (IsMenuItemEnabled(command)) {
+                EditFormula();
+            }
+            break;
+        case Command::SaveFormula:
+            if (IsMenuItemEnabled(command)) {
+                SaveFormula();
+            }
+            break;
+        case Command::SaveFormulaAs:
+            if (IsMenuItemEnabled(command)) {
+                SaveFormulaAs();
+            }
+            break;
+        case Command::ModeNormal:
+            m_format = AnswerFormat::Normal;
+            break;
+        case Command::ModeScientific:
+            m_format = AnswerFormat::Scientific;
+            break;
+        case Command::ModeEngineering:
+            m_format = AnswerFormat::Engineering;
+            break;
+        case Command::ModeDecimal:
+            SwitchBase(NumberBase::Decimal);
+            break;
+        case Command::ModeHexadecimal:
+            SwitchBase(NumberBase::Hexadecimal);
+            break;
+        case Command::ModeBinary:
+            SwitchBase(NumberBase::Binary);
+            break;
+        case Command::ModeFormula:
+            if (IsFormulaLoaded()) {
+                ClearAll();
+                break;
+            }
+            return ViewEffect::OpenFormulaLibrary;
+        default:
+            break;
+    }
+    return ViewEffect::None;
+}
+
+// ---- Menu items with a name -----------------------------------------------------------------
+
+void Calculator::ChooseConstant(std::string_view symbol) {
+    if (m_memorySelect) {
+        return;
+    }
+    SetShift(false);
+    if (IsDecimal() && !symbol.empty()) {
+        InsertToken("{" + std::string(symbol) + "}");
+    }
+}
+
+void Calculator::ChooseMemory(int digit) {
+    if (m_memorySelect) {
+        return;
+    }
+    SetShift(false);
+    if (IsDecimal() && digit >= 0 && digit <= 9) {
+        InsertToken(MemoryName(digit));
+    }
+}
+
+void Calculator::ChooseVariable(char letter) {
+    if (m_memorySelect) {
+        return;
+    }
+    SetShift(false);
+    const bool isLetter = (letter >= 'A' && letter <= 'Z') || (letter >= 'a' && letter <= 'z');
+    if (IsDecimal() && isLetter) {
+        InsertToken(std::string{'[', letter, ']'});
+    }
+}
+
+// ---- Modifiers and labels -------------------------------------------------------------------
+
+void Calculator::InsertDecimalOnly(std::string_view token) {
+    if (IsDecimal()) {
+        InsertToken(token);
+    }
+}
+
+void Calculator::SetShift(bool on) {
+    if (m_shift != on) {
+        m_shift = on;
+        UpdateModeLabel();
+    }
+}
+
+void Calculator::SetHyp(bool on) {
+    m_hyp = on;
+    m_hypLabel = on ? text::kHypLabel : "";
+}
+
+void Calculator::UpdateModeLabel() {
+    switch (GetNumberBase()) {
+        case NumberBase::Hexadecimal:
+            m_modeLabel = "h";
+            break;
+        case NumberBase::Binary:
+            m_modeLabel = "b";
+            break;
+        case NumberBase::Decimal:
+            m_modeLabel = "d";
+            break;
+    }
+    if (m_shift) {
+        m_modeLabel += text::kShiftSuffix;
+    }
+}
+
+void Calculator::TrigonometricKey(std::string_view name) {
+    if (!IsDecimal()) {
+        return;
+    }
+    std::string function = m_shift ? "arc" + std::string(name) : std::string(name);
+    if (m_hyp) {
+        function += 'h';
+    }
+    InsertToken(Marked(function));
+    SetHyp(false);
+}
+
+void Calculator::SwitchBase(NumberBase base) {
+    if (base == GetNumberBase()) {
+        return;
+    }
+    m_evaluator.SetNumberBase(base);
+    // No value is converted: what was typed or answered in the old base is dropped, and a
+    // formula's texts with it.
+    if (IsFormulaLoaded()) {
+        LeaveFormulaMode();
+    }
+    ClearDisplay();
+    m_previousExpression.clear();
+    m_lastAnswer.clear();
+    UpdateModeLabel();
+}
+
+void Calculator::Degrees(bool degrees) {
+    m_evaluator.SetDegreeMode(degrees);
+    m_angleLabel = degrees ? text::kDegreeLabel : text::kRadianLabel;
+}
+
+// ---- Editing keys ---------------------------------------------------------------------------
+
+bool Calculator::RecallPreviousExpression() {
+    if (m_exeMode != ExeMode::Calculating || m_previousExpression.empty()) {
+        return false;
+    }
+    ShowExpression(m_previousExpression);
+    return true;
+}
+
+void Calculator::CaretKey(bool left) {
+    if (m_lineShowsFormula) {
+        return;  // nothing typed yet over the formula shown
+    }
+    if (!m_editing) {
+        m_editing = true;
+        ShowResult({}, false);
+        return;
+    }
+    if (m_line.IsEmpty()) {
+        RecallPreviousExpression();
+        return;
+    }
+    if (left) {
+        m_line.MoveLeft();
+    } else {
+        m_line.MoveRight();
+    }
+}
+
+void Calculator::DeleteKey(bool before) {
+    if (m_lineShowsFormula) {
+        return;
+    }
+    if (!m_editing && m_exeMode == ExeMode::Calculating) {
+        m_editing = true;
+        ShowResult({}, false);
+        return;
+    }
+    if (m_line.IsEmpty()) {
+        RecallPreviousExpression();
+        return;
+    }
+    if (before ? m_line.DeleteBefore() : m_line.DeleteAfter()) {
+        m_editing = true;
+        ExpressionChanged();
+    }
+}
+
+void Calculator::EnterMemorySelect() {
+    m_savedExpression = m_lineShowsFormula ? std::string() : m_line.Text();
+    m_savedLineShowsFormula = m_lineShowsFormula;
+    ShowExpression(text::kSelectMemory);
+    m_memorySelect = true;
+}
+
+// ---- EXE and AC -----------------------------------------------------------------------------
+
+ViewEffect Calculator::ExeKey() {
+    switch (m_exeMode) {
+        case ExeMode::Program:
+            if (m_programHost == nullptr) {
+                return ViewEffect::None;
+            }
+            m_programHost->Run();
+            return ViewEffect::ResumeProgram;
+        case ExeMode::Formula:
+        case ExeMode::SpecialFormula:
+            FormulaExe();
+            return ViewEffect::None;
+        case ExeMode::Calculating:
+            break;
+    }
+    if (m_line.IsEmpty()) {
+        m_editing = true;
+        return ViewEffect::FocusExpressionLine;
+    }
+    if (Prepare(m_line.Text()) == FormulaMode::Preparation::NotAFormula) {
+        Calculate();
+    }
+    return ViewEffect::None;
+}
+
+void Calculator::Calculate() {
+    const std::string expression = m_line.Text();
+    double value = 0.0;
+    if (!m_evaluator.Evaluate(expression, value, 0)) {
+        ShowResult(m_evaluator.ErrorText(), true);
+        return;
+    }
+    const auto answer =
+        AnswerFormatter::Format(value, m_evaluator.GetNumberBase(), m_format, m_maxDecimals);
+    if (!answer) {
+        ShowResult(text::kMaError, true);
+        return;
+    }
+    m_previousExpression = expression;
+    ShowExpression({});
+    ShowResult(std::string(text::kAnswerPrefix) + *answer, false);
+    m_lastAnswer = *answer;
+}
+
+ViewEffect Calculator::AllClearKey() {
+    switch (m_exeMode) {
+        case ExeMode::Program:
+            if (m_programHost != nullptr && m_line.Text() != text::kRunAgain &&
+                !m_programHost->IsWaiting()) {
+                m_programHost->Run();
+                return ViewEffect::ResumeProgram;
+            }
+            ShowExpression({});  // only the typed input: the program's prompt stays
+            break;
+        case ExeMode::Formula:
+        case ExeMode::SpecialFormula:
+            if (m_formula.AllGiven()) {
+                m_formula.RestartQuestions(false);
+            }
+            AskVariable();
+            break;
+        case ExeMode::Calculating:
+            ClearDisplay();
+            break;
+    }
+    return ViewEffect::None;
+}
+
+void Calculator::ClearAll() {
+    if (m_exeMode == ExeMode::Program) {
+        m_exeMode = ExeMode::Calculating;
+        if (m_programHost != nullptr) {
+            m_programHost->Reset();
+        }
+    }
+    LeaveFormulaMode();
+    ClearDisplay();
+}
+
+}  // namespace zyk
