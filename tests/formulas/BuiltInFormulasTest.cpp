@@ -18,31 +18,21 @@ struct RowCase {
 // Rows with the special bytes (0xB2 square, 0xB3 cube, 0xB7 function mark) next to letters that
 // would be swallowed by a careless hex escape, and the first/last rows of each range.
 TEST(BuiltInFormulasTest, RowsHoldTheExactBytes) {
+    // clang-format off
     const RowCase cases[] = {
         {0, "None", "No selected formula", ""},
         {1, "Quadratic Equation", "ax\xB2+bx+c=0", ""},
-        {2, "Cosine law",
-         "a\xB2=b\xB2+c\xB2-2bc\xB7"
-         "cos A",
-         ""},
-        {7, "Rectangular -> polar coordinates",
-         "r=\xB7sqrt(x\xB2+y\xB2), A=\xB7"
-         "arctan y/x",
-         ""},
+        {2, "Cosine law", "a\xB2=b\xB2+c\xB2-2bc\xB7" "cos A", ""},
+        {7, "Rectangular -> polar coordinates", "r=\xB7sqrt(x\xB2+y\xB2), A=\xB7" "arctan y/x", ""},
         {9, "Average acceleration", "a=(v2-v1)/(t2-t1)", ""},
         {10, "Moving distance", "S=vt+at\xB2/2", "[S]=[v][t]+[a][t]\xB2/2"},
-        {21, "Sector area (2)",
-         "S={pi}r\xB2"
-         "A/360",
-         "[S]={pi}[r]\xB2[A]/360"},
+        {21, "Sector area (2)", "S={pi}r\xB2" "A/360", "[S]={pi}[r]\xB2[A]/360"},
         {23, "Sphere volume", "V=4{pi}r\xB3/3", "[V]=4{pi}[r]^3/3"},
         {36, "Period of simple pendelum", "T=2{pi}\xB7sqrt(l/{g})", "[T]=2{pi}\xB7sqrt([l]/{g})"},
-        {47, "Impedance of LR-ciruit", "Z=\xB7sqrt(R\xB2+(2{pi}fL)\xB2)",
-         "[Z]=\xB7sqrt([R]\xB2+(2{pi}[f][L])\xB2)"},
-        {50, "Impedance of LRC-parallel circuit",
-         "Z=1/\xB7sqrt((1/R)\xB2+(2{pi}fC-1/(2{pi}fL))\xB2)",
-         "[Z]=1/\xB7sqrt((1/[R])\xB2+(2{pi}[f][C]-1/(2{pi}[f][L]))\xB2)"},
+        {47, "Impedance of LR-ciruit", "Z=\xB7sqrt(R\xB2+(2{pi}fL)\xB2)", "[Z]=\xB7sqrt([R]\xB2+(2{pi}[f][L])\xB2)"},
+        {50, "Impedance of LRC-parallel circuit", "Z=1/\xB7sqrt((1/R)\xB2+(2{pi}fC-1/(2{pi}fL))\xB2)", "[Z]=1/\xB7sqrt((1/[R])\xB2+(2{pi}[f][C]-1/(2{pi}[f][L]))\xB2)"},
     };
+    // clang-format on
     const auto rows = BuiltInFormulas();
     for (const RowCase& c : cases) {
         SCOPED_TRACE(c.index);
@@ -82,26 +72,19 @@ struct SetupCase {
 };
 
 TEST(BuiltInFormulasTest, SpecialSetupsGiveSolverTextAndVariableOrder) {
+    // clang-format off
     const SetupCase cases[] = {
         {1, "ax\xB2+bx+c=0", {"a", "b", "c"}},
-        {2,
-         "a\xB2=b\xB2+c\xB2-2bc\xB7"
-         "cos A",
-         {"b", "c", "A"}},
+        {2, "a\xB2=b\xB2+c\xB2-2bc\xB7" "cos A", {"b", "c", "A"}},
         {3, "a/\xB7sin A=b/\xB7sin B=c/\xB7sin C=2R", {"b", "A", "B"}},
         {4, "S=\xB7sqrt(s(s-a)(s-b)(s-c))", {"a", "b", "c"}},
         {5, "f=f0 (v-u)/(v-v0)", {"f0", "v", "u", "v0"}},
         {6, "f=f0\xB7sqrt((c-v)/(c+v))", {"f0", "v"}},
-        {7,
-         "r=\xB7sqrt(x\xB2+y\xB2) ,  A=\xB7"
-         "arctan y/x",
-         {"x", "y"}},
-        {8,
-         "x=r\xB7"
-         "cos A ,  y=r\xB7sin A",
-         {"r", "A"}},
+        {7, "r=\xB7sqrt(x\xB2+y\xB2) ,  A=\xB7" "arctan y/x", {"x", "y"}},
+        {8, "x=r\xB7" "cos A ,  y=r\xB7sin A", {"r", "A"}},
         {9, "a=(v2-v1)/(t2-t1)", {"v2", "v1", "t2", "t1"}},
     };
+    // clang-format on
     for (const SetupCase& c : cases) {
         SCOPED_TRACE(c.index);
         const auto setup = SpecialSetup(c.index);

@@ -29,31 +29,6 @@ protected:
     }
 };
 
-TEST_F(CUserConstantFileTest, ReadsRecordsAfterTheExactHeader) {
-    struct Case {
-        const char* what;
-        std::string bytes;
-        std::vector<std::string> symbols;
-    };
-    const Case cases[] = {
-        {"CR LF", CrLfLines({kHeader, "Planck Constant", "h", "6.62606876e-34"}), {"h"}},
-        {"LF only, no last end", kHeader + "\nPlanck Constant\nh\n6.62606876e-34", {"h"}},
-        {"incomplete record dropped",
-         CrLfLines({kHeader, "Pi", "pi", "3.14", "Half", "x"}),
-         {"pi"}},
-        {"header only", kHeader + "\r\n", {}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        WriteBytes("UserConstants.dat", c.bytes);
-        const Lists lists = Read();
-        EXPECT_EQ(lists.symbols, c.symbols);
-        EXPECT_EQ(lists.names.size(), c.symbols.size());
-        EXPECT_EQ(lists.values.size(), c.symbols.size());
-        EXPECT_TRUE(m_messages.All().empty());
-    }
-}
-
 TEST_F(CUserConstantFileTest, MissingFileIsCreatedWithTheHeaderOnly) {
     EXPECT_TRUE(Read().names.empty());
     EXPECT_TRUE(m_messages.All().empty());

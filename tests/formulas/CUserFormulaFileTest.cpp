@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -153,121 +154,63 @@ TEST_F(CUserFormulaFileTest, LineBreaksInsideAFieldAreWrittenAsSpaces) {
     EXPECT_EQ(read.calculatorForms, std::vector<std::string>{"[a]"});
 }
 
+using Edit = std::function<bool(CUserFormulaFile&)>;
+
+Edit Rename(int index, std::string name) {
+    return [=](CUserFormulaFile& file) { return file.RenameRecord(index, name); };
+}
+Edit Replace(int index) {
+    return [=](CUserFormulaFile& file) { return file.ReplaceRecord(index, "y=x", "[y]=[x]"); };
+}
+Edit Append() {
+    return [](CUserFormulaFile& file) { return file.AppendRecord("N", "y=x", "[y]=[x]"); };
+}
+
 struct EditCase {
     const char* what;
-    std::string before;
+    std::optional<std::string> before;  // nothing: no file
+    Edit edit;
     std::string after;
     std::vector<std::string> messages;
 };
 
-void RunEdits(const std::filesystem::path& folder, testing_support::RecordingMessages& messages,
-              const EditCase& c, const std::function<void(CUserFormulaFile&)>& edit) {
-    messages.Clear();
-    ASSERT_FALSE(ReplaceFileContents(folder / "UserEq.dat", c.before));
-    CUserFormulaFile file(folder, messages);
-    edit(file);
-    std::string bytes;
-    ASSERT_FALSE(ReadFileContents(folder / "UserEq.dat", bytes));
-    EXPECT_EQ(bytes, c.after);
-    EXPECT_EQ(messages.Texts(), c.messages);
-}
-
-TEST_F(CUserFormulaFileTest, RenameRecord) {
+TEST_F(CUserFormulaFileTest, RenameReplaceAndAppend) {
     const std::string one = CrLfLines({kHeader, "A", "a=1", "[a]=1"});
     const std::string two = one + CrLfLines({"B", "b=2", "[b]=2"});
-    struct Case {
-        EditCase edit;
-        int index;
-        std::string name;
-    };
-    const Case cases[] = {
-        {{"first", two, CrLfLines({kHeader, "X", "a=1", "[a]=1", "B", "b=2", "[b]=2"}), {}},
-         0,
-         "X"},
-        {{"second", two, CrLfLines({kHeader, "A", "a=1", "[a]=1", "X", "b=2", "[b]=2"}), {}},
-         1,
-         "X"},
-        {{"to empty text", one, CrLfLines({kHeader, "", "a=1", "[a]=1"}), {}}, 0, ""},
-        {{"index equal to the record count", one, one, {"Could not rename the formula!   \n\n"}},
-         1,
-         "X"},
-        {{"incomplete record dropped on writing",
-          one + "Half\r\n",
-          CrLfLines({kHeader, "X", "a=1", "[a]=1"}),
-          {}},
-         0,
-         "X"},
-        {{"LF-only file rewritten with CR LF",
-          kHeader + "\nA\na=1\n[a]=1\n",
-          CrLfLines({kHeader, "X", "a=1", "[a]=1"}),
-          {}},
-         0,
-         "X"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.edit.what);
-        RunEdits(m_folder, m_messages, c.edit,
-                 [&](CUserFormulaFile& file) { file.RenameRecord(c.index, c.name); });
-    }
-}
-
-TEST_F(CUserFormulaFileTest, ReplaceRecord) {
-    const std::string two = CrLfLines({kHeader, "A", "a=1", "[a]=1", "B", "b=2", "[b]=2"});
-    struct Case {
-        EditCase edit;
-        int index;
-    };
-    const Case cases[] = {
-        {{"keeps the name",
-          two,
-          CrLfLines({kHeader, "A", "a=1", "[a]=1", "B", "y=x", "[y]=[x]"}),
-          {}},
-         1},
-        {{"beyond the records adds Unknown",
-          two,
-          two + CrLfLines({"Unknown", "y=x", "[y]=[x]"}),
-          {}},
-         5},
-        {{"empty file: reported, then written",
-          "",
-          CrLfLines({kHeader, "Unknown", "y=x", "[y]=[x]"}),
-          {"The file is corrupt!"}},
-         0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.edit.what);
-        RunEdits(m_folder, m_messages, c.edit,
-                 [&](CUserFormulaFile& file) { file.ReplaceRecord(c.index, "y=x", "[y]=[x]"); });
-    }
-}
-
-TEST_F(CUserFormulaFileTest, ReplaceRecordOnAMissingFileCreatesItWithUnknown) {
-    ASSERT_TRUE(File().ReplaceRecord(0, "y=x", "[y]=[x]"));
-    EXPECT_EQ(ReadBytes("UserEq.dat"), CrLfLines({kHeader, "Unknown", "y=x", "[y]=[x]"}));
-    EXPECT_TRUE(m_messages.All().empty());
-}
-
-TEST_F(CUserFormulaFileTest, AppendRecord) {
-    const std::string one = CrLfLines({kHeader, "A", "a=1", "[a]=1"});
+    const std::string newRecord = CrLfLines({"N", "y=x", "[y]=[x]"});
+    const std::string unknownRecord = CrLfLines({"Unknown", "y=x", "[y]=[x]"});
+    const std::string header = kHeader + "\r\n";
+    // clang-format off
     const EditCase cases[] = {
-        {"after a record", one, one + CrLfLines({"N", "y=x", "[y]=[x]"}), {}},
-        {"header only", kHeader + "\r\n", CrLfLines({kHeader, "N", "y=x", "[y]=[x]"}), {}},
-        {"last line without its end",
-         kHeader + "\r\nA\r\na=1\r\n[a]=1",
-         one + CrLfLines({"N", "y=x", "[y]=[x]"}),
-         {}},
+        {"rename first", two, Rename(0, "X"), CrLfLines({kHeader, "X", "a=1", "[a]=1", "B", "b=2", "[b]=2"}), {}},
+        {"rename second", two, Rename(1, "X"), CrLfLines({kHeader, "A", "a=1", "[a]=1", "X", "b=2", "[b]=2"}), {}},
+        {"rename to empty text", one, Rename(0, ""), CrLfLines({kHeader, "", "a=1", "[a]=1"}), {}},
+        {"rename index = record count", one, Rename(1, "X"), one, {"Could not rename the formula!   \n\n"}},
+        {"rename drops an incomplete record", one + "Half\r\n", Rename(0, "X"), CrLfLines({kHeader, "X", "a=1", "[a]=1"}), {}},
+        {"rename rewrites LF with CR LF", kHeader + "\nA\na=1\n[a]=1\n", Rename(0, "X"), CrLfLines({kHeader, "X", "a=1", "[a]=1"}), {}},
+        {"rename in a missing file", std::nullopt, Rename(0, "X"), header, {"Could not rename the formula!   \n\n"}},
+        {"replace keeps the name", two, Replace(1), CrLfLines({kHeader, "A", "a=1", "[a]=1", "B", "y=x", "[y]=[x]"}), {}},
+        {"replace beyond adds Unknown", two, Replace(5), two + unknownRecord, {}},
+        {"replace in a missing file", std::nullopt, Replace(0), header + unknownRecord, {}},
+        {"replace in an empty file", "", Replace(0), header + unknownRecord, {"The file is corrupt!"}},
+        {"append after a record", one, Append(), one + newRecord, {}},
+        {"append after the header", header, Append(), header + newRecord, {}},
+        {"append to a missing file", std::nullopt, Append(), header + newRecord, {}},
+        {"append after a last line without end", kHeader + "\r\nA\r\na=1\r\n[a]=1", Append(), one + newRecord, {}},
     };
+    // clang-format on
     for (const EditCase& c : cases) {
         SCOPED_TRACE(c.what);
-        RunEdits(m_folder, m_messages, c,
-                 [](CUserFormulaFile& file) { file.AppendRecord("N", "y=x", "[y]=[x]"); });
+        m_messages.Clear();
+        std::filesystem::remove(m_folder / "UserEq.dat");
+        if (c.before) {
+            WriteBytes("UserEq.dat", *c.before);
+        }
+        CUserFormulaFile file(m_folder, m_messages);
+        c.edit(file);
+        EXPECT_EQ(ReadBytes("UserEq.dat"), c.after);
+        EXPECT_EQ(m_messages.Texts(), c.messages);
     }
-}
-
-TEST_F(CUserFormulaFileTest, AppendRecordCreatesAMissingFile) {
-    ASSERT_TRUE(File().AppendRecord("N", "y=x", "[y]=[x]"));
-    EXPECT_EQ(ReadBytes("UserEq.dat"), CrLfLines({kHeader, "N", "y=x", "[y]=[x]"}));
-    EXPECT_TRUE(m_messages.All().empty());
 }
 
 TEST_F(CUserFormulaFileTest, DataFolderBelowAFileReportsABadPathOncePerOperation) {

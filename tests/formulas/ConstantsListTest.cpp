@@ -106,18 +106,17 @@ struct AddCase {
 };
 
 TEST_F(ConstantsListTest, Add) {
+    // clang-format off
     const AddCase cases[] = {
         {"new constant", {"Gravity", "g", "9.80665"}, {}, {"Gravity", "g", "9.80665"}},
         {"name taken", {"Pi", "p", "3"}, {kAddNameTaken}, {"Pi+", "p", "3"}},
-        {"symbol taken, message speaks of the name",
-         {"Planck", "h", "6"},
-         {kAddSymbolTaken},
-         {"Planck", "h+", "6"}},
+        {"symbol taken, message speaks of the name", {"Planck", "h", "6"}, {kAddSymbolTaken}, {"Planck", "h+", "6"}},
         {"both taken", {"Pi", "pi", "3"}, {kAddNameTaken, kAddSymbolTaken}, {"Pi+", "pi+", "3"}},
         {"empty name", {"", "x", "1"}, {kFieldsMissing}, {}},
         {"empty symbol", {"X", "", "1"}, {kFieldsMissing}, {}},
         {"empty value", {"X", "x", ""}, {kFieldsMissing}, {}},
     };
+    // clang-format on
     for (const AddCase& c : cases) {
         SCOPED_TRACE(c.what);
         std::filesystem::remove(m_folder / "UserConstants.dat");
@@ -162,30 +161,16 @@ struct EditCase {
 };
 
 TEST_F(ConstantsListTest, Edit) {
+    // clang-format off
     const EditCase cases[] = {
-        {"unchanged shows nothing",
-         "Planck Constant",
-         {"Planck Constant", "h", "6.62606876e-34"},
-         {},
-         {"Planck Constant", "h", "6.62606876e-34"}},
-        {"new value",
-         "Speed of Light",
-         {"Speed of Light", "c", "3e8"},
-         {},
-         {"Speed of Light", "c", "3e8"}},
+        {"unchanged shows nothing", "Planck Constant", {"Planck Constant", "h", "6.62606876e-34"}, {}, {"Planck Constant", "h", "6.62606876e-34"}},
+        {"new value", "Speed of Light", {"Speed of Light", "c", "3e8"}, {}, {"Speed of Light", "c", "3e8"}},
         {"renamed", "Planck Constant", {"Planck", "h", "6.6e-34"}, {}, {"Planck", "h", "6.6e-34"}},
-        {"name of another",
-         "Planck Constant",
-         {"Pi", "h", "1"},
-         {kEditNameTaken},
-         {"Pi+", "h", "1"}},
-        {"symbol of another",
-         "Planck Constant",
-         {"Planck Constant", "c", "1"},
-         {kEditSymbolTaken},
-         {"Planck Constant", "c+", "1"}},
+        {"name of another", "Planck Constant", {"Pi", "h", "1"}, {kEditNameTaken}, {"Pi+", "h", "1"}},
+        {"symbol of another", "Planck Constant", {"Planck Constant", "c", "1"}, {kEditSymbolTaken}, {"Planck Constant", "c+", "1"}},
         {"empty field", "Planck Constant", {"Planck Constant", "h", ""}, {kFieldsMissing}, {}},
     };
+    // clang-format on
     for (const EditCase& c : cases) {
         SCOPED_TRACE(c.what);
         std::filesystem::remove(m_folder / "UserConstants.dat");
@@ -312,6 +297,17 @@ TEST_F(ConstantsListTest, UnwritableFolderKeepsWorkingAndReportsAMismatch) {
     list.Insert(target);
     EXPECT_TRUE(target.inserted.empty());
     EXPECT_EQ(m_messages.Texts(), Lines{kMayBeCorrupt});
+
+    // Edit and Delete find nothing to work on; reselecting the entry shows no constant.
+    m_messages.Clear();
+    EXPECT_FALSE(list.FieldsForEdit().has_value());
+    list.Edit({"Other", "o", "2"});
+    list.Delete();
+    EXPECT_EQ(list.ComboText(), "Rydberg 2");
+    EXPECT_EQ(list.SortedNames().size(), 18u);
+    EXPECT_TRUE(m_messages.All().empty());
+    list.SelectComboEntry(list.ComboSelection());
+    EXPECT_EQ(list.InfoLines(), Lines{"No constant selected!"});
 }
 
 TEST(NumEditFilterTest, TypedCharacters) {

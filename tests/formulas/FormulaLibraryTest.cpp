@@ -51,7 +51,6 @@ TEST_F(FormulaLibraryTest, AnOutdatedFileIsReportedAtConstructionAndGivesNoUserF
 
 struct SelectCase {
     int index;
-    int currentIndex;
     std::string displayForm;
     std::string calculatorForm;
     Lines variables;
@@ -61,50 +60,26 @@ struct SelectCase {
 
 TEST_F(FormulaLibraryTest, SelectingLoadsTheEntry) {
     WriteUserFormulas({"Circle area", "A=pi r2", "[A]={pi}[r]\xB2", "Mine", "y=2x", "[y]=2[x]"});
+    // clang-format off
     const SelectCase cases[] = {
-        {5,
-         5,
-         "f=f0 (v-u)/(v-v0)",
-         "",
-         {"f0", "v", "u", "v0"},
-         false,
-         {"Doppler effect (sound): (Built in)", " ", "  f=f0(v-u)/(v-v0)"}},
-        {8,
-         8,
-         "x=r\xB7"
-         "cos A ,  y=r\xB7sin A",
-         "",
-         {"r", "A"},
-         false,
-         {"Polar -> rectangular coordinates: (Built in)", " ",
-          "  x=r\xB7"
-          "cos A, y=r\xB7sin A"}},
-        {23,
-         23,
-         "V=4{pi}r\xB3/3",
-         "[V]=4{pi}[r]^3/3",
-         {},
-         false,
-         {"Sphere volume: (Built in)", " ", "  V=4{pi}r\xB3/3"}},
-        {19,
-         19,
-         "S={pi}*r\xB2",
-         "[S]={pi}*[r]\xB2",
-         {},
-         false,
-         {"Circle area: (Built in)", " ", "  S={pi}*r\xB2"}},
-        // A user formula named like a built-in one is its own entry.
-        {51, 51, "A=pi r2", "[A]={pi}[r]\xB2", {}, true, {"Circle area: (User)", " ", "  A=pi r2"}},
-        {52, 52, "y=2x", "[y]=2[x]", {}, true, {"Mine: (User)", " ", "  y=2x"}},
-        {0, 0, "No selected formula", "", {}, false, kNoSelection},
+        // A special formula shows its solver text; the info list shows the list's display form.
+        {5, "f=f0 (v-u)/(v-v0)", "", {"f0", "v", "u", "v0"}, false, {"Doppler effect (sound): (Built in)", " ", "  f=f0(v-u)/(v-v0)"}},
+        {8, "x=r\xB7" "cos A ,  y=r\xB7sin A", "", {"r", "A"}, false, {"Polar -> rectangular coordinates: (Built in)", " ", "  x=r\xB7" "cos A, y=r\xB7sin A"}},
+        {23, "V=4{pi}r\xB3/3", "[V]=4{pi}[r]^3/3", {}, false, {"Sphere volume: (Built in)", " ", "  V=4{pi}r\xB3/3"}},
+        {19, "S={pi}*r\xB2", "[S]={pi}*[r]\xB2", {}, false, {"Circle area: (Built in)", " ", "  S={pi}*r\xB2"}},
+        // A user formula named like a built-in one is an entry of its own.
+        {51, "A=pi r2", "[A]={pi}[r]\xB2", {}, true, {"Circle area: (User)", " ", "  A=pi r2"}},
+        {52, "y=2x", "[y]=2[x]", {}, true, {"Mine: (User)", " ", "  y=2x"}},
+        {0, "No selected formula", "", {}, false, kNoSelection},
     };
+    // clang-format on
     FormulaLibrary library(m_folder, m_messages);
     ASSERT_EQ(library.EntryCount(), 53);
     for (const SelectCase& c : cases) {
         SCOPED_TRACE(c.index);
         library.Select(c.index);
         EXPECT_EQ(library.Selection(), c.index);
-        EXPECT_EQ(library.Current().index, c.currentIndex);
+        EXPECT_EQ(library.Current().index, c.index);
         EXPECT_EQ(library.Current().displayForm, c.displayForm);
         EXPECT_EQ(library.Current().calculatorForm, c.calculatorForm);
         EXPECT_EQ(library.Current().variableNames, c.variables);
@@ -123,20 +98,14 @@ TEST_F(FormulaLibraryTest, PresetSelectsWithoutReloading) {
         bool deleteEnabled;
         std::string infoFirst;
     };
+    // clang-format off
     const Case cases[] = {
-        {"special",
-         {6, "f=f0\xB7sqrt((c-v)/(c+v))", "", 2, {"f0", "v"}},
-         6,
-         false,
-         "Doppler effect (light): (Built in)"},
+        {"special", {6, "f=f0\xB7sqrt((c-v)/(c+v))", "", 2, {"f0", "v"}}, 6, false, "Doppler effect (light): (Built in)"},
         {"user, edited since loading", {51, "y=3x", "[y]=3[x]", 0, {}}, 51, true, "Mine: (User)"},
         {"typed formula", {0, "y=x", "[y]=[x]", 0, {}}, 0, false, kNoSelection[0]},
-        {"user formula no longer in the file",
-         {60, "q=1", "[q]=1", 0, {}},
-         -1,
-         true,
-         kNoSelection[0]},
+        {"user formula no longer in the file", {60, "q=1", "[q]=1", 0, {}}, -1, true, kNoSelection[0]},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         FormulaLibrary library(m_folder, m_messages);
