@@ -1,7 +1,6 @@
 #include "formulas/ConstantsList.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "formulas/CUserConstantFile.h"
 #include "formulas/DefaultConstants.h"
@@ -10,13 +9,16 @@
 namespace zyk {
 namespace {
 
+// Folds ASCII letters only, so the order does not depend on the process's locale.
+unsigned char FoldCase(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
+}
+
 // The combo's order: alphabetical without regard to case (equal names keep their adding order).
 bool ComesBefore(const std::string& left, const std::string& right) {
     return std::lexicographical_compare(left.begin(), left.end(), right.begin(), right.end(),
-                                        [](char a, char b) {
-                                            return std::tolower(static_cast<unsigned char>(a)) <
-                                                   std::tolower(static_cast<unsigned char>(b));
-                                        });
+                                        [](char a, char b) { return FoldCase(a) < FoldCase(b); });
 }
 
 bool Contains(const std::vector<std::string>& list, const std::string& text) {
