@@ -16,7 +16,8 @@ public:
 
     virtual ~ProgramConsole() = default;
 
-    // editing: the editing flag of the line (1 for ordinary output, 0 when a run stops on an error).
+    // editing: the editing flag of the line (1 for ordinary output, 0 when a run stops on an
+    // error).
     virtual void SetExpressionLine(std::string_view text, bool editing) = 0;
     virtual void SetResultLine(std::string_view text, bool editing) = 0;
 

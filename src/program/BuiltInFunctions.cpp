@@ -1,0 +1,215 @@
+#include "program/BuiltInFunctions.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+#include "expression/NumberFormat.h"
+#include "expression/SpecialBytes.h"
+#include "program/TextScan.h"
+
+namespace zyk {
+namespace {
+
+constexpr std::string_view kResultFormat = "%.12g";
+
+// Sum of values and sum of squares.
+void Sums(std::span<const double> values, double& sum, double& squares) {
+    sum = 0.0;
+    squares = 0.0;
+    for (const double v : values) {
+        sum += v;
+        squares += v * v;
+    }
+}
+
+// Rounding can leave the sum of squared deviations a hair below zero for equal values.
+double SpreadNumerator(std::span<const double> values) {
+    double sum = 0.0;
+    double squares = 0.0;
+    Sums(values, sum, squares);
+    const double n = static_cast<double>(values.size());
+    return std::max(0.0, squares - sum * sum / n);
+}
+
+bool HasExponent(std::string_view text) {
+    return text.find('e') != std::string_view::npos;
+}
+
+}  // namespace
+
+void BuiltInFunctions::MapFunctionNames(std::string& text) {
+    if (text.find('(') == std::string::npos) {
+        return;
+    }
+    for (const FunctionMapping& row : kFunctionMappings) {
+        std::size_t pos = text.find(row.programName);
+        while (pos != std::string::npos) {
+            const bool touched =
+                pos > 0 && (IsLetter(text[pos - 1]) || text[pos - 1] == kFunctionMarker);
+            if (touched) {
+                pos = text.find(row.programName, pos + 1);
+                continue;
+            }
+            std::string token(1, kFunctionMarker);
+            token += row.token;
+            text.replace(pos, row.programName.size(), token);
+            pos = text.find(row.programName, pos + token.size());
+        }
+    }
+}
+
+std::size_t BuiltInFunctions::FunctionTokenLength(std::string_view afterMarker) {
+    for (const FunctionMapping& row : kFunctionMappings) {
+        if (afterMarker.starts_with(row.token)) {
+            return row.token.size();
+        }
+    }
+    return 0;
+}
+
+double BuiltInFunctions::ReadLeadingNumber(std::string_view text) {
+    std::string number;
+    std::size_t i = 0;
+    while (i < text.size() && IsBlankOrTab(text[i])) {
+        ++i;
+    }
+    if (i < text.size() && (text[i] == '-' || text[i] == kNegationSign || text[i] == '+')) {
+        number += text[i] == '+' ? '+' : '-';
+        ++i;
+    }
+    const auto takeDigits = [&]() {
+        const std::size_t start = i;
+        while (i < text.size() && IsDigit(text[i])) {
+            number += text[i++];
+        }
+        return i > start;
+    };
+    bool digits = takeDigits();
+    if (i < text.size() && text[i] == '.') {
+        number += text[i++];
+        digits = takeDigits() || digits;
+    }
+    if (!digits) {
+        return 0.0;
+    }
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        std::string exponent = "e";
+        if (j < text.size() && (text[j] == '-' || text[j] == kNegationSign || text[j] == '+')) {
+            exponent += text[j] == '+' ? '+' : '-';
+            ++j;
+        }
+        if (j < text.size() && IsDigit(text[j])) {
+            while (j < text.size() && IsDigit(text[j])) {
+                exponent += text[j++];
+            }
+            number += exponent;
+        }
+    }
+    return std::strtod(number.c_str(), nullptr);
+}
+
+std::string BuiltInFunctions::FormatResult(double value) {
+    // + 0.0 turns -0 (ceil(-0.5), fix(-0.5)) into 0.
+    return FormatDouble(kResultFormat, value + 0.0);
+}
+
+std::string BuiltInFunctions::AbsText(std::string_view valueText) {
+    if (HasExponent(valueText)) {
+        return FormatResult(std::fabs(ReadLeadingNumber(valueText)));
+    }
+    std::string text;
+    for (const char c : valueText) {
+        if (c != ' ' && c != '-' && c != kNegationSign) {
+            text += c;
+        }
+    }
+    return text;
+}
+
+std::string BuiltInFunctions::FixText(std::string_view valueText) {
+    if (HasExponent(valueText)) {
+        std::string text = FormatResult(std::trunc(ReadLeadingNumber(valueText)));
+        // The text rule keeps the calculator minus; so does the numeric way.
+        if (!text.empty() && text.front() == '-') {
+            text.front() = kNegationSign;
+        }
+        return text;
+    }
+    return std::string(CutAt(valueText, '.'));
+}
+
+double BuiltInFunctions::Round(double x) {
+    return std::floor(x + 0.5);
+}
+
+double BuiltInFunctions::Round(double x, double decimals) {
+    if (decimals < 0.0) {
+        // 10^d would be cut to 0; round to tens, hundreds, ... instead.
+        const double step = std::pow(10.0, -decimals);
+        return std::floor(x / step + 0.5) * step;
+    }
+    const double m = std::trunc(std::pow(10.0, decimals));
+    return std::floor(x * m + 0.5) / m;
+}
+
+bool BuiltInFunctions::Gcd(double x, double y, double& result) {
+    if (std::trunc(x) != x || std::trunc(y) != y) {
+        return false;
+    }
+    double a = std::fabs(x);
+    double b = std::fabs(y);
+    while (b != 0.0) {
+        const double r = std::fmod(a, b);
+        a = b;
+        b = r;
+    }
+    result = a;
+    return true;
+}
+
+double BuiltInFunctions::Sum(std::span<const double> values) {
+    double sum = 0.0;
+    for (const double v : values) {
+        sum += v;
+    }
+    return sum;
+}
+
+double BuiltInFunctions::Product(std::span<const double> values) {
+    double product = 1.0;
+    for (const double v : values) {
+        product *= v;
+    }
+    return product;
+}
+
+double BuiltInFunctions::Mean(std::span<const double> values) {
+    return Sum(values) / static_cast<double>(values.size());
+}
+
+double BuiltInFunctions::Median(std::span<const double> values) {
+    std::vector<double> sorted(values.begin(), values.end());
+    std::sort(sorted.begin(), sorted.end());
+    const std::size_t n = sorted.size();
+    if (n % 2 == 1) {
+        return sorted[(n - 1) / 2];
+    }
+    return (sorted[n / 2 - 1] + sorted[n / 2]) * 0.5;
+}
+
+double BuiltInFunctions::SampleStd(std::span<const double> values) {
+    // One value has no spread to estimate; it yields 0 rather than 0/0.
+    if (values.size() < 2) {
+        return 0.0;
+    }
+    return std::sqrt(SpreadNumerator(values) / static_cast<double>(values.size() - 1));
+}
+
+double BuiltInFunctions::PopulationStd(std::span<const double> values) {
+    return std::sqrt(SpreadNumerator(values) / static_cast<double>(values.size()));
+}
+
+}  // namespace zyk

@@ -1,0 +1,213 @@
+#include "program/ConditionEvaluator.h"
+
+#include <algorithm>
+
+#include "expression/SpecialBytes.h"
+#include "program/BuiltInFunctions.h"
+#include "program/LanguageWords.h"
+#include "program/TextScan.h"
+
+namespace zyk {
+namespace {
+
+namespace msg = program_messages;
+constexpr std::size_t kNone = std::string::npos;
+constexpr std::string_view kComparisonCharacters = "<>=";
+
+enum class Comparison { Equal, Less, Greater, LessOrEqual, GreaterOrEqual, NotEqual };
+
+bool IsLogicalOperator(char c) {
+    return c == '&' || c == '|' || c == kXorSign;
+}
+
+// The stretch around the comparison operator at pos: out to a parenthesis that is not matched
+// inside it, or to a logical operator outside parentheses.
+std::size_t StretchStart(const std::string& text, std::size_t pos) {
+    int depth = 0;
+    std::size_t i = pos;
+    while (i > 0) {
+        const char c = text[i - 1];
+        if (c == ')') {
+            ++depth;
+        } else if (c == '(') {
+            if (depth == 0) {
+                break;
+            }
+            --depth;
+        } else if (depth == 0 && IsLogicalOperator(c)) {
+            break;
+        }
+        --i;
+    }
+    return i;
+}
+
+std::size_t StretchEnd(const std::string& text, std::size_t pos) {
+    int depth = 0;
+    std::size_t i = pos + 1;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '(') {
+            ++depth;
+        } else if (c == ')') {
+            if (depth == 0) {
+                break;
+            }
+            --depth;
+        } else if (depth == 0 && IsLogicalOperator(c)) {
+            break;
+        }
+    }
+    return i;
+}
+
+// A side that is a plain decimal of at most ten digits reads the same as the calculator's
+// ten-digit answer for it; the calculator is spared for such sides.
+bool ReadPlainNumber(std::string_view side, double& value) {
+    std::size_t i = side.empty() || side.front() != kNegationSign ? 0 : 1;
+    int digits = 0;
+    bool point = false;
+    if (i == side.size()) {
+        return false;
+    }
+    for (; i < side.size(); ++i) {
+        if (IsDigit(side[i])) {
+            ++digits;
+        } else if (side[i] == '.' && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    if (digits == 0 || digits > 10) {
+        return false;
+    }
+    value = BuiltInFunctions::ReadLeadingNumber(side);
+    return true;
+}
+
+}  // namespace
+
+std::string_view ConditionEvaluator::ConditionText(std::string_view statement, std::size_t column) {
+    const std::size_t open = statement.find('(', column);
+    if (open == kNone) {
+        return {};
+    }
+    std::string_view text = statement.substr(open);
+    text = text.substr(0, FindKeyword(text, language_words::kThen));
+    const std::size_t close = text.rfind(')');
+    return close == kNone ? text : text.substr(0, close + 1);
+}
+
+bool ConditionEvaluator::Fail(std::string_view message) {
+    m_error = ProgramError{std::string(message), std::nullopt, false};
+    return false;
+}
+
+bool ConditionEvaluator::Evaluate(std::string_view condition, bool& holds) {
+    m_text.assign(condition);
+    if (!m_evaluator.Substitute(m_text, ProgramEvaluator::kEverything)) {
+        return false;
+    }
+    m_text.erase(std::remove_if(m_text.begin(), m_text.end(), IsBlankOrTab), m_text.end());
+    if (std::count(m_text.begin(), m_text.end(), '(') !=
+        std::count(m_text.begin(), m_text.end(), ')')) {
+        return Fail(msg::kConditionParentheses);
+    }
+    if (m_text.find_first_of(kComparisonCharacters, 1) == kNone) {
+        return Fail(msg::kNoCondition);
+    }
+    for (std::size_t pos = m_text.find_first_of(kComparisonCharacters); pos != kNone;
+         pos = m_text.find_first_of(kComparisonCharacters)) {
+        const std::size_t start = StretchStart(m_text, pos);
+        const std::size_t end = StretchEnd(m_text, pos);
+        bool comparison = false;
+        if (!Compare(std::string_view(m_text).substr(start, end - start), comparison)) {
+            return false;
+        }
+        m_text.replace(start, end - start, comparison ? "1" : "0");
+    }
+    // What remains is 0 and 1 joined by logical operators; a lone truth value needs no
+    // calculator.
+    std::string_view rest(m_text);
+    while (rest.size() >= 2 && rest.front() == '(' && rest.back() == ')') {
+        rest = rest.substr(1, rest.size() - 2);
+    }
+    if (rest == "1" || rest == "0") {
+        holds = rest == "1";
+        return true;
+    }
+    const ProgramConsole::Evaluation answer = m_console.EvaluateText(m_text);
+    if (!answer.ok || (answer.text != "1" && answer.text != "0")) {
+        return Fail(msg::kConditionNotEvaluated);
+    }
+    holds = answer.text == "1";
+    return true;
+}
+
+bool ConditionEvaluator::Compare(std::string_view comparison, bool& holds) {
+    const std::size_t pos = comparison.find_first_of(kComparisonCharacters);
+    const char next = pos + 1 < comparison.size() ? comparison[pos + 1] : '\0';
+    Comparison kind = Comparison::Equal;
+    std::size_t length = 1;
+    if (comparison[pos] == '<' && next == '>') {
+        kind = Comparison::NotEqual;
+        length = 2;
+    } else if (comparison[pos] == '<' && next == '=') {
+        kind = Comparison::LessOrEqual;
+        length = 2;
+    } else if (comparison[pos] == '>' && next == '=') {
+        kind = Comparison::GreaterOrEqual;
+        length = 2;
+    } else if (comparison[pos] == '<') {
+        kind = Comparison::Less;
+    } else if (comparison[pos] == '>') {
+        kind = Comparison::Greater;
+    }
+    const std::string_view left = comparison.substr(0, pos);
+    const std::string_view right = comparison.substr(pos + length);
+    if (left.empty() || right.empty()) {
+        return Fail(msg::kNoComparison);
+    }
+    double a = 0.0;
+    double b = 0.0;
+    if (!SideValue(left, msg::kLineLeftSide, a) || !SideValue(right, msg::kLineRightSide, b)) {
+        return false;
+    }
+    switch (kind) {
+        case Comparison::Equal:
+            holds = a == b;
+            break;
+        case Comparison::Less:
+            holds = a < b;
+            break;
+        case Comparison::Greater:
+            holds = a > b;
+            break;
+        case Comparison::LessOrEqual:
+            holds = a <= b;
+            break;
+        case Comparison::GreaterOrEqual:
+            holds = a >= b;
+            break;
+        case Comparison::NotEqual:
+            holds = a != b;
+            break;
+    }
+    return true;
+}
+
+bool ConditionEvaluator::SideValue(std::string_view side, std::string_view shown, double& value) {
+    if (ReadPlainNumber(side, value)) {
+        return true;
+    }
+    std::string text;
+    if (!m_evaluator.Evaluate(side, ProgramEvaluator::kEverything, text)) {
+        m_error.shownText = std::string(shown);
+        return false;
+    }
+    value = BuiltInFunctions::ReadLeadingNumber(text);
+    return true;
+}
+
+}  // namespace zyk

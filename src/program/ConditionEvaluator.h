@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "program/ProgramEvaluator.h"
+
+namespace zyk {
+
+// Conditions of if, elseif and do: comparisons (=, <, >, <>, >=, <=) combined with the
+// calculator's &, | and xor and grouped with parentheses. Each comparison is worked out by the
+// interpreter and replaced by 1 or 0; the calculator evaluates what remains.
+class ConditionEvaluator {
+public:
+    ConditionEvaluator(ProgramEvaluator& evaluator, ProgramConsole& console, ProgramError& error)
+        : m_evaluator(evaluator), m_console(console), m_error(error) {}
+
+    // The condition of a statement: from the first '(' at or after `column`, with "then" and
+    // what follows cut off, and everything after the last ')' cut off.
+    static std::string_view ConditionText(std::string_view statement, std::size_t column);
+
+    bool Evaluate(std::string_view condition, bool& holds);
+
+private:
+    bool Fail(std::string_view message);
+    bool Compare(std::string_view comparison, bool& holds);
+    bool SideValue(std::string_view side, std::string_view shown, double& value);
+
+    ProgramEvaluator& m_evaluator;
+    ProgramConsole& m_console;
+    ProgramError& m_error;
+    std::string m_text;  // reused between conditions: loops test the same one many times
+};
+
+}  // namespace zyk

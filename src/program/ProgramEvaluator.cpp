@@ -1,0 +1,377 @@
+#include "program/ProgramEvaluator.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "expression/SpecialBytes.h"
+#include "program/TextScan.h"
+
+namespace zyk {
+namespace {
+
+namespace msg = program_messages;
+constexpr std::size_t kNone = std::string::npos;
+
+// Counts one level of nesting for as long as it lives.
+class NestingGuard {
+public:
+    explicit NestingGuard(int& depth) : m_depth(++depth) {}
+    ~NestingGuard() { --m_depth; }
+    NestingGuard(const NestingGuard&) = delete;
+    NestingGuard& operator=(const NestingGuard&) = delete;
+    bool TooDeep() const { return m_depth > ProgramEvaluator::kMaxNesting; }
+
+private:
+    int& m_depth;
+};
+
+// A name occurrence at pos that does not continue a longer word on its left.
+bool StartsName(const std::string& text, std::size_t pos) {
+    return pos == 0 || (!IsLetter(text[pos - 1]) && text[pos - 1] != kFunctionMarker);
+}
+
+bool IsOperatorCharacter(char c) {
+    switch (c) {
+        case '(':
+        case ')':
+        case '+':
+        case '-':
+        case '*':
+        case '/':
+        case '%':
+        case '&':
+        case '|':
+        case '.':
+        case '^':
+        case kXorSign:
+        case kNegationSign:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void RemoveBlanks(std::string& text) {
+    text.erase(std::remove_if(text.begin(), text.end(), IsBlankOrTab), text.end());
+}
+
+}  // namespace
+
+bool ProgramEvaluator::Fail(std::string_view message, std::optional<std::string> shown,
+                            bool fromEvaluator) {
+    m_error = ProgramError{std::string(message), std::move(shown), fromEvaluator};
+    return false;
+}
+
+bool ProgramEvaluator::Evaluate(std::string_view expression, unsigned substitution,
+                                std::string& result) {
+    if (OnlyBlanks(expression)) {
+        return Fail(msg::kNoExpression, std::string());
+    }
+    const NestingGuard guard(m_depth);
+    std::string text(expression);
+    if (guard.TooDeep()) {
+        return Fail(msg::kNotValid, text);
+    }
+    if (!Substitute(text, substitution)) {
+        return false;
+    }
+    RemoveBlanks(text);
+    if (!CheckCharacters(text)) {
+        return false;
+    }
+    ProgramConsole::Evaluation answer = m_console.EvaluateText(text);
+    if (!answer.ok) {
+        return Fail(answer.text, std::string(), true);
+    }
+    result = std::move(answer.text);
+    if (!result.empty() && result.front() == '-') {
+        result.front() = kNegationSign;
+    }
+    return true;
+}
+
+bool ProgramEvaluator::Substitute(std::string& text, unsigned substitution) {
+    // Calls and elements need a bracket; most expressions of a loop have none.
+    const bool hasParenthesis = text.find('(') != kNone;
+    if ((substitution & kUserCalls) && !m_data.Functions().empty() && !SubstituteUserCalls(text)) {
+        return false;
+    }
+    if ((substitution & kArrays) && !m_data.Arrays().empty() && text.find('[') != kNone &&
+        !SubstituteElements(text)) {
+        return false;
+    }
+    if ((substitution & kBuiltIns) && hasParenthesis && !SubstituteInterpreterFunctions(text)) {
+        return false;
+    }
+    if (substitution & kVariables) {
+        SubstituteVariables(text);
+    }
+    if (substitution & kBuiltIns) {
+        BuiltInFunctions::MapFunctionNames(text);
+    }
+    return true;
+}
+
+bool ProgramEvaluator::SubstituteUserCalls(std::string& text) {
+    for (const UserFunction& function : m_data.Functions()) {
+        const std::string& name = function.name;
+        std::size_t pos = text.find(name);
+        while (pos != kNone) {
+            const std::size_t after = pos + name.size();
+            const bool whole =
+                StartsName(text, pos) &&
+                (after >= text.size() || (!IsLetter(text[after]) && !IsDigit(text[after])));
+            if (!whole) {
+                pos = text.find(name, pos + 1);
+                continue;
+            }
+            if (after >= text.size() || text[after] != '(') {
+                return Fail(msg::kNoCallParentheses);
+            }
+            const std::size_t close = FindClosing(text, after, '(', ')');
+            if (close == kNone) {
+                return Fail(msg::kCallParentheses);
+            }
+            std::string value;
+            const std::string argument = text.substr(after + 1, close - after - 1);
+            if (!CallUserFunction(function, argument, value)) {
+                return false;
+            }
+            text.replace(pos, close + 1 - pos, value);
+            pos = text.find(name, pos + value.size());
+        }
+    }
+    return true;
+}
+
+bool ProgramEvaluator::CallUserFunction(const UserFunction& function, std::string_view argument,
+                                        std::string& result) {
+    std::string value;
+    if (!Evaluate(argument, kEverything, value)) {
+        return false;
+    }
+    ProgramVariable* parameter = m_data.FindVariable(function.parameter);
+    if (parameter == nullptr) {
+        return Fail(msg::kParameterGone);
+    }
+    // The parameter keeps the argument after the call.
+    parameter->value = std::move(value);
+    const std::string formula = function.formula;
+    return Evaluate(formula, kVariables | kBuiltIns, result);
+}
+
+bool ProgramEvaluator::SubstituteElements(std::string& text) {
+    for (const ProgramArray& array : m_data.Arrays()) {
+        const std::string& name = array.name;
+        std::size_t pos = text.find(name);
+        while (pos != kNone) {
+            const std::size_t open = pos + name.size();
+            if (!StartsName(text, pos) || open >= text.size() || text[open] != '[') {
+                pos = text.find(name, pos + 1);
+                continue;
+            }
+            const std::size_t close = FindClosing(text, open, '[', ']');
+            if (close == kNone) {
+                return Fail(msg::kElementBrackets);
+            }
+            std::string indexText;
+            if (!Evaluate(std::string_view(text).substr(open + 1, close - open - 1),
+                          kVariables | kBuiltIns, indexText)) {
+                return false;
+            }
+            const auto index = ReadLeadingDigits(indexText, array.elements.size());
+            if (!index || *index >= array.elements.size()) {
+                return Fail(msg::kInvalidElement);
+            }
+            const std::string& value = array.elements[*index];
+            text.replace(pos, close + 1 - pos, value);
+            pos = text.find(name, pos + value.size());
+        }
+    }
+    return true;
+}
+
+bool ProgramEvaluator::SubstituteInterpreterFunctions(std::string& text) {
+    for (const InterpreterFunctionEntry& entry : kInterpreterFunctions) {
+        std::size_t pos = text.find(entry.name);
+        while (pos != kNone) {
+            const std::size_t open = pos + entry.name.size();
+            if (!StartsName(text, pos) || open >= text.size() || text[open] != '(') {
+                pos = text.find(entry.name, pos + 1);
+                continue;
+            }
+            const std::size_t close = FindClosing(text, open, '(', ')');
+            if (close == kNone) {
+                return Fail(msg::kCallParentheses);
+            }
+            const std::string argument = text.substr(open + 1, close - open - 1);
+            if (OnlyBlanks(argument)) {
+                return Fail(msg::kNothingToCalculate);
+            }
+            std::string value;
+            if (!CallInterpreterFunction(entry, argument, value)) {
+                return false;
+            }
+            text.replace(pos, close + 1 - pos, value);
+            pos = text.find(entry.name, pos + value.size());
+        }
+    }
+    return true;
+}
+
+bool ProgramEvaluator::EvaluateNumber(std::string_view expression, double& value) {
+    std::string text;
+    if (!Evaluate(expression, kEverything, text)) {
+        return false;
+    }
+    value = BuiltInFunctions::ReadLeadingNumber(text);
+    return true;
+}
+
+bool ProgramEvaluator::CallInterpreterFunction(const InterpreterFunctionEntry& entry,
+                                               std::string_view argument, std::string& result) {
+    if (entry.overArray) {
+        return ArrayFunction(entry.function, argument, result);
+    }
+    const std::size_t comma = FindTopLevelComma(argument);
+    switch (entry.function) {
+        case InterpreterFunction::Gcd: {
+            if (comma == kNone) {
+                return Fail(msg::kGcdSyntax, std::string(msg::kLineGcd));
+            }
+            double x = 0.0;
+            double y = 0.0;
+            double gcd = 0.0;
+            if (!EvaluateNumber(argument.substr(0, comma), x) ||
+                !EvaluateNumber(argument.substr(comma + 1), y)) {
+                return false;
+            }
+            if (!BuiltInFunctions::Gcd(x, y, gcd)) {
+                return Fail(msg::kGcdNotIntegers, std::string(msg::kLineGcdArguments));
+            }
+            result = BuiltInFunctions::FormatResult(gcd);
+            return true;
+        }
+        case InterpreterFunction::Round: {
+            double x = 0.0;
+            if (comma == kNone) {
+                if (!EvaluateNumber(argument, x)) {
+                    return false;
+                }
+                result = BuiltInFunctions::FormatResult(BuiltInFunctions::Round(x));
+                return true;
+            }
+            double decimals = 0.0;
+            if (!EvaluateNumber(argument.substr(0, comma), x) ||
+                !EvaluateNumber(argument.substr(comma + 1), decimals)) {
+                return false;
+            }
+            result = BuiltInFunctions::FormatResult(BuiltInFunctions::Round(x, decimals));
+            return true;
+        }
+        default:
+            break;
+    }
+    std::string text;
+    if (!Evaluate(argument, kEverything, text)) {
+        return false;
+    }
+    switch (entry.function) {
+        case InterpreterFunction::Abs:
+            result = BuiltInFunctions::AbsText(text);
+            break;
+        case InterpreterFunction::Fix:
+            result = BuiltInFunctions::FixText(text);
+            break;
+        case InterpreterFunction::Ceil:
+            result = BuiltInFunctions::FormatResult(
+                std::ceil(BuiltInFunctions::ReadLeadingNumber(text)));
+            break;
+        default:  // floor
+            result = BuiltInFunctions::FormatResult(
+                std::floor(BuiltInFunctions::ReadLeadingNumber(text)));
+            break;
+    }
+    return true;
+}
+
+bool ProgramEvaluator::ArrayFunction(InterpreterFunction function, std::string_view argument,
+                                     std::string& result) {
+    const ProgramArray* array = m_data.FindArray(TrimBlanks(argument));
+    if (array == nullptr) {
+        return Fail(msg::kInvalidElement);
+    }
+    if (array->elements.empty()) {
+        return Fail(msg::kNothingToCalculate);
+    }
+    std::vector<double> values;
+    values.reserve(array->elements.size());
+    for (const std::string& element : array->elements) {
+        values.push_back(BuiltInFunctions::ReadLeadingNumber(element));
+    }
+    double value = 0.0;
+    switch (function) {
+        case InterpreterFunction::Sum:
+            value = BuiltInFunctions::Sum(values);
+            break;
+        case InterpreterFunction::Prod:
+            value = BuiltInFunctions::Product(values);
+            break;
+        case InterpreterFunction::Mean:
+            value = BuiltInFunctions::Mean(values);
+            break;
+        case InterpreterFunction::Median:
+            value = BuiltInFunctions::Median(values);
+            break;
+        case InterpreterFunction::Std:
+            value = BuiltInFunctions::SampleStd(values);
+            break;
+        default:  // std2
+            value = BuiltInFunctions::PopulationStd(values);
+            break;
+    }
+    result = BuiltInFunctions::FormatResult(value);
+    return true;
+}
+
+void ProgramEvaluator::SubstituteVariables(std::string& text) const {
+    for (const ProgramVariable& variable : m_data.Variables()) {
+        const std::string& name = variable.name;
+        std::size_t pos = text.find(name);
+        while (pos != kNone) {
+            const std::size_t after = pos + name.size();
+            const bool whole =
+                (pos == 0 || !IsLetter(text[pos - 1])) &&
+                (after >= text.size() || (!IsLetter(text[after]) && text[after] != '('));
+            if (!whole) {
+                pos = text.find(name, pos + 1);
+                continue;
+            }
+            text.replace(pos, name.size(), variable.value);
+            pos = text.find(name, pos + variable.value.size());
+        }
+    }
+}
+
+bool ProgramEvaluator::CheckCharacters(const std::string& text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (IsDigit(c) || IsOperatorCharacter(c)) {
+            continue;
+        }
+        if (c != kFunctionMarker) {
+            return Fail(msg::kNotValid, text);
+        }
+        const std::size_t length =
+            BuiltInFunctions::FunctionTokenLength(std::string_view(text).substr(i + 1));
+        if (length == 0) {
+            return Fail(msg::kUnknownFunction, text);
+        }
+        i += length;
+    }
+    return true;
+}
+
+}  // namespace zyk

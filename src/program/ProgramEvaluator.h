@@ -1,0 +1,65 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "program/BuiltInFunctions.h"
+#include "program/ProgramConsole.h"
+#include "program/ProgramData.h"
+#include "program/ProgramError.h"
+
+namespace zyk {
+
+// Turns a program expression into the calculator's expression text and has the calculator
+// evaluate it: array elements, user-function calls, the interpreter's functions and variables
+// are replaced by text, program function names are mapped onto the calculator's tokens, blanks
+// are removed and every character is checked. Values are the calculator's answer texts.
+class ProgramEvaluator {
+public:
+    // What a substitution replaces.
+    enum Substitution : unsigned {
+        kVariables = 1u << 0,
+        kArrays = 1u << 1,
+        kUserCalls = 1u << 2,
+        kBuiltIns = 1u << 3,  // the interpreter's functions and the mapped names
+        kEverything = kVariables | kArrays | kUserCalls | kBuiltIns,
+    };
+
+    // Failures are written to `error`, which the interpreter owns.
+    ProgramEvaluator(ProgramData& data, ProgramConsole& console, ProgramError& error)
+        : m_data(data), m_console(console), m_error(error) {}
+
+    // result: the answer text, a leading '-' turned into the negation sign.
+    bool Evaluate(std::string_view expression, unsigned substitution, std::string& result);
+
+    // The substitution step alone, in place (blanks stay).
+    bool Substitute(std::string& text, unsigned substitution);
+
+    // Deeper nesting of calls inside arguments is refused, so a hostile line cannot exhaust
+    // the stack.
+    static constexpr int kMaxNesting = 64;
+
+private:
+    bool Fail(std::string_view message, std::optional<std::string> shown = std::nullopt,
+              bool fromEvaluator = false);
+    bool SubstituteUserCalls(std::string& text);
+    bool SubstituteElements(std::string& text);
+    bool SubstituteInterpreterFunctions(std::string& text);
+    void SubstituteVariables(std::string& text) const;
+    bool CallUserFunction(const UserFunction& function, std::string_view argument,
+                          std::string& result);
+    bool CallInterpreterFunction(const InterpreterFunctionEntry& entry, std::string_view argument,
+                                 std::string& result);
+    bool ArrayFunction(InterpreterFunction function, std::string_view argument,
+                       std::string& result);
+    bool EvaluateNumber(std::string_view expression, double& value);
+    bool CheckCharacters(const std::string& text);
+
+    ProgramData& m_data;
+    ProgramConsole& m_console;
+    ProgramError& m_error;
+    int m_depth = 0;
+};
+
+}  // namespace zyk

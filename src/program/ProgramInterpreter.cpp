@@ -1,0 +1,819 @@
+#include "program/ProgramInterpreter.h"
+
+#include <utility>
+
+#include "expression/SpecialBytes.h"
+#include "program/BlockScanner.h"
+#include "program/LanguageWords.h"
+#include "program/PreRunCheck.h"
+#include "program/TextScan.h"
+#include "program/WordReader.h"
+
+namespace zyk {
+namespace {
+
+namespace msg = program_messages;
+namespace words = language_words;
+constexpr std::size_t kNone = std::string_view::npos;
+
+// The text after the first '=' at or after `from`, blanks, tabs and further '=' skipped;
+// empty when there is no '='.
+std::string_view AfterEquals(std::string_view statement, std::size_t from) {
+    const std::size_t equals = statement.find('=', from);
+    if (equals == kNone) {
+        return {};
+    }
+    std::size_t start = equals + 1;
+    while (start < statement.size() &&
+           (IsBlankOrTab(statement[start]) || statement[start] == '=')) {
+        ++start;
+    }
+    return TrimBlanks(statement.substr(start));
+}
+
+// A string literal item: its text without the quotes, or false when it has no closing quote.
+bool StringLiteral(std::string_view word, std::string_view& text) {
+    if (word.size() < 2 || word.back() != '"') {
+        return false;
+    }
+    text = word.substr(1, word.size() - 2);
+    return true;
+}
+
+bool IsStringLiteral(std::string_view word) {
+    return !word.empty() && word.front() == '"';
+}
+
+}  // namespace
+
+ProgramInterpreter::ProgramInterpreter(ProgramConsole& console)
+    : m_console(console),
+      m_evaluator(m_data, console, m_error),
+      m_conditions(m_evaluator, console, m_error) {}
+
+void ProgramInterpreter::SetProgram(ProgramText program) {
+    m_program = std::move(program);
+}
+
+void ProgramInterpreter::StartProgram() {
+    Reset();
+    m_state = RunState::Running;
+    m_startPending = true;
+    m_console.EnterProgramMode();
+    Run();
+}
+
+void ProgramInterpreter::Reset() {
+    ClearRunData();
+    m_errorLine.clear();
+    m_line = 0;
+    m_state = RunState::Idle;
+    m_startPending = true;
+    m_lastFinish = StepStatus::Idle;
+}
+
+bool ProgramInterpreter::IsWaiting() const {
+    return m_state == RunState::AwaitInput || m_state == RunState::AwaitFunction;
+}
+
+void ProgramInterpreter::Run() {
+    switch (m_state) {
+        case RunState::Running:
+            if (m_startPending) {
+                StartRun();
+            }
+            break;
+        case RunState::Paused:
+            ++m_line;
+            m_state = RunState::Running;
+            break;
+        case RunState::AwaitInput:
+            StoreInput();
+            break;
+        case RunState::AwaitFunction:
+            StoreFormula();
+            break;
+        case RunState::Idle:
+        case RunState::Stopped:
+            break;
+    }
+}
+
+void ProgramInterpreter::StartRun() {
+    m_failedLine = -1;
+    m_console.SetExpressionLine("", true);
+    m_console.SetResultLine("", true);
+    ClearRunData();
+    m_line = 0;
+    m_startPending = false;
+    if (const auto failure = PreRunCheck::Check(m_program)) {
+        m_line = failure->line;
+        m_error = failure->error;
+        StopRun();
+    }
+}
+
+void ProgramInterpreter::StoreInput() {
+    std::string text;
+    if (!m_console.ReadExpressionLine(text) || text.empty()) {
+        text = "0";
+    }
+    ProgramVariable* variable = m_data.FindVariable(m_pendingTarget);
+    if (variable == nullptr) {
+        Fail(msg::kInputTargetGone);
+        StopRun();
+        return;
+    }
+    std::string echo = m_pendingTarget;
+    echo += msg::kVariableEcho;
+    echo += text;
+    // Stored as typed: "1+2" is worked out where the variable is used.
+    variable->value = std::move(text);
+    m_console.SetResultLine(echo, true);
+    m_hold = Hold::Pending;
+    ++m_line;
+    m_state = RunState::Running;
+}
+
+void ProgramInterpreter::StoreFormula() {
+    std::string formula;
+    const bool typed = m_console.ReadExpressionLine(formula) && !OnlyBlanks(formula);
+    UserFunction* function = m_data.FindFunction(m_pendingTarget);
+    if (!typed || function == nullptr) {
+        Fail(msg::kNoFunctionAdded);
+        StopRun();
+        return;
+    }
+    function->formula = formula;
+    std::string echo = function->name + "(" + function->parameter;
+    echo += msg::kFunctionEcho;
+    echo += formula;
+    m_console.SetResultLine(echo, true);
+    m_hold = Hold::Pending;
+    ++m_line;
+    m_state = RunState::Running;
+}
+
+StepStatus ProgramInterpreter::Step(std::int64_t budget) {
+    switch (m_state) {
+        case RunState::Idle:
+            return StepStatus::Idle;
+        case RunState::Paused:
+            return StepStatus::Paused;
+        case RunState::AwaitInput:
+        case RunState::AwaitFunction:
+            return StepStatus::Waiting;
+        case RunState::Stopped:
+            return StepStatus::Failed;
+        case RunState::Running:
+            break;
+    }
+    if (m_startPending) {
+        return m_lastFinish;
+    }
+    if (m_hold == Hold::Pending) {
+        m_hold = Hold::Shown;
+        return StepStatus::Holding;
+    }
+    if (m_hold == Hold::Shown) {
+        m_hold = Hold::None;
+        m_console.SetExpressionLine("", true);
+        m_console.SetResultLine("", true);
+    }
+    for (std::int64_t executed = 0;; ++executed) {
+        if (m_line >= m_program.LineCount()) {
+            FinishRun();
+            return StepStatus::Ended;
+        }
+        if (executed >= budget && executed > 0) {
+            return StepStatus::Continue;
+        }
+        ++m_executedLines;
+        const std::string_view line = m_program.Line(m_line);
+        if (!line.empty()) {
+            ExecuteStatement(line, false);
+        }
+        switch (m_state) {
+            case RunState::Stopped: {
+                StopRun();
+                return StepStatus::Failed;
+            }
+            case RunState::Paused:
+                return StepStatus::Paused;
+            case RunState::AwaitInput:
+            case RunState::AwaitFunction:
+                return StepStatus::Waiting;
+            case RunState::Idle:
+                return StepStatus::Idle;
+            case RunState::Running:
+                ++m_line;
+                break;
+        }
+    }
+}
+
+void ProgramInterpreter::FinishRun() {
+    m_console.SetExpressionLine(msg::kRunAgain, true);
+    m_console.SetResultLine("", true);
+    PrepareNextRun();
+    m_lastFinish = StepStatus::Ended;
+}
+
+void ProgramInterpreter::StopRun() {
+    const std::string text = m_error.shownText.value_or(std::string(m_program.Line(m_line)));
+    m_errorLine = FormatErrorLine(m_line, text, m_error.message);
+    m_failedLine = m_line;
+    m_console.SetExpressionLine("", false);
+    m_console.SetResultLine(m_errorLine, false);
+    PrepareNextRun();
+    m_lastFinish = StepStatus::Failed;
+    // The calculator goes back to calculating when its own evaluator refused a text.
+    if (m_error.fromEvaluator) {
+        m_console.LeaveProgramMode();
+    }
+}
+
+void ProgramInterpreter::PrepareNextRun() {
+    ClearRunData();
+    m_line = 0;
+    m_state = RunState::Running;
+    m_startPending = true;
+}
+
+void ProgramInterpreter::ClearRunData() {
+    m_data.Clear();
+    m_ifStack.clear();
+    m_doStack.clear();
+    m_pendingTarget.clear();
+    m_hold = Hold::None;
+}
+
+bool ProgramInterpreter::Fail(std::string_view message) {
+    m_error = ProgramError{std::string(message), std::nullopt, false};
+    m_state = RunState::Stopped;
+    return false;
+}
+
+bool ProgramInterpreter::Fail(std::string_view message, std::string_view shown) {
+    m_error = ProgramError{std::string(message), std::string(shown), false};
+    m_state = RunState::Stopped;
+    return false;
+}
+
+void ProgramInterpreter::ExecuteStatement(std::string_view statement, bool singleLineIf) {
+    WordReader reader(statement);
+    std::string_view first;
+    if (!reader.Next(first)) {
+        return;
+    }
+    const std::size_t firstStart = reader.WordStart();
+    const std::size_t firstEnd = reader.Column();
+    if (TryVariables(statement, first, firstEnd)) {
+        return;
+    }
+    if (singleLineIf) {
+        // The statement after "then": variables, commands, functions; no array statement.
+        if (TryCommands(statement, first, firstStart) || TryFunctions(statement, first, firstEnd)) {
+            return;
+        }
+        Fail(msg::kUnknownSingleLineCommand);
+        return;
+    }
+    if (TryArrays(statement, first, firstEnd) || TryFunctions(statement, first, firstEnd) ||
+        TryCommands(statement, first, firstStart)) {
+        return;
+    }
+    Fail(msg::kUnknownCommand);
+}
+
+// --- Variables ---------------------------------------------------------------------------
+
+bool ProgramInterpreter::TryVariables(std::string_view statement, std::string_view first,
+                                      std::size_t firstEnd) {
+    if (first == words::kVar || first == words::kVariable) {
+        DeclareVariables(statement, firstEnd);
+        return true;
+    }
+    if (m_data.FindVariable(first) != nullptr) {
+        AssignVariable(statement, first, firstEnd);
+        return true;
+    }
+    return false;
+}
+
+void ProgramInterpreter::DeclareVariables(std::string_view statement, std::size_t column) {
+    WordReader reader(statement, column);
+    std::string_view name;
+    bool any = false;
+    while (reader.Next(name)) {
+        any = true;
+        if (!IsLegalName(name)) {
+            Fail(msg::kIllegalVariableName);
+            return;
+        }
+        if (m_data.FindVariable(name) != nullptr) {
+            Fail(msg::kAlreadyExists);
+            return;
+        }
+        m_data.AddVariable(name);
+    }
+    if (!any) {
+        Fail(msg::kNoVariableFound);
+    }
+}
+
+void ProgramInterpreter::AssignVariable(std::string_view statement, std::string_view name,
+                                        std::size_t column) {
+    const std::string_view rest = statement.substr(column);
+    if (OnlyBlanks(rest)) {
+        Fail(msg::kEmptyAssignment);
+        return;
+    }
+    const std::string_view expression = AfterEquals(rest, 0);
+    if (expression.empty()) {
+        Fail(msg::kNoExpressionPresent);
+        return;
+    }
+    const std::string target(name);
+    std::string value;
+    if (!m_evaluator.Evaluate(expression, ProgramEvaluator::kEverything, value)) {
+        m_state = RunState::Stopped;
+        return;
+    }
+    ProgramVariable* variable = m_data.FindVariable(target);
+    if (variable == nullptr) {
+        Fail(msg::kNotAVariableTarget);
+        return;
+    }
+    variable->value = std::move(value);
+}
+
+// --- Arrays ------------------------------------------------------------------------------
+
+bool ProgramInterpreter::TryArrays(std::string_view statement, std::string_view first,
+                                   std::size_t firstEnd) {
+    if (first == words::kArray) {
+        DeclareArray(statement, firstEnd);
+        return true;
+    }
+    const std::string_view name = CutAt(first, '[');
+    if (m_data.FindArray(name) != nullptr) {
+        AssignElement(statement, name);
+        return true;
+    }
+    return false;
+}
+
+void ProgramInterpreter::DeclareArray(std::string_view statement, std::size_t column) {
+    const std::string_view rest = statement.substr(column);
+    const std::size_t equals = rest.find('=');
+    const std::string_view declaration = TrimBlanks(rest.substr(0, equals));
+    const std::size_t open = declaration.find('[');
+    const std::size_t close = declaration.find(']');
+    if (open == kNone || close == kNone || close < open ||
+        !OnlyBlanks(declaration.substr(close + 1))) {
+        Fail(msg::kIllegalArray);
+        return;
+    }
+    const std::string_view name = TrimBlanks(declaration.substr(0, open));
+    if (!IsLegalName(name)) {
+        Fail(msg::kIllegalArrayName);
+        return;
+    }
+    if (m_data.FindArray(name) != nullptr) {
+        Fail(msg::kAlreadyExists);
+        return;
+    }
+    const std::size_t size =
+        ReadLeadingDigits(TrimBlanks(declaration.substr(open + 1, close - open - 1)),
+                          kMaxArraySize + 1)
+            .value_or(0);
+    if (size > kMaxArraySize) {
+        Fail(msg::kOutOfBound);
+        return;
+    }
+    std::vector<std::string> values;
+    if (equals != kNone) {
+        const std::string_view list = TrimBlanks(rest.substr(equals + 1));
+        if (list.size() < 2 || list.front() != '{' || list.back() != '}') {
+            Fail(msg::kIllegalArray);
+            return;
+        }
+        std::string_view inner = list.substr(1, list.size() - 2);
+        while (true) {
+            const std::size_t comma = inner.find(',');
+            std::string value(TrimBlanks(inner.substr(0, comma)));
+            if (value.empty()) {
+                value = "0";
+            } else if (value.front() == '-') {
+                // As the calculator reads a typed value: a leading minus is its sign.
+                value.front() = kNegationSign;
+            }
+            values.push_back(std::move(value));
+            if (comma == kNone) {
+                break;
+            }
+            inner = inner.substr(comma + 1);
+        }
+    }
+    ProgramArray& array = m_data.AddArray(name, size);
+    if (values.size() == 1 && size > 1) {
+        array.elements.assign(size, values.front());
+        return;
+    }
+    for (std::size_t i = 0; i < values.size() && i < size; ++i) {
+        array.elements[i] = std::move(values[i]);
+    }
+}
+
+void ProgramInterpreter::AssignElement(std::string_view statement, std::string_view name) {
+    const std::size_t open = statement.find('[');
+    const std::size_t close = open == kNone ? kNone : statement.find(']', open);
+    if (close == kNone || OnlyBlanks(statement.substr(open + 1, close - open - 1))) {
+        Fail(msg::kNoArrayPosition);
+        return;
+    }
+    const std::string target(name);
+    std::string indexText;
+    if (!m_evaluator.Evaluate(statement.substr(open + 1, close - open - 1),
+                              ProgramEvaluator::kVariables, indexText)) {
+        m_state = RunState::Stopped;
+        return;
+    }
+    const std::string_view expression = AfterEquals(statement, close);
+    if (expression.empty()) {
+        Fail(msg::kNoValue);
+        return;
+    }
+    std::string value;
+    if (!m_evaluator.Evaluate(expression, ProgramEvaluator::kEverything, value)) {
+        m_state = RunState::Stopped;
+        return;
+    }
+    ProgramArray* array = m_data.FindArray(target);
+    // A negative index (its text begins with the negation sign) is out of bounds too.
+    const auto index = ReadLeadingDigits(indexText, kMaxArraySize + 1);
+    if (array == nullptr || !index || *index >= array->elements.size()) {
+        Fail(msg::kOutOfBound);
+        return;
+    }
+    array->elements[*index] = std::move(value);
+}
+
+// --- User functions ------------------------------------------------------------------------
+
+bool ProgramInterpreter::TryFunctions(std::string_view statement, std::string_view first,
+                                      std::size_t firstEnd) {
+    if (first == words::kFunction || first == words::kFx) {
+        DeclareFunctions(statement, firstEnd);
+        return true;
+    }
+    const std::size_t open = first.find('(');
+    if (open != kNone && m_data.FindFunction(first.substr(0, open)) != nullptr) {
+        SetFormula(statement, first.substr(0, open), firstEnd);
+        return true;
+    }
+    return false;
+}
+
+void ProgramInterpreter::DeclareFunctions(std::string_view statement, std::size_t column) {
+    WordReader reader(statement, column);
+    std::string_view word;
+    bool any = false;
+    while (reader.Next(word)) {
+        any = true;
+        const std::size_t open = word.find('(');
+        const std::string_view name = word.substr(0, open);
+        if (!IsLegalName(name)) {
+            Fail(msg::kIllegalFunctionName);
+            return;
+        }
+        if (m_data.FindFunction(name) != nullptr) {
+            Fail(msg::kAlreadyExists);
+            return;
+        }
+        const std::size_t close = open == kNone ? kNone : word.find(')', open);
+        const std::string_view parameter =
+            close == kNone ? std::string_view()
+                           : TrimBlanks(word.substr(open + 1, close - open - 1));
+        if (parameter.empty()) {
+            Fail(msg::kNoParameter);
+            return;
+        }
+        if (m_data.FindVariable(parameter) == nullptr) {
+            Fail(msg::kParameterNotDeclared);
+            return;
+        }
+        m_data.AddFunction(name, parameter);
+    }
+    if (!any) {
+        Fail(msg::kIllegalFunctionName);
+    }
+}
+
+void ProgramInterpreter::SetFormula(std::string_view statement, std::string_view name,
+                                    std::size_t column) {
+    // The first word stopped at '=' or at a blank: the formula follows the next '='.
+    const std::string_view formula = AfterEquals(statement, column);
+    if (formula.empty()) {
+        Fail(msg::kNoFormula);
+        return;
+    }
+    m_data.FindFunction(name)->formula = std::string(formula);
+}
+
+// --- Commands ----------------------------------------------------------------------------
+
+bool ProgramInterpreter::TryCommands(std::string_view statement, std::string_view first,
+                                     std::size_t firstStart) {
+    const std::string_view command = CutAt(first, '(');
+    const std::size_t column = firstStart + command.size();
+    if (command == words::kPrint) {
+        Print(statement, column);
+    } else if (command == words::kInput) {
+        Input(statement, column);
+    } else if (command == words::kIf) {
+        If(statement, column);
+    } else if (command == words::kElseIf) {
+        ElseIf(statement, column);
+    } else if (command == words::kElse) {
+        Else();
+    } else if (command == words::kEnd) {
+        End();
+    } else if (command == words::kDo) {
+        Do(statement, column);
+    } else if (command == words::kLoop) {
+        Loop();
+    } else if (command == words::kExit) {
+        Exit(statement, column);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void ProgramInterpreter::Print(std::string_view statement, std::size_t column) {
+    WordReader reader(statement, column);
+    std::string shown;
+    std::string_view item;
+    while (reader.Next(item)) {
+        if (IsStringLiteral(item)) {
+            std::string_view text;
+            if (!StringLiteral(item, text)) {
+                Fail(msg::kNotAString);
+                return;
+            }
+            shown += text;
+            continue;
+        }
+        std::string value;
+        if (!m_evaluator.Evaluate(item, ProgramEvaluator::kEverything, value)) {
+            m_state = RunState::Stopped;
+            return;
+        }
+        shown += value;
+    }
+    m_console.SetResultLine(shown, true);
+    m_state = RunState::Paused;
+}
+
+void ProgramInterpreter::Input(std::string_view statement, std::size_t column) {
+    WordReader reader(statement, column);
+    std::string_view word;
+    if (!reader.Next(word)) {
+        Fail(msg::kNothingToInput);
+        return;
+    }
+    std::string_view prompt;
+    const bool hasPrompt = IsStringLiteral(word);
+    if (hasPrompt) {
+        if (!StringLiteral(word, prompt)) {
+            Fail(msg::kNotAString);
+            return;
+        }
+        if (!reader.Next(word)) {
+            Fail(msg::kNothingToInput);
+            return;
+        }
+    }
+    const std::string_view name = CutAt(word, '(');
+    if (const UserFunction* function = m_data.FindFunction(name)) {
+        std::string shown(prompt);
+        if (!hasPrompt) {
+            shown = function->name + "(" + function->parameter;
+            shown += msg::kFunctionPromptEnd;
+        }
+        m_pendingTarget = function->name;
+        m_console.SetResultLine(shown, true);
+        m_console.SetExpressionLine(function->formula, true);
+        m_state = RunState::AwaitFunction;
+        return;
+    }
+    if (m_data.FindVariable(name) != nullptr) {
+        std::string shown(prompt);
+        if (!hasPrompt) {
+            shown = std::string(name);
+            shown += msg::kVariablePromptEnd;
+        }
+        m_pendingTarget = std::string(name);
+        m_console.SetResultLine(shown, true);
+        m_state = RunState::AwaitInput;
+        return;
+    }
+    Fail(msg::kCouldNotInput);
+}
+
+bool ProgramInterpreter::Condition(std::string_view statement, std::size_t column, bool& holds) {
+    if (!m_conditions.Evaluate(ConditionEvaluator::ConditionText(statement, column), holds)) {
+        m_state = RunState::Stopped;
+        return false;
+    }
+    return true;
+}
+
+bool ProgramInterpreter::PushIf(int marker) {
+    if (m_ifStack.size() >= kMaxBlockDepth) {
+        return Fail(msg::kEmptyStack);
+    }
+    m_ifStack.push_back(marker);
+    return true;
+}
+
+void ProgramInterpreter::If(std::string_view statement, std::size_t column) {
+    const std::size_t then = FindKeyword(statement, words::kThen, column);
+    if (then == kNone) {
+        Fail(msg::kThenMissing);
+        return;
+    }
+    bool holds = false;
+    if (!Condition(statement, column, holds)) {
+        return;
+    }
+    const std::string_view rest = statement.substr(then + words::kThen.size());
+    if (OnlyBlanks(rest)) {
+        if (PushIf(holds ? words::kIfBranchRunning : words::kNoBranchYet) && !holds) {
+            SkipIfBranch();
+        }
+        return;
+    }
+    if (holds) {
+        ExecuteStatement(rest, true);
+    }
+}
+
+void ProgramInterpreter::ElseIf(std::string_view statement, std::size_t column) {
+    if (m_ifStack.empty()) {
+        Fail(msg::kEmptyStack);
+        return;
+    }
+    const int top = m_ifStack.back();
+    if (top == words::kIfBranchRunning || top == words::kElseIfBranchRunning) {
+        SkipIfBranch();
+        return;
+    }
+    if (FindKeyword(statement, words::kThen, column) == kNone) {
+        Fail(msg::kThenMissing);
+        return;
+    }
+    bool holds = false;
+    if (!Condition(statement, column, holds)) {
+        return;
+    }
+    if (holds) {
+        m_ifStack.back() = words::kElseIfBranchRunning;
+    } else {
+        SkipIfBranch();
+    }
+}
+
+void ProgramInterpreter::Else() {
+    if (m_ifStack.empty()) {
+        Fail(msg::kEmptyStack);
+        return;
+    }
+    if (m_ifStack.back() == words::kNoBranchYet) {
+        m_ifStack.back() = words::kElseBranchRunning;
+    } else {
+        SkipIfBranch();
+    }
+}
+
+void ProgramInterpreter::End() {
+    if (m_ifStack.empty()) {
+        Fail(msg::kEmptyStack);
+        return;
+    }
+    m_ifStack.pop_back();
+}
+
+void ProgramInterpreter::SkipIfBranch() {
+    const BlockScanner::Target target = BlockScanner::SkipIfBranch(m_program, m_line);
+    m_line = target.line;
+    switch (target.kind) {
+        case BlockScanner::Target::Kind::Branch:
+            --m_line;  // the elseif or else runs next
+            break;
+        case BlockScanner::Target::Kind::End:
+            if (!m_ifStack.empty()) {
+                m_ifStack.pop_back();
+            }
+            break;
+        case BlockScanner::Target::Kind::EndWithWord:
+            Fail(target.word, msg::kLineEndWord);
+            break;
+        default:
+            Fail(msg::kIfWithoutEnd);
+            break;
+    }
+}
+
+void ProgramInterpreter::Do(std::string_view statement, std::size_t column) {
+    WordReader reader(statement, column);
+    std::string_view word;
+    const bool found = reader.Next(word);
+    const std::string_view keyword = CutAt(word, '(');
+    if (!found || (keyword != words::kWhile && keyword != words::kUntil)) {
+        Fail(msg::kWhileUntilMissing);
+        return;
+    }
+    bool holds = false;
+    if (!Condition(statement, reader.WordStart() + keyword.size(), holds)) {
+        return;
+    }
+    const bool enter = keyword == words::kWhile ? holds : !holds;
+    const bool onTop = !m_doStack.empty() && m_doStack.back().line == m_line;
+    if (enter) {
+        if (!onTop) {
+            if (m_doStack.size() >= kMaxBlockDepth) {
+                Fail(msg::kEmptyStack);
+                return;
+            }
+            m_doStack.push_back({m_line, m_ifStack.size()});
+        }
+        return;
+    }
+    if (onTop) {
+        m_doStack.back().line = words::kLeavingLoop;
+    } else {
+        m_doStack.push_back({words::kLeavingLoop, m_ifStack.size()});
+    }
+    SkipToLoop();
+}
+
+void ProgramInterpreter::Loop() {
+    if (m_doStack.empty()) {
+        Fail(msg::kEmptyStack);
+        return;
+    }
+    const LoopEntry entry = m_doStack.back();
+    if (entry.line == words::kLeavingLoop) {
+        m_doStack.pop_back();
+        return;
+    }
+    // Blocks left open inside the body (a loop inside an if-branch) would pile up otherwise.
+    if (m_ifStack.size() > entry.ifDepth) {
+        m_ifStack.resize(entry.ifDepth);
+    }
+    m_line = entry.line - 1;  // the do line runs next and tests again
+}
+
+void ProgramInterpreter::Exit(std::string_view statement, std::size_t column) {
+    WordReader reader(statement, column);
+    std::string_view word;
+    if (!reader.Next(word)) {
+        // A bare exit ends the program as its last line does.
+        m_line = m_program.LineCount() - 1;
+        return;
+    }
+    if (word != words::kDo) {
+        Fail(word, msg::kLineExitWord);
+        return;
+    }
+    std::string_view extra;
+    if (reader.Next(extra)) {
+        Fail(extra, msg::kLineExitDoWord);
+        return;
+    }
+    if (m_doStack.empty()) {
+        Fail(msg::kEmptyStack);
+        return;
+    }
+    m_doStack.back().line = words::kLeavingLoop;
+    // The if-blocks opened inside the loop are left with it.
+    if (m_ifStack.size() > m_doStack.back().ifDepth) {
+        m_ifStack.resize(m_doStack.back().ifDepth);
+    }
+    SkipToLoop();
+}
+
+void ProgramInterpreter::SkipToLoop() {
+    const BlockScanner::Target target = BlockScanner::SkipToLoop(m_program, m_line);
+    m_line = target.line;
+    if (target.kind == BlockScanner::Target::Kind::Loop) {
+        --m_line;  // the loop runs next and pops the entry
+        return;
+    }
+    Fail(msg::kDoWithoutLoop);
+}
+
+}  // namespace zyk
