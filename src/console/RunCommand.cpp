@@ -1,9 +1,72 @@
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+
+#include "calculator/Calculator.h"
+#include "console/CalculatorOptions.h"
 #include "console/ConsoleContext.h"
+#include "console/ConsoleProgramConsole.h"
+#include "program/ProgramInterpreter.h"
 
 namespace zyk {
+namespace {
 
+// Lines a time slice runs between looks at the run state; the console has no display to keep
+// alive, so a slice is large.
+constexpr std::int64_t kSliceLines = 1 << 20;
+
+// The file's bytes as they are (Windows-1252); nothing when it cannot be read.
+std::optional<std::string> ReadProgramFile(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return std::nullopt;
+    }
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return std::nullopt;
+    }
+    std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    if (file.bad()) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+}  // namespace
+
+// Runs a program file with the terminal as its console: print, input prompts, input echoes and
+// the error line go to stdout, inputs come from stdin, nothing waits.
 int RunProgramCommand(ConsoleContext& context) {
-    return UsageError(context, "--run is not part of this build yet");
+    const std::string& path = context.options.argument;
+    const auto bytes = ReadProgramFile(path);
+    if (!bytes) {
+        return UsageError(context, "cannot read the program file '" + path + "'");
+    }
+
+    Calculator calculator(context.store, context.messages, context.programFolder);
+    ApplyCalculatorOptions(calculator, context.options);
+    ConsoleProgramConsole console(calculator, context.out, context.in);
+    ProgramInterpreter interpreter(console);
+    interpreter.SetProgram(ProgramText::FromFileContents(*bytes));
+    interpreter.StartProgram();
+    while (true) {
+        switch (interpreter.Step(kSliceLines)) {
+            case StepStatus::Continue:
+            case StepStatus::Holding:
+                break;
+            case StepStatus::Paused:
+            case StepStatus::Waiting:
+                interpreter.Run();
+                break;
+            case StepStatus::Failed:
+                return kExitErrorText;
+            case StepStatus::Ended:
+            case StepStatus::Idle:
+                return kExitAnswer;
+        }
+    }
 }
 
 }  // namespace zyk

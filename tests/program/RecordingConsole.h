@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <string>
 #include <string_view>
@@ -114,7 +116,28 @@ inline RunOutcome RunProgramText(std::string_view program,
     return outcome;
 }
 
-// "\xAD" written as a name in expected texts.
+// A program, the answers to its inputs, what it shows, and the error line it stops with (empty
+// when it runs to its end).
+struct ProgramCase {
+    std::string program;
+    std::vector<std::string> answers;
+    std::vector<std::string> shown;  // the error line excluded
+    std::string errorLine;
+};
+
+inline void ExpectRun(const ProgramCase& c) {
+    const RunOutcome outcome = RunProgramText(c.program, c.answers);
+    std::vector<std::string> expected = c.shown;
+    if (!c.errorLine.empty()) {
+        expected.push_back(c.errorLine);
+    }
+    EXPECT_EQ(outcome.shown, expected) << c.program;
+    EXPECT_EQ(outcome.status, c.errorLine.empty() ? StepStatus::Ended : StepStatus::Failed)
+        << c.program;
+    EXPECT_EQ(outcome.errorLine, c.errorLine) << c.program;
+}
+
+// A number shown with the calculator minus (byte 0xAD).
 inline std::string Neg(std::string_view digits) {
     return std::string(1, kNegationSign) + std::string(digits);
 }

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+#include "program/ProgramConsole.h"
+
+namespace zyk {
+
+// The terminal as a program's console: every text the result line shows is written to the
+// output as one UTF-8 line, and the expression line read for an input is the next line of the
+// input stream (end of input reads as an empty line). Evaluation and the display state stay
+// with the calculator underneath.
+class ConsoleProgramConsole : public ProgramConsole {
+public:
+    ConsoleProgramConsole(ProgramConsole& calculator, std::ostream& out, std::istream& in)
+        : m_calculator(calculator), m_out(out), m_in(in) {}
+
+    void SetExpressionLine(std::string_view text, bool editing) override;
+    void SetResultLine(std::string_view text, bool editing) override;
+    Evaluation EvaluateText(std::string_view expression) override;
+    bool ReadExpressionLine(std::string& text) override;
+    void EnterProgramMode() override;
+    void LeaveProgramMode() override;
+
+private:
+    ProgramConsole& m_calculator;
+    std::ostream& m_out;
+    std::istream& m_in;
+};
+
+}  // namespace zyk
