@@ -46,14 +46,21 @@ FormulaMode::Preparation FormulaMode::Prepare(std::string_view text, bool result
     if (text.size() < 2) {
         return Preparation::NotAFormula;
     }
-    // A '[' at index 0 is the left side: the result, never asked for.
+    // A '[' at index 0 is the left side: the result, checked but never asked for. The left
+    // side given to a formula without one holds the byte 0x83 instead of a letter.
     bool found = false;
-    for (std::size_t i = 1; i < text.size(); ++i) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] != '[') {
             continue;
         }
-        if (i + 1 >= text.size() || !IsVariableLetter(text[i + 1])) {
+        const bool valid = i + 1 < text.size() && (IsVariableLetter(text[i + 1]) ||
+                                                   (i == 0 && text[i + 1] == kNoResultVariable));
+        if (!valid) {
             return fail(calculator_text::kNotAValidVariable);
+        }
+        if (i == 0) {
+            i += 1;
+            continue;
         }
         const std::string name(1, text[i + 1]);
         bool known = false;

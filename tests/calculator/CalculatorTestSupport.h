@@ -1,0 +1,120 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "calculator/Calculator.h"
+#include "calculator/KeyScript.h"
+#include "calculator/ScriptMessages.h"
+#include "expression/Windows1252.h"
+#include "shell/MemorySettingsStore.h"
+#include "shell/UserMessages.h"
+
+namespace zyk::calculator_testing {
+
+// Test texts are written in UTF-8 with the calculator's own characters ("·sin", "−5", "X²",
+// "¦M3¦", "ƒ=2x+1"); the core works on their Windows-1252 bytes (U+2212 is the negation sign).
+inline std::string Bytes(std::string_view utf8) {
+    auto bytes = windows1252::FromUtf8(utf8);
+    EXPECT_TRUE(bytes.has_value()) << "test text without Windows-1252 form: " << utf8;
+    return bytes.value_or(std::string());
+}
+
+inline std::string Utf8(std::string_view bytes) {
+    return windows1252::ToUtf8(bytes);
+}
+
+// Records the message boxes and the text questions the calculator asks.
+class RecordingMessages : public UserMessages {
+public:
+    struct Box {
+        std::string text;
+        std::string caption;
+        MessageIcon icon;
+    };
+    struct Question {
+        std::string title;
+        std::string prompt;
+    };
+
+    MessageAnswer ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon,
+                              MessageButtons) override {
+        boxes.push_back({std::string(text), std::string(caption), icon});
+        return MessageAnswer::Ok;
+    }
+    std::optional<std::string> AskText(std::string_view title, std::string_view prompt,
+                                       std::string_view) override {
+        questions.push_back({std::string(title), std::string(prompt)});
+        return std::nullopt;
+    }
+
+    std::vector<Box> boxes;
+    std::vector<Question> questions;
+};
+
+// A calculator over an in-memory settings store and a temporary data folder, pressed by key
+// scripts in the console's key names.
+class CalculatorTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "zyk-calculator-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        m_folder = pattern;
+        Restart();
+    }
+
+    void TearDown() override {
+        m_calculator.reset();
+        std::error_code ignored;
+        std::filesystem::remove_all(m_folder, ignored);
+    }
+
+    // A new calculator over the same store and folder (a restart of the application).
+    void Restart() {
+        m_calculator.reset();
+        m_calculator = std::make_unique<Calculator>(m_store, m_script, m_folder);
+    }
+
+    Calculator& Calc() { return *m_calculator; }
+
+    // Presses the keys of a script (UTF-8 key names, as for zykcalc --keys).
+    void Press(std::string_view keys) {
+        const ParsedKeyScript parsed = ParseKeyScript(Bytes(keys));
+        ASSERT_EQ(parsed.error, "") << keys;
+        EXPECT_EQ(RunKeyScript(*m_calculator, parsed.keys, m_script), "") << keys;
+    }
+
+    // The two display lines in UTF-8, for readable comparisons.
+    std::string Expression() const { return Utf8(m_calculator->ExpressionText()); }
+    std::string Result() const { return Utf8(m_calculator->ResultText()); }
+
+    std::filesystem::path m_folder;
+    MemorySettingsStore m_store;
+    RecordingMessages m_messages;
+    ScriptMessages m_script{m_messages};
+    std::unique_ptr<Calculator> m_calculator;
+};
+
+// One row of a key table: keys pressed on a fresh calculator, then both display lines.
+struct KeyCase {
+    const char* keys;
+    const char* expression;
+    const char* result;
+};
+
+}  // namespace zyk::calculator_testing
+
+// Runs every row on a fresh calculator (a macro so that failures name the row's keys).
+#define EXPECT_KEY_CASES(cases)                                          \
+    for (const auto& row : cases) {                                      \
+        Restart();                                                       \
+        Press(row.keys);                                                 \
+        EXPECT_EQ(Expression(), row.expression) << "keys: " << row.keys; \
+        EXPECT_EQ(Result(), row.result) << "keys: " << row.keys;         \
+    }
