@@ -122,6 +122,10 @@ TEST_F(FormulaModeTest, AcAsksAgainAndClrLeaves) {
         {"2 var:x EXE 1 / 0 EXE", "1/0", "[ / ]   Can't divide with zero"},
         {"2 var:x EXE 1 / 0 EXE <Del 2 EXE", "ƒ=2x", "ƒ=1"},
         {"4 EXE 2 var:x EXE SHIFT EXE EXE", "ƒ=2x", "ƒ=8"},
+        {"2 var:x EXE SHIFT Esc", "", ""},  // Esc is CLR even with SHIFT already on
+        // Values and answers that are not numbers are maths errors.
+        {"2 var:x EXE ( (-) 8 ) X^Y ( 1 / 3 ) EXE", "(−8)^(1/3)", "Ma  ERROR"},
+        {"( (-) 8 ) X^Y var:x EXE . 5 EXE", "ƒ=(−8)^x", "Ma  ERROR"},
     };
     EXPECT_KEY_CASES(cases);
     Restart();
