@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,80 +20,67 @@ struct RunResult {
     std::string err;
 };
 
-std::string ReadAll(int fd) {
-    std::string text;
-    char buffer[4096];
-    for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) > 0;) {
-        text.append(buffer, static_cast<std::size_t>(n));
+std::string Quoted(const std::string& argument) {
+    std::string quoted = "'";
+    for (const char c : argument) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     }
-    close(fd);
-    return text;
+    return quoted + "'";
 }
 
 class EvalEndToEnd : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zykcalc-eval-XXXXXX");
+        std::string pattern = std::filesystem::temp_directory_path() / "zykcalc-eval-XXXXXX";
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         m_dataDir = pattern;
     }
     void TearDown() override { std::filesystem::remove_all(m_dataDir); }
 
-    RunResult Run(std::vector<std::string> arguments) const {
-        arguments.insert(arguments.begin(), {ZYKCALC_PATH, "--data-dir", m_dataDir.string()});
-        int outPipe[2];
-        int errPipe[2];
-        if (pipe(outPipe) != 0 || pipe(errPipe) != 0) {
-            ADD_FAILURE() << "no pipe";
-            return {};
+    RunResult Run(const std::vector<std::string>& arguments) const {
+        const std::filesystem::path errFile = m_dataDir / "stderr.txt";
+        std::string command = Quoted(ZYKCALC_PATH) + " --data-dir " + Quoted(m_dataDir.string());
+        for (const auto& argument : arguments) {
+            command += " " + Quoted(argument);
         }
-        const pid_t child = fork();
-        if (child == 0) {
-            dup2(outPipe[1], STDOUT_FILENO);
-            dup2(errPipe[1], STDERR_FILENO);
-            for (int fd : {outPipe[0], outPipe[1], errPipe[0], errPipe[1]}) {
-                close(fd);
-            }
-            std::vector<char*> argv;
-            for (auto& argument : arguments) {
-                argv.push_back(argument.data());
-            }
-            argv.push_back(nullptr);
-            execv(argv[0], argv.data());
-            _exit(127);
-        }
-        close(outPipe[1]);
-        close(errPipe[1]);
+        command += " 2>" + Quoted(errFile.string());
         RunResult result;
-        result.out = ReadAll(outPipe[0]);  // the outputs are a line or two: no deadlock
-        result.err = ReadAll(errPipe[0]);
-        int status = 0;
-        waitpid(child, &status, 0);
+        FILE* pipe = popen(command.c_str(), "r");
+        if (pipe == nullptr) {
+            ADD_FAILURE() << "cannot start " << command;
+            return result;
+        }
+        char buffer[4096];
+        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+            result.out.append(buffer, n);
+        }
+        const int status = pclose(pipe);
         result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        std::ostringstream err;
+        err << std::ifstream(errFile).rdbuf();
+        result.err = err.str();
         return result;
     }
 
     std::filesystem::path m_dataDir;
 };
 
-struct EvalCase {
-    std::vector<std::string> arguments;  // after --eval
-    std::string line;                    // stdout without its line end
-    int status;
-};
-
 TEST_F(EvalEndToEnd, PrintsTheResultLineAndItsStatus) {
-    const EvalCase cases[] = {
+    const struct {
+        std::vector<std::string> arguments;  // after --eval
+        std::string line;                    // stdout without its line end
+        int status;
+    } cases[] = {
         {{"2{pi}"}, "= 6.2831853072", 0},
         {{"2·sqrt9"}, "= 6", 0},
         {{"\u2212"
           "5+2"},
          "= -3",
-         0},  // the minus sign U+2212 is read as the negation sign
+         0},  // U+2212 is read as the negation sign
         {{"\u00AD"
           "4+1"},
          "= -3",
-         0},  // and so is the soft hyphen itself
+         0},  // and so is U+00AD itself
         {{"1/0"}, "[ / ]   Can't divide with zero", 1},
         {{"3¤"}, "[ ¤  No digit ]   Syn ERROR", 1},
         {{"5="}, "[ ¦Mx¦ ]   Syn Error", 1},

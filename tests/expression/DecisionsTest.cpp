@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 
 #include "EvaluatorCases.h"
@@ -9,59 +8,35 @@
 namespace zyk::test {
 namespace {
 
-class Decisions : public ::testing::Test {
-protected:
-    void SetUp() override { LoadCalculatorTables(m_evaluator); }
-    ExpressionEvaluator m_evaluator;
-};
-
-TEST_F(Decisions, UnclosedNamesAreRefused) {
-    const Case cases[] = {
-        Err("¦M1", "[ ¦  Missing ]   Syn ERROR"), Err("2+¦M1+3", "[ ¦  Missing ]   Syn ERROR"),
-        Err("¦¦", "[ ¦  Missing ]   Syn ERROR"),  // a memory name has at least one character
-        Err("{pi", "[ }  Missing ]   Syn ERROR"), Err("2*{pi+1", "[ }  Missing ]   Syn ERROR"),
-        Err("[x", "[ ]  Missing ]   Syn ERROR"),  Err("[x+1", "[ ]  Missing ]   Syn ERROR"),
-    };
-    ExpectCases(m_evaluator, cases);
+TEST(Decisions, UnclosedNamesAndUnknownArcFunctionsAreRefused) {
+    ExpressionEvaluator evaluator;
+    LoadCalculatorTables(evaluator);
+    ExpectErrors(evaluator, {{"[ ¦  Missing ]   Syn ERROR", {"¦M1", "2+¦M1+3", "¦¦"}},
+                             {"[ }  Missing ]   Syn ERROR", {"{pi", "2*{pi+1"}},
+                             {"[ ]  Missing ]   Syn ERROR", {"[x", "[x+1"}},
+                             {"No such function!", {"·a", "·arc", "·arcx1", "2+·abs1"}}});
 }
 
-TEST_F(Decisions, ArcWithoutSinCosOrTanIsNoFunction) {
-    const Case cases[] = {
-        Err("·a", "No such function!"),
-        Err("·arc", "No such function!"),
-        Err("·arcx1", "No such function!"),
-        Err("2+·abs1", "No such function!"),
-    };
-    ExpectCases(m_evaluator, cases);
+TEST(Decisions, NotANumberAndInfinityFlowThroughUntilSomethingNeedsAnInteger) {
+    ExpressionEvaluator evaluator;
+    ExpectValues(evaluator, {Is("(−8)^(1/3)", std::numeric_limits<double>::quiet_NaN()),
+                             Is("·sqrt((−8)^(1/3))", std::numeric_limits<double>::quiet_NaN()),
+                             Is("0^−1", std::numeric_limits<double>::infinity()),
+                             Is("1e400", std::numeric_limits<double>::infinity())});
+    ExpectErrors(evaluator, {{"[ !  No Integer ]  Syn ERROR", {"((−8)^(1/3))!"}},
+                             {"Ma  ERROR", {"((−8)^(1/3))|1", "((−8)^(1/3))¤1", "(1e400)&1"}}});
 }
 
-TEST_F(Decisions, NotANumberAndInfinityFlowThroughUntilSomethingNeedsAnInteger) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
-    const Case cases[] = {
-        Ok("(−8)^(1/3)", nan),  // pow's answer for a negative base
-        Ok("·sqrt((−8)^(1/3))", nan),
-        Ok("0^−1", inf),
-        Ok("1e400", inf),
-        Err("((−8)^(1/3))!", "[ !  No Integer ]  Syn ERROR"),
-        Err("((−8)^(1/3))|1", "Ma  ERROR"),
-        Err("(1e400)&1", "Ma  ERROR"),
-    };
-    ExpectCases(m_evaluator, cases);
-}
-
-TEST_F(Decisions, TheNestingLimitSitsAtFourHundredLevels) {
-    std::string within;
-    std::string beyond;
+TEST(Decisions, TheNestingLimitSitsAtFourHundredLevels) {
+    ExpressionEvaluator evaluator;
+    std::string within;  // 399 functions inside the term: 400 levels
     for (int i = 0; i < 399; ++i) {
-        within += Bytes("·sqrt");
+        within += "·sqrt";
     }
-    beyond = within + Bytes("·sqrt");
+    ExpectValues(evaluator, {Is(within + "1", 1.0)});
     double value = 0.0;
-    EXPECT_TRUE(m_evaluator.Evaluate(within + "1", value)) << m_evaluator.ErrorText();
-    EXPECT_EQ(value, 1.0);
-    EXPECT_FALSE(m_evaluator.Evaluate(beyond + "1", value));
-    EXPECT_EQ(m_evaluator.ErrorText(), "[ nesting  Too deep ]   Syn Error");
+    EXPECT_FALSE(evaluator.Evaluate(Bytes(within + "·sqrt1"), value));
+    EXPECT_EQ(evaluator.ErrorText(), "[ nesting  Too deep ]   Syn Error");
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <optional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -11,35 +11,34 @@
 #include "expression/ExpressionEvaluator.h"
 #include "expression/Windows1252.h"
 
-// Table rows for the evaluator: the text is written in UTF-8 with the calculator's special
-// characters as themselves (·, ², ¦, ¤) and the negation sign as − (U+2212), then turned into the
-// calculator's bytes. Expected error texts are written the same way.
+// Table rows for the evaluator. Texts are UTF-8 with the special characters as themselves
+// (·, ², ¦, ¤) and the negation sign as − (U+2212); they are turned into the calculator's bytes.
 namespace zyk::test {
 
-enum class Angle { Degrees, Radians };
-
-inline constexpr NumberBase kDec = NumberBase::Decimal;
 inline constexpr NumberBase kHex = NumberBase::Hexadecimal;
 inline constexpr NumberBase kBin = NumberBase::Binary;
 inline constexpr double kPi = 3.141592653589793;
 
-struct Case {
+struct Mode {
+    NumberBase base = NumberBase::Decimal;
+    bool degrees = true;
+};
+inline constexpr Mode kRadians{NumberBase::Decimal, false};
+
+struct ValueRow {
     std::string_view text;
-    std::optional<double> value;  // the answer, or nothing when an error text is expected
-    std::string_view error;
-    NumberBase base = kDec;
-    Angle angle = Angle::Degrees;
+    double value;
 };
 
-inline Case Ok(std::string_view text, double value, NumberBase base = kDec,
-               Angle angle = Angle::Degrees) {
-    return {text, value, {}, base, angle};
+inline ValueRow Is(std::string_view text, double value) {
+    return {text, value};
 }
 
-inline Case Err(std::string_view text, std::string_view error, NumberBase base = kDec,
-                Angle angle = Angle::Degrees) {
-    return {text, std::nullopt, error, base, angle};
-}
+// Every text of a row ends with the same error text (an empty one: the text passes).
+struct ErrorRow {
+    std::string_view error;
+    std::initializer_list<std::string_view> texts;
+};
 
 inline std::string Bytes(std::string_view utf8) {
     const auto bytes = windows1252::FromUtf8(utf8);
@@ -47,7 +46,7 @@ inline std::string Bytes(std::string_view utf8) {
     return bytes.value_or(std::string());
 }
 
-// An evaluator as the calculator sets it up: the thirteen constants and memories M0-M9 at 0.
+// As the calculator sets its evaluator up: the thirteen constants and memories M0-M9 at 0.
 inline void LoadCalculatorTables(ExpressionEvaluator& evaluator) {
     for (const auto& constant : kBuiltInConstants) {
         evaluator.SetConstant(constant.name, constant.value);
@@ -57,7 +56,7 @@ inline void LoadCalculatorTables(ExpressionEvaluator& evaluator) {
     }
 }
 
-// Equal within a few units in the last place (absolute near 0, where sin(pi) and the like live).
+// Equal to a few units in the last place; near 0 (sin pi and the like) absolutely.
 inline bool Close(double actual, double expected) {
     if (std::isnan(expected)) {
         return std::isnan(actual);
@@ -68,26 +67,29 @@ inline bool Close(double actual, double expected) {
     return std::fabs(actual - expected) <= 1e-12 * std::fabs(expected);
 }
 
-inline void ExpectCase(ExpressionEvaluator& evaluator, const Case& c) {
-    evaluator.SetNumberBase(c.base);
-    evaluator.SetDegreeMode(c.angle == Angle::Degrees);
-    double value = 0.0;
-    const bool ok = evaluator.Evaluate(Bytes(c.text), value);
-    const std::string shownError = windows1252::ToUtf8(evaluator.ErrorText(), false);
-    if (c.value) {
-        EXPECT_TRUE(ok) << c.text << " failed with '" << shownError << "'";
-        EXPECT_TRUE(ok && Close(value, *c.value))
-            << c.text << " gave " << value << ", expected " << *c.value;
-    } else {
-        EXPECT_FALSE(ok) << c.text << " gave " << value << ", expected '" << c.error << "'";
-        EXPECT_EQ(evaluator.ErrorText(), Bytes(c.error)) << c.text;
+inline void ExpectValues(ExpressionEvaluator& evaluator, std::initializer_list<ValueRow> rows,
+                         Mode mode = {}) {
+    evaluator.SetNumberBase(mode.base);
+    evaluator.SetDegreeMode(mode.degrees);
+    for (const auto& row : rows) {
+        double value = 0.0;
+        const bool ok = evaluator.Evaluate(Bytes(row.text), value);
+        EXPECT_TRUE(ok && Close(value, row.value))
+            << row.text << " gave " << value << " '" << windows1252::ToUtf8(evaluator.ErrorText())
+            << "', expected " << row.value;
     }
 }
 
-template <typename Cases>
-void ExpectCases(ExpressionEvaluator& evaluator, const Cases& cases) {
-    for (const Case& c : cases) {
-        ExpectCase(evaluator, c);
+inline void ExpectErrors(ExpressionEvaluator& evaluator, std::initializer_list<ErrorRow> rows,
+                         Mode mode = {}) {
+    evaluator.SetNumberBase(mode.base);
+    evaluator.SetDegreeMode(mode.degrees);
+    for (const auto& row : rows) {
+        for (const auto text : row.texts) {
+            double value = 0.0;
+            EXPECT_FALSE(evaluator.Evaluate(Bytes(text), value)) << text << " gave " << value;
+            EXPECT_EQ(evaluator.ErrorText(), Bytes(row.error)) << text;
+        }
     }
 }
 
