@@ -125,7 +125,7 @@ bool ConditionEvaluator::Evaluate(std::string_view condition, bool& holds) {
         if (!Compare(std::string_view(m_text).substr(start, end - start), comparison)) {
             return false;
         }
-        m_text.replace(start, end - start, comparison ? "1" : "0");
+        m_text.replace(start, end - start, 1, comparison ? '1' : '0');
     }
     // What remains is 0 and 1 joined by logical operators; a lone truth value needs no
     // calculator.

@@ -116,7 +116,7 @@ void ProgramInterpreter::StartRun() {
 void ProgramInterpreter::StoreInput() {
     std::string text;
     if (!m_console.ReadExpressionLine(text) || text.empty()) {
-        text = "0";
+        text.assign(1, '0');  // an empty line reads as 0
     }
     ProgramVariable* variable = m_data.FindVariable(m_pendingTarget);
     if (variable == nullptr) {
@@ -404,7 +404,7 @@ void ProgramInterpreter::DeclareArray(std::string_view statement, std::size_t co
             const std::size_t comma = inner.find(',');
             std::string value(TrimBlanks(inner.substr(0, comma)));
             if (value.empty()) {
-                value = "0";
+                value.assign(1, '0');
             } else if (value.front() == '-') {
                 // As the calculator reads a typed value: a leading minus is its sign.
                 value.front() = kNegationSign;

@@ -122,6 +122,8 @@ TEST_F(RunEndToEnd, PrintsWhatTheResultLineShows) {
         {"if x > 1 then\nend\n", "", {}, "[ 1: if x > 1 then ]   ( .. )   syn Error!\n", 1},
         {"print asin(1)\n", "", {"--angle", "rad"}, "1.570796327\n", 0},
         {"print 1500*1000\n", "", {"--format", "scientific"}, "1.5e+006\n", 0},
+        // Programs print with ten significant digits whatever the display decimals.
+        {"print 2/3\n", "", {"--decimals", "3"}, "0.6666666667\n", 0},
         {"var x\nfx f(x)\ninput f\n", "", {}, "f(x) = ?\n[ 3: input f ]  No function added!\n", 1},
     };
     for (const RunCase& c : cases) {

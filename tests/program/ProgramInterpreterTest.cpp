@@ -213,6 +213,65 @@ TEST_F(ProgramInterpreterTest, ExitDoDropsTheBlocksOpenedInsideTheLoop) {
     EXPECT_EQ(deepestIf, 1u);
 }
 
+TEST_F(ProgramInterpreterTest, ALoopRepeatingInsideAnOpenBlockDropsThatBlock) {
+    // The loop closes inside the if-block: each repeat would leave one more marker behind.
+    Load(
+        "var i\n"
+        "do while (i < 1000)\n"
+        "  i = i+1\n"
+        "  if (1 = 1) then\n"
+        "loop\n"
+        "end");
+    m_interpreter.StartProgram();
+    std::size_t deepestIf = 0;
+    StepStatus status = StepStatus::Continue;
+    while (status == StepStatus::Continue) {
+        status = m_interpreter.Step(1);
+        deepestIf = std::max(deepestIf, m_interpreter.IfDepth());
+    }
+    EXPECT_EQ(deepestIf, 1u);
+    EXPECT_EQ(status, StepStatus::Failed);
+    EXPECT_EQ(m_interpreter.ErrorLine(), "[ 6: end ]  syn  Error");
+}
+
+TEST_F(ProgramInterpreterTest, BlocksNestedBeyondTheLimitStopTheRun) {
+    std::string program;
+    const std::size_t depth = ProgramInterpreter::kMaxBlockDepth + 1;
+    for (std::size_t i = 0; i < depth; ++i) {
+        program += "if (1 = 1) then\n";
+    }
+    for (std::size_t i = 0; i < depth; ++i) {
+        program += "end\n";
+    }
+    Load(program);
+    m_interpreter.StartProgram();
+    StepStatus status = StepStatus::Continue;
+    while (status == StepStatus::Continue) {
+        status = m_interpreter.Step(100000);
+    }
+    EXPECT_EQ(status, StepStatus::Failed);
+    EXPECT_EQ(m_interpreter.ErrorLine(), "[ 10001: if (1 = 1) then ]  syn  Error");
+}
+
+TEST_F(ProgramInterpreterTest, CallsNestedTooDeeplyAreRefused) {
+    const auto nested = [](int depth) {
+        std::string call = "1";
+        for (int i = 0; i < depth; ++i) {
+            call = "abs(" + call + ")";
+        }
+        return "var x\nx = " + call + "\nprint x";
+    };
+    Load(nested(ProgramEvaluator::kMaxNesting - 1));
+    m_interpreter.StartProgram();
+    EXPECT_EQ(m_interpreter.Step(100), StepStatus::Paused);
+    EXPECT_EQ(m_console.ResultLine(), "1");
+
+    Load(nested(1000));
+    m_interpreter.StartProgram();
+    EXPECT_EQ(m_interpreter.Step(100), StepStatus::Failed);
+    EXPECT_TRUE(m_interpreter.ErrorLine().ends_with(" ]  Not valid")) << m_interpreter.ErrorLine();
+}
+
 TEST_F(ProgramInterpreterTest, EditedProgramTakesEffectAtTheNextStart) {
     Load("print \"old\"");
     m_interpreter.StartProgram();
