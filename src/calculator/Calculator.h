@@ -147,11 +147,12 @@ public:
 private:
     ViewEffect Dispatch(CalculatorCommand command);
     ViewEffect ExecuteInMemorySelect(CalculatorCommand command);
+    ViewEffect MenuCommand(CalculatorCommand command);
+    void BaseKey(CalculatorCommand command, bool shift);
     bool IsDecimal() const { return GetNumberBase() == NumberBase::Decimal; }
 
     // Token insertion and the display lines.
     void InsertToken(std::string_view token);
-    void InsertDecimalOnly(std::string_view token);
     void InsertFunction(std::string_view name);
     void ExpressionChanged();
     void ShowExpression(std::string_view text, bool editing = true);

@@ -1,9 +1,12 @@
 // The keypad, shortcut and menu commands of the calculator: modifiers, bases, editing keys,
 // memory select, EXE and AC.
+#include <algorithm>
+#include <array>
 #include <string>
 
 #include "calculator/Calculator.h"
 #include "calculator/CalculatorMessages.h"
+#include "calculator/KeyTokens.h"
 #include "expression/SpecialBytes.h"
 #include "program/ProgramHost.h"
 
@@ -120,99 +123,31 @@ ViewEffect Calculator::Dispatch(CalculatorCommand command) {
         return WindowEffect(command);
     }
     const bool shift = m_shift;
+    if (const TokenKey* key = FindTokenKey(command)) {
+        if (IsDecimal() || !key->decimalOnly) {
+            InsertToken(shift && !key->shiftToken.empty() ? key->shiftToken : key->token);
+        }
+        return ViewEffect::None;
+    }
     switch (command) {
         case Command::Shift:
             SetShift(!m_shift);
             break;
-        case Command::Point:
-            InsertToken(".");
-            break;
-        case Command::Exp:
-            InsertDecimalOnly("e");
-            break;
-        case Command::HexA:
-            InsertToken("A");
-            break;
-        case Command::HexB:
-            InsertToken("B");
-            break;
         case Command::HexC:
-            if (shift) {
-                return IsDecimal() ? ViewEffect::OpenUpperVariablesMenu : ViewEffect::None;
-            }
-            InsertToken("C");
-            break;
         case Command::HexD:
-            if (shift) {
-                return IsDecimal() ? ViewEffect::OpenLowerVariablesMenu : ViewEffect::None;
+            if (!shift) {
+                InsertToken(command == Command::HexC ? "C" : "D");
+            } else if (IsDecimal()) {
+                return command == Command::HexC ? ViewEffect::OpenUpperVariablesMenu
+                                                : ViewEffect::OpenLowerVariablesMenu;
             }
-            InsertToken("D");
-            break;
-        case Command::HexE:
-            InsertToken("E");
-            break;
-        case Command::HexF:
-            InsertToken("F");
-            break;
-        case Command::Add:
-            InsertToken("+");
-            break;
-        case Command::Subtract:
-            InsertToken("-");
-            break;
-        case Command::Multiply:
-            InsertToken("*");
-            break;
-        case Command::Divide:
-            InsertToken("/");
-            break;
-        case Command::OpenParenthesis:
-            InsertToken("(");
-            break;
-        case Command::CloseParenthesis:
-            InsertToken(")");
-            break;
-        case Command::And:
-            InsertToken(shift ? "|" : "&");
-            break;
-        case Command::Mod:
-            InsertToken(shift ? std::string(1, kXorSign) : std::string("%"));
-            break;
-        case Command::Or:
-            InsertToken("|");
-            break;
-        case Command::Xor:
-            InsertToken(std::string(1, kXorSign));
-            break;
-        case Command::Negate:
-            InsertToken(std::string(1, kNegationSign));
-            break;
-        case Command::Square:
-            InsertDecimalOnly(shift ? std::string("{pi}") : std::string(1, kSquareSign));
-            break;
-        case Command::Power:
-            InsertDecimalOnly("^");
-            break;
-        case Command::Factorial:
-            InsertDecimalOnly("!");
-            break;
-        case Command::Sqrt:
-            InsertDecimalOnly(Marked("sqrt"));
             break;
         case Command::Sin:
-            TrigonometricKey("sin");
-            break;
         case Command::Cos:
-            TrigonometricKey("cos");
-            break;
         case Command::Tan:
-            TrigonometricKey("tan");
-            break;
-        case Command::Log:
-            InsertToken(Marked(shift ? "10^" : "log"));
-            break;
-        case Command::Ln:
-            InsertToken(Marked(shift ? "e^" : "ln"));
+            TrigonometricKey(command == Command::Sin   ? "sin"
+                             : command == Command::Cos ? "cos"
+                                                       : "tan");
             break;
         case Command::Hyp:
             if (IsDecimal()) {
@@ -226,35 +161,21 @@ ViewEffect Calculator::Dispatch(CalculatorCommand command) {
             break;
         case Command::Dec:
         case Command::Hex:
-        case Command::Bin: {
-            static constexpr const char* kPrefixes[] = {"d", "h", "b"};
-            static constexpr NumberBase kBases[] = {NumberBase::Decimal, NumberBase::Hexadecimal,
-                                                    NumberBase::Binary};
-            const int which = static_cast<int>(command) - static_cast<int>(Command::Dec);
-            if (shift) {
-                InsertToken(Marked(kPrefixes[which]));
-            } else {
-                SwitchBase(kBases[which]);
-            }
-            break;
-        }
-        case Command::Equals:
-            InsertDecimalOnly("=");
+        case Command::Bin:
+            BaseKey(command, shift);
             break;
         case Command::Mx:
-            if (IsDecimal()) {
-                if (shift) {
-                    InsertToken("=");
-                } else {
-                    EnterMemorySelect();
-                }
+            if (IsDecimal() && shift) {
+                InsertToken("=");
+            } else if (IsDecimal()) {
+                EnterMemorySelect();
             }
             break;
         case Command::Const:
-            if (!IsDecimal()) {
-                break;
+            if (IsDecimal()) {
+                return shift ? ViewEffect::OpenMemoriesMenu : ViewEffect::OpenConstantsMenu;
             }
-            return shift ? ViewEffect::OpenMemoriesMenu : ViewEffect::OpenConstantsMenu;
+            break;
         case Command::Frm:
             if (shift) {
                 SaveFormulaAs();
@@ -277,21 +198,21 @@ ViewEffect Calculator::Dispatch(CalculatorCommand command) {
             DeleteKey(command == Command::DeleteBefore);
             break;
         case Command::AllClear:
-            if (shift) {
-                ClearAll();
-                break;
+            if (!shift) {
+                return AllClearKey();
             }
-            return AllClearKey();
+            ClearAll();
+            break;
         case Command::Escape:
         case Command::Clear:
             ClearAll();
             break;
         case Command::Exe:
-            if (shift) {
-                InsertToken(m_lastAnswer);
-                break;
+            if (!shift) {
+                return ExeKey();
             }
-            return ExeKey();
+            InsertToken(m_lastAnswer);
+            break;
         case Command::CopyResult:
             if (!m_resultText.empty()) {
                 m_pasteBuffer = m_resultText.substr(std::min<std::size_t>(2, m_resultText.size()));
@@ -303,29 +224,32 @@ ViewEffect Calculator::Dispatch(CalculatorCommand command) {
         case Command::Paste:
             InsertToken(m_pasteBuffer);
             break;
+        default:
+            return MenuCommand(command);
+    }
+    return ViewEffect::None;
+}
+
+ViewEffect Calculator::MenuCommand(CalculatorCommand command) {
+    if (!IsMenuItemEnabled(command)) {
+        return ViewEffect::None;
+    }
+    switch (command) {
         case Command::EditFormula:
-            if (IsMenuItemEnabled(command)) {
-                EditFormula();
-            }
+            EditFormula();
             break;
         case Command::SaveFormula:
-            if (IsMenuItemEnabled(command)) {
-                SaveFormula();
-            }
+            SaveFormula();
             break;
         case Command::SaveFormulaAs:
-            if (IsMenuItemEnabled(command)) {
-                SaveFormulaAs();
-            }
+            SaveFormulaAs();
             break;
         case Command::ModeNormal:
-            m_format = AnswerFormat::Normal;
-            break;
         case Command::ModeScientific:
-            m_format = AnswerFormat::Scientific;
-            break;
         case Command::ModeEngineering:
-            m_format = AnswerFormat::Engineering;
+            m_format = command == Command::ModeNormal       ? AnswerFormat::Normal
+                       : command == Command::ModeScientific ? AnswerFormat::Scientific
+                                                            : AnswerFormat::Engineering;
             break;
         case Command::ModeDecimal:
             SwitchBase(NumberBase::Decimal);
@@ -337,15 +261,28 @@ ViewEffect Calculator::Dispatch(CalculatorCommand command) {
             SwitchBase(NumberBase::Binary);
             break;
         case Command::ModeFormula:
-            if (IsFormulaLoaded()) {
-                ClearAll();
-                break;
+            if (!IsFormulaLoaded()) {
+                return ViewEffect::OpenFormulaLibrary;
             }
-            return ViewEffect::OpenFormulaLibrary;
+            ClearAll();
+            break;
         default:
             break;
     }
     return ViewEffect::None;
+}
+
+void Calculator::BaseKey(CalculatorCommand command, bool shift) {
+    static constexpr std::array<std::string_view, 3> kPrefixes = {"d", "h", "b"};
+    static constexpr std::array<NumberBase, 3> kBases = {
+        NumberBase::Decimal, NumberBase::Hexadecimal, NumberBase::Binary};
+    const auto which =
+        static_cast<std::size_t>(static_cast<int>(command) - static_cast<int>(Command::Dec));
+    if (shift) {
+        InsertToken(Marked(kPrefixes[which]));
+    } else {
+        SwitchBase(kBases[which]);
+    }
 }
 
 // ---- Menu items with a name -----------------------------------------------------------------
@@ -382,12 +319,6 @@ void Calculator::ChooseVariable(char letter) {
 }
 
 // ---- Modifiers and labels -------------------------------------------------------------------
-
-void Calculator::InsertDecimalOnly(std::string_view token) {
-    if (IsDecimal()) {
-        InsertToken(token);
-    }
-}
 
 void Calculator::SetShift(bool on) {
     if (m_shift != on) {

@@ -13,15 +13,14 @@
 #include "calculator/ScriptMessages.h"
 #include "expression/Windows1252.h"
 #include "shell/MemorySettingsStore.h"
-#include "shell/UserMessages.h"
 
 namespace zyk::calculator_testing {
 
-// Test texts are written in UTF-8 with the calculator's own characters ("·sin", "−5", "X²",
-// "¦M3¦", "ƒ=2x+1"); the core works on their Windows-1252 bytes (U+2212 is the negation sign).
+// Test texts are UTF-8 with the calculator's own characters ("·sin", "−5" for the negation
+// sign, "X²", "¦M3¦", "ƒ=2x+1"); the core works on their Windows-1252 bytes.
 inline std::string Bytes(std::string_view utf8) {
     auto bytes = windows1252::FromUtf8(utf8);
-    EXPECT_TRUE(bytes.has_value()) << "test text without Windows-1252 form: " << utf8;
+    EXPECT_TRUE(bytes.has_value()) << utf8;
     return bytes.value_or(std::string());
 }
 
@@ -29,19 +28,9 @@ inline std::string Utf8(std::string_view bytes) {
     return windows1252::ToUtf8(bytes);
 }
 
-// Records the message boxes and the text questions the calculator asks.
+// Records message boxes and text questions (answering none of them).
 class RecordingMessages : public UserMessages {
 public:
-    struct Box {
-        std::string text;
-        std::string caption;
-        MessageIcon icon;
-    };
-    struct Question {
-        std::string title;
-        std::string prompt;
-    };
-
     MessageAnswer ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon,
                               MessageButtons) override {
         boxes.push_back({std::string(text), std::string(caption), icon});
@@ -49,33 +38,35 @@ public:
     }
     std::optional<std::string> AskText(std::string_view title, std::string_view prompt,
                                        std::string_view) override {
-        questions.push_back({std::string(title), std::string(prompt)});
+        questions.push_back(std::string(title) + "|" + std::string(prompt));
         return std::nullopt;
     }
 
+    struct Box {
+        std::string text;
+        std::string caption;
+        MessageIcon icon;
+    };
     std::vector<Box> boxes;
-    std::vector<Question> questions;
+    std::vector<std::string> questions;
 };
 
-// A calculator over an in-memory settings store and a temporary data folder, pressed by key
-// scripts in the console's key names.
+// A calculator over an in-memory store and a temporary data folder, pressed with the key names
+// of zykcalc --keys.
 class CalculatorTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "zyk-calculator-XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / "zyk-calc-XXXXXX");
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
         m_folder = pattern;
         Restart();
     }
-
     void TearDown() override {
         m_calculator.reset();
-        std::error_code ignored;
-        std::filesystem::remove_all(m_folder, ignored);
+        std::filesystem::remove_all(m_folder);
     }
 
-    // A new calculator over the same store and folder (a restart of the application).
+    // A new calculator over the same store and folder, as after a restart.
     void Restart() {
         m_calculator.reset();
         m_calculator = std::make_unique<Calculator>(m_store, m_script, m_folder);
@@ -83,16 +74,30 @@ protected:
 
     Calculator& Calc() { return *m_calculator; }
 
-    // Presses the keys of a script (UTF-8 key names, as for zykcalc --keys).
     void Press(std::string_view keys) {
         const ParsedKeyScript parsed = ParseKeyScript(Bytes(keys));
         ASSERT_EQ(parsed.error, "") << keys;
         EXPECT_EQ(RunKeyScript(*m_calculator, parsed.keys, m_script), "") << keys;
     }
 
-    // The two display lines in UTF-8, for readable comparisons.
     std::string Expression() const { return Utf8(m_calculator->ExpressionText()); }
     std::string Result() const { return Utf8(m_calculator->ResultText()); }
+
+    // One row: keys pressed on a fresh calculator, then both display lines.
+    struct KeyCase {
+        const char* keys;
+        const char* expression;
+        const char* result;
+    };
+
+    void ExpectKeyCases(std::initializer_list<KeyCase> cases) {
+        for (const auto& row : cases) {
+            Restart();
+            Press(row.keys);
+            EXPECT_EQ(Expression(), row.expression) << "keys: " << row.keys;
+            EXPECT_EQ(Result(), row.result) << "keys: " << row.keys;
+        }
+    }
 
     std::filesystem::path m_folder;
     MemorySettingsStore m_store;
@@ -101,20 +106,4 @@ protected:
     std::unique_ptr<Calculator> m_calculator;
 };
 
-// One row of a key table: keys pressed on a fresh calculator, then both display lines.
-struct KeyCase {
-    const char* keys;
-    const char* expression;
-    const char* result;
-};
-
 }  // namespace zyk::calculator_testing
-
-// Runs every row on a fresh calculator (a macro so that failures name the row's keys).
-#define EXPECT_KEY_CASES(cases)                                          \
-    for (const auto& row : cases) {                                      \
-        Restart();                                                       \
-        Press(row.keys);                                                 \
-        EXPECT_EQ(Expression(), row.expression) << "keys: " << row.keys; \
-        EXPECT_EQ(Result(), row.result) << "keys: " << row.keys;         \
-    }
