@@ -15,9 +15,9 @@
 
 namespace zyk::test {
 
-// The calculator's side of a program run for tests: the real evaluator with the program answer
-// format (Normal, ten significant digits), display lines kept, every non-empty result line
-// recorded in order (what the console would print), answers to input queued beforehand.
+// The calculator's side of a run: the real evaluator with the program answer format (Normal, ten
+// significant digits), the display lines, every non-empty result line recorded in order (what
+// the console prints), and answers to input queued beforehand.
 class RecordingConsole : public ProgramConsole {
 public:
     void SetExpressionLine(std::string_view text, bool editing) override {
@@ -32,18 +32,15 @@ public:
         }
     }
     Evaluation EvaluateText(std::string_view expression) override {
-        ++m_evaluations;
         double value = 0.0;
         if (!m_evaluator.Evaluate(expression, value, 0)) {
             return {false, m_evaluator.ErrorText()};
         }
         const auto text = AnswerFormatter::Format(value, NumberBase::Decimal, AnswerFormat::Normal,
                                                   AnswerFormatter::kProgramDecimals);
-        if (!text) {
-            return {false, "Ma  ERROR"};
-        }
-        return {true, *text};
+        return text ? Evaluation{true, *text} : Evaluation{false, "Ma  ERROR"};
     }
+    // The next queued answer replaces the line; without one the line is read as it stands.
     bool ReadExpressionLine(std::string& text) override {
         if (!m_answers.empty()) {
             m_expressionLine = m_answers.front();
@@ -65,8 +62,6 @@ public:
     bool ResultEditing() const { return m_resultEditing; }
     bool ExpressionEditing() const { return m_expressionEditing; }
     bool InProgramMode() const { return m_programMode; }
-    int Evaluations() const { return m_evaluations; }
-    ExpressionEvaluator& Evaluator() { return m_evaluator; }
 
 private:
     ExpressionEvaluator m_evaluator;
@@ -75,33 +70,39 @@ private:
     bool m_expressionEditing = true;
     bool m_resultEditing = true;
     bool m_programMode = false;
-    int m_evaluations = 0;
     std::deque<std::string> m_answers;
     std::vector<std::string> m_shown;
 };
 
-// How a run went when every print and input is answered at once, as on a terminal.
+// "a\nb" -> {"a", "b"}; "" -> {}.
+inline std::vector<std::string> Lines(std::string_view text) {
+    std::vector<std::string> lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        lines.emplace_back(text.substr(0, end));
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    }
+    return lines;
+}
+
 struct RunOutcome {
     std::vector<std::string> shown;  // result-line texts in order
     StepStatus status = StepStatus::Idle;
-    int failedLine = -1;
     std::string errorLine;
 };
 
-// Runs a program given as text (lines separated by '\n') to its end or first error, answering
-// the inputs in order; an input with no answer left gets an empty line.
-inline RunOutcome RunProgramText(std::string_view program,
-                                 const std::vector<std::string>& answers = {}) {
+// Runs a program (lines separated by '\n') as a terminal would: every print and input is
+// answered at once, inputs in order ("\n"-separated answers).
+inline RunOutcome RunProgramText(std::string_view program, std::string_view answers = {}) {
     RecordingConsole console;
-    for (const std::string& answer : answers) {
-        console.QueueAnswer(answer);
+    for (std::string& answer : Lines(answers)) {
+        console.QueueAnswer(std::move(answer));
     }
     ProgramInterpreter interpreter(console);
     interpreter.SetProgram(ProgramText::FromFileContents(program));
     interpreter.StartProgram();
     RunOutcome outcome;
-    // A guard against a runaway program in a broken build: far more steps than any test needs.
-    for (int round = 0; round < 100000; ++round) {
+    for (int round = 0; round < 100000; ++round) {  // a guard against a runaway broken build
         outcome.status = interpreter.Step(1000);
         if (outcome.status == StepStatus::Paused || outcome.status == StepStatus::Waiting) {
             interpreter.Run();
@@ -111,23 +112,22 @@ inline RunOutcome RunProgramText(std::string_view program,
         }
     }
     outcome.shown = console.Shown();
-    outcome.failedLine = interpreter.FailedLine();
     outcome.errorLine = interpreter.ErrorLine();
     return outcome;
 }
 
-// A program, the answers to its inputs, what it shows, and the error line it stops with (empty
-// when it runs to its end).
+// A program, the answers to its inputs, the result-line texts it shows ("\n"-separated) and
+// the error line it stops with (empty: it runs to its end).
 struct ProgramCase {
     std::string program;
-    std::vector<std::string> answers;
-    std::vector<std::string> shown;  // the error line excluded
+    std::string answers;
+    std::string shown;
     std::string errorLine;
 };
 
 inline void ExpectRun(const ProgramCase& c) {
     const RunOutcome outcome = RunProgramText(c.program, c.answers);
-    std::vector<std::string> expected = c.shown;
+    std::vector<std::string> expected = Lines(c.shown);
     if (!c.errorLine.empty()) {
         expected.push_back(c.errorLine);
     }
@@ -135,11 +135,6 @@ inline void ExpectRun(const ProgramCase& c) {
     EXPECT_EQ(outcome.status, c.errorLine.empty() ? StepStatus::Ended : StepStatus::Failed)
         << c.program;
     EXPECT_EQ(outcome.errorLine, c.errorLine) << c.program;
-}
-
-// A number shown with the calculator minus (byte 0xAD).
-inline std::string Neg(std::string_view digits) {
-    return std::string(1, kNegationSign) + std::string(digits);
 }
 
 }  // namespace zyk::test
