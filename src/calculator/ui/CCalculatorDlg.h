@@ -1,0 +1,135 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "calculator/CalculatorCommand.h"
+#include "calculator/ui/KeyboardShortcuts.h"
+#include "shell/SettingsStore.h"
+#include "shell/ToolWindowTable.h"
+#include "shell/UserMessages.h"
+#include "shell/ui/CHelpViewer.h"
+#include "shell/ui/CSchemeBackground.h"
+#include "shell/ui/ResourceLocator.h"
+#include "shell/ui/ToolWindowManager.h"
+
+class QMenu;
+class QMenuBar;
+class QAction;
+
+namespace zyk {
+
+class Calculator;
+class CalculatorMenus;
+class CCalculatorDisplay;
+class CKeypad;
+class CWindowPositionKeeper;
+
+// What the calculator window is made with.
+struct CalculatorWindowContext {
+    SettingsStore& store;
+    std::filesystem::path programFolder;  // UserEq.dat, the default Programs and Statistical
+    ResourceLocator resources;            // background pictures, help pages
+    UserMessages* messages = nullptr;     // nullptr: message boxes owned by the window
+};
+
+// The calculator's main window: the display, the keypad, the main menu and the popup menus over
+// one Calculator, which it owns. Every button, key and menu item becomes a calculator command;
+// the window then shows the calculator's state and does what the command's view effect asks
+// (open a menu, the formula library, help, the About box, a tool window). It applies the colour
+// scheme at start and follows later changes lazily; its keypad keeps its own colours.
+class CCalculatorDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit CCalculatorDlg(const CalculatorWindowContext& context, QWidget* parent = nullptr);
+    ~CCalculatorDlg() override;
+
+    // One command, handled to its end: the calculator runs it, the display follows, and its
+    // view effect is carried out.
+    void Execute(CalculatorCommand command);
+    // A key press as the window's keyboard handles it; false for a key the calculator ignores.
+    bool HandleKey(int key, Qt::KeyboardModifiers modifiers, const QString& text);
+    // Shows the calculator's current state (after the calculator was driven directly).
+    void UpdateDisplay();
+
+    // Writes the scheme of "Colors" "Preset" to the store, reloads the background picture and
+    // the display colour, and repaints the tool windows (start-up and the Options dialog).
+    void ApplyColourScheme();
+
+    // The Options dialog's restart: sets the restart flag and closes the window with OK.
+    void RequestRestart();
+    bool IsRestartRequested() const { return m_restartRequested; }
+
+    // Makes a tool window (hidden, at its stored place) and enables its menu item; nothing when
+    // it could not be made (the message has been shown).
+    QDialog* AddToolWindow(ToolWindowKind kind, const ToolWindowManager::Factory& factory);
+    // "Get Program..." and "Options...": disabled until their windows exist.
+    void SetGetProgramHandler(std::function<void()> handler);
+    void SetOptionsHandler(std::function<void()> handler);
+
+    Calculator& Core() { return *m_calculator; }
+    CCalculatorDisplay& Display() { return *m_display; }
+    CKeypad& Keypad() { return *m_keypad; }
+    QMenuBar& MainMenu();
+    QAction* MainMenuAction(CalculatorCommand command) const;
+    // The popup menu opened last, while it is open.
+    QMenu* OpenMenu() const;
+    ToolWindowManager& ToolWindows() { return *m_toolWindows; }
+    // Nothing until help was first asked for.
+    CHelpViewer* HelpViewer() const { return m_help; }
+    const CSchemeBackground& Background() const { return m_background; }
+    int Scheme() const { return m_scheme; }
+
+signals:
+    // EXE or AC was handed to a running program: its interpreter should take its next steps.
+    void ProgramStepRequested();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void KeyClicked(int controlId);
+    void HandleEffect(ViewEffect effect, QWidget* anchor);
+    void PopupMenu(QMenu& menu, QWidget* anchor);
+    void DisplayMenuRequested(const QPoint& globalPosition);
+    void OpenFormulaLibrary();
+    void ShowHelp();
+    void ShowAbout();
+    void ToggleToolWindow(ToolWindowKind kind);
+    void RunHandler(const std::function<void()>& handler);
+    void UpdateMainMenu();
+    void FollowScheme();
+    QWidget* AnchorFor(CalculatorCommand command) const;
+
+    SettingsStore& m_store;
+    ResourceLocator m_resources;
+    std::unique_ptr<UserMessages> m_ownDialogs;
+    std::unique_ptr<UserMessages> m_ownMessages;
+    UserMessages* m_messages;
+    std::unique_ptr<Calculator> m_calculator;
+    KeyboardShortcuts m_shortcuts;
+    CSchemeBackground m_background;
+    int m_scheme = -1;
+
+    CCalculatorDisplay* m_display = nullptr;
+    CKeypad* m_keypad = nullptr;
+    CalculatorMenus* m_menus = nullptr;
+    ToolWindowManager* m_toolWindows = nullptr;
+    CWindowPositionKeeper* m_position = nullptr;
+    QPointer<CHelpViewer> m_help;
+    QPointer<QMenu> m_openMenu;
+
+    std::function<void()> m_getProgram;
+    std::function<void()> m_options;
+    bool m_restartRequested = false;
+};
+
+}  // namespace zyk

@@ -1,0 +1,171 @@
+#include "calculator/ui/CKeypad.h"
+
+#include <QFontMetrics>
+
+#include <algorithm>
+
+#include "calculator/KeypadTable.h"
+#include "calculator/ui/KeypadLayout.h"
+#include "shell/KeypadColours.h"
+#include "shell/ui/CColorStatic.h"
+#include "shell/ui/CSkinButton.h"
+#include "shell/ui/QtText.h"
+
+namespace zyk {
+namespace {
+
+// Second functions in a dark amber, readable over every background picture and on the plain
+// window colour.
+constexpr ColorRef kCaptionColour = Rgb(150, 70, 10);
+constexpr int kMinimumCaptionPoints = 5;
+// The number block's keys are larger and bolder, as on a hand-held; EXE and AC more so.
+constexpr int kNumberPointsExtra = 2;
+constexpr int kMainKeyPointsExtra = 1;
+
+bool IsNumberBlockKey(int controlId) {
+    return std::any_of(kNumberBlock.begin(), kNumberBlock.end(),
+                       [controlId](const KeyPlacement& p) { return p.controlId == controlId; });
+}
+
+// The x position and width of a cell in a row of `columns` equal cells filling `width`.
+std::pair<int, int> Cell(int column, int span, int columns, int width, int gap) {
+    const int left = column * (width + gap) / columns;
+    const int right = (column + span) * (width + gap) / columns - gap;
+    return {left, right - left};
+}
+
+}  // namespace
+
+CKeypad::CKeypad(const QFont& keyFont, int captionPoints, QWidget* parent) : QWidget(parent) {
+    QFont captionFont = keyFont;
+    captionFont.setPointSize(std::max(kMinimumCaptionPoints, captionPoints));
+    QFont numberFont = keyFont;
+    numberFont.setPointSize(keyFont.pointSize() + kNumberPointsExtra);
+    numberFont.setBold(true);
+
+    QFont mainKeyFont = numberFont;
+    mainKeyFont.setPointSize(numberFont.pointSize() + kMainKeyPointsExtra);
+
+    for (const KeypadKey& key : kKeypadKeys) {
+        if (key.controlId == 0) {
+            continue;
+        }
+        const bool mainKey = key.controlId == kIdcExe || key.controlId == kIdcAllClear;
+        MakeKey(key.controlId,
+                mainKey ? mainKeyFont : (IsNumberBlockKey(key.controlId) ? numberFont : keyFont),
+                captionFont);
+    }
+    Arrange(keyFont, numberFont, captionFont);
+}
+
+CSkinButton* CKeypad::Button(int controlId) const {
+    const auto found = m_keys.find(controlId);
+    return found == m_keys.end() ? nullptr : found->second.button;
+}
+
+CColorStatic* CKeypad::Caption(int controlId) const {
+    const auto found = m_keys.find(controlId);
+    return found == m_keys.end() ? nullptr : found->second.caption;
+}
+
+std::vector<int> CKeypad::ControlIds() const {
+    std::vector<int> ids;
+    ids.reserve(m_keys.size());
+    for (const auto& entry : m_keys) {
+        ids.push_back(entry.first);
+    }
+    return ids;
+}
+
+void CKeypad::MakeKey(int controlId, const QFont& font, const QFont& captionFont) {
+    const std::optional<KeypadKey> entry = KeyForControlId(controlId);
+    if (!entry) {
+        return;
+    }
+    Key key;
+    key.button = new CSkinButton(ToQString(entry->label), this);
+    key.button->setObjectName(QString::number(controlId));
+    key.button->setFont(font);
+    key.button->setFocusPolicy(Qt::NoFocus);
+    key.button->setAutoDefault(false);
+    key.button->setDefault(false);
+    if (const std::optional<KeypadKeyColours> colours = KeypadColoursForKey(controlId)) {
+        key.button->SetColours(colours->text, colours->face);
+        key.button->SetEdgeColours(colours->light, colours->shadow);
+        if (colours->hoverFace) {
+            key.button->SetHoverFaceStyle(*colours->hoverFace, *colours->hoverFace);
+        } else {
+            key.button->SetStyle(kSkinStyleNoHover);
+        }
+    }
+    connect(key.button, &CSkinButton::clicked, this,
+            [this, controlId] { emit KeyClicked(controlId); });
+
+    if (!entry->shiftLabel.empty()) {
+        key.caption = new CColorStatic(ToQString(entry->shiftLabel), this);
+        key.caption->SetTextColour(kCaptionColour);
+        key.caption->SetPointSize(captionFont.pointSize());
+        key.caption->SetFaceName(captionFont.family());
+        key.caption->SetTextLayout(Qt::AlignHCenter | Qt::AlignBottom);
+        key.caption->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    m_keys[controlId] = key;
+}
+
+void CKeypad::Arrange(const QFont& functionFont, const QFont& numberFont,
+                      const QFont& captionFont) {
+    const QFontMetrics functionMetrics(functionFont);
+    const QFontMetrics numberMetrics(numberFont);
+    const QFontMetrics captionMetrics(captionFont);
+
+    const int gap = std::max(4, functionMetrics.height() / 3);
+    const int captionHeight = captionMetrics.height();
+    const int functionHeight = functionMetrics.height() * 9 / 5;
+    const int numberHeight = numberMetrics.height() * 2;
+    const int blockGap = gap * 2;
+
+    // Wide enough for the widest label and the widest caption of a one-column key.
+    int functionWidth = functionHeight * 2;
+    for (const KeyPlacement& place : kFunctionBlock) {
+        const KeypadKey key = *KeyForControlId(place.controlId);
+        const int label = functionMetrics.horizontalAdvance(ToQString(key.label)) + 12;
+        const int caption = captionMetrics.horizontalAdvance(ToQString(key.shiftLabel));
+        functionWidth = std::max({functionWidth, (label + place.columnSpan - 1) / place.columnSpan,
+                                  caption / place.columnSpan});
+    }
+    int numberWidth = numberHeight * 3 / 2;
+    for (const KeyPlacement& place : kNumberBlock) {
+        const KeypadKey key = *KeyForControlId(place.controlId);
+        numberWidth =
+            std::max(numberWidth, numberMetrics.horizontalAdvance(ToQString(key.label)) + 12);
+    }
+    const int width = std::max(kFunctionColumns * functionWidth + (kFunctionColumns - 1) * gap,
+                               kNumberColumns * numberWidth + (kNumberColumns - 1) * gap);
+
+    const auto place = [&](const KeyPlacement& p, int columns, int top, int height) {
+        const Key& key = m_keys.at(p.controlId);
+        const auto [left, keyWidth] = Cell(p.column, p.columnSpan, columns, width, gap);
+        key.button->setGeometry(left, top, keyWidth, height);
+        if (key.caption != nullptr) {
+            // The caption may reach into the gaps beside its key.
+            key.caption->setGeometry(left - gap / 2, top - captionHeight, keyWidth + gap,
+                                     captionHeight);
+        }
+    };
+
+    const auto rowTop = [&](int row, int keyHeight) {
+        return row * (captionHeight + keyHeight + gap) + captionHeight;
+    };
+    for (const KeyPlacement& p : kFunctionBlock) {
+        place(p, kFunctionColumns, rowTop(p.row, functionHeight), functionHeight);
+    }
+    const int numberTop = kFunctionRows * (captionHeight + functionHeight + gap) + blockGap;
+    for (const KeyPlacement& p : kNumberBlock) {
+        place(p, kNumberColumns, numberTop + rowTop(p.row, numberHeight), numberHeight);
+    }
+    const int height = numberTop + kNumberRows * (captionHeight + numberHeight + gap) - gap;
+    m_size = QSize(width, height);
+    setFixedSize(m_size);
+}
+
+}  // namespace zyk

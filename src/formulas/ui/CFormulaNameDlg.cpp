@@ -1,0 +1,76 @@
+#include "formulas/ui/CFormulaNameDlg.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "formulas/ui/FormulaDialogText.h"
+#include "shell/ui/CSchemeWindowColors.h"
+#include "shell/ui/CSkinButton.h"
+#include "shell/ui/DialogUnitMapper.h"
+#include "shell/ui/QtText.h"
+
+namespace zyk {
+namespace {
+
+namespace text = formula_dialog_text;
+
+// OK and Cancel look like the other dialogs' closing buttons.
+constexpr int kButtonFamily = 2;
+constexpr int kButtonTextColour = 2;
+constexpr int kDialogPoints = 8;
+
+QString Text(std::string_view bytes) {
+    return ToQString(bytes, false);
+}
+
+}  // namespace
+
+CFormulaNameDlg::CFormulaNameDlg(const SettingsStore& store, QWidget* parent)
+    : QDialog(parent),
+      m_colours(new CSchemeWindowColors(*this, store)),
+      m_field(new QLineEdit(this)),
+      m_ok(new CSkinButton(Text(text::kOk), this)),
+      m_cancel(new CSkinButton(Text(text::kCancel), this)) {
+    setWindowTitle(Text(text::kFormulaNameTitle));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setModal(true);
+    setFont(QFont(QStringLiteral("Arial"), kDialogPoints));
+    const DialogUnitMapper units(font());
+    setFixedSize(units.ToPixels(kWidthUnits, kHeightUnits));
+
+    auto* prompt = new QLabel(Text(text::kFormulaNamePrompt), this);
+    units.Place(*prompt, 7, 7, 172, 9);
+    m_field->setObjectName(QString::number(text::kIdcFormulaName));
+    units.Place(*m_field, 7, 18, 172, 13);
+    units.Place(*m_ok, 75, 38, 50, 14);
+    units.Place(*m_cancel, 129, 38, 50, 14);
+    m_ok->setDefault(true);
+    m_colours->AssignButton(*m_ok, kButtonFamily, kButtonTextColour);
+    m_colours->AssignButton(*m_cancel, kButtonFamily, kButtonTextColour);
+    connect(m_ok, &CSkinButton::clicked, this, &CFormulaNameDlg::accept);
+    connect(m_cancel, &CSkinButton::clicked, this, &CFormulaNameDlg::reject);
+    m_field->setFocus();
+}
+
+std::optional<std::string> CFormulaNameDlg::Ask(const SettingsStore& store, QWidget* parent) {
+    CFormulaNameDlg dialog(store, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.Name();
+}
+
+void CFormulaNameDlg::accept() {
+    const std::optional<std::string> bytes = FromQString(m_field->text());
+    // The formula file is Windows-1252 text, one record field per line.
+    if (!bytes || bytes->find_first_of("\r\n") != std::string::npos) {
+        QApplication::beep();
+        m_field->setFocus();
+        return;
+    }
+    m_name = *bytes;
+    QDialog::accept();
+}
+
+}  // namespace zyk

@@ -1,0 +1,115 @@
+#include "shell/ui/Application.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QProcess>
+#include <QTextStream>
+
+#include <memory>
+
+#include "calculator/ui/CCalculatorDlg.h"
+#include "calculator/ui/CalculatorScreenshots.h"
+#include "console/CalculatorOptions.h"
+#include "console/ConsoleOptions.h"
+#include "shell/ui/ApplicationIcon.h"
+#include "shell/ui/ProgramFolder.h"
+#include "shell/ui/QSettingsStore.h"
+#include "shell/ui/QtUserMessages.h"
+#include "shell/ui/ResourceLocator.h"
+#include "shell/ui/ScreenshotRegistry.h"
+
+namespace zyk {
+namespace {
+
+constexpr const char* kOrganisation = "Umbrin Software";
+constexpr const char* kApplication = "Zyk Calc";
+
+bool HasDisplay() {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+std::filesystem::path ToPath(const QString& folder) {
+    return std::filesystem::path(QFile::encodeName(folder).toStdString());
+}
+
+// The arguments a restarted instance gets: the window's own options (--data-dir above all, so
+// a portable calculator stays portable), without the program name.
+QStringList RestartArguments() {
+    QStringList arguments = QCoreApplication::arguments();
+    if (!arguments.isEmpty()) {
+        arguments.removeFirst();
+    }
+    return arguments;
+}
+
+}  // namespace
+
+bool RestartIfRequested(bool closedWithOk, bool restartRequested, const QString& programFile,
+                        const QString& programFolder, UserMessages& messages,
+                        const ProgramLauncher& launcher) {
+    if (!closedWithOk || !restartRequested) {
+        return false;
+    }
+    return RestartCalculator(programFile, programFolder, messages, launcher);
+}
+
+int TakeScreenshots(const QString& folder) {
+    ScreenshotRegistry registry;
+    RegisterCalculatorScreenshots(registry);
+    RegisterShellScreenshots(registry);
+    QStringList failures;
+    const QStringList written =
+        registry.RenderAll(folder, ResourceLocator::ForApplication(), &failures);
+    QTextStream out(stdout);
+    for (const QString& file : written) {
+        out << file << '\n';
+    }
+    QTextStream err(stderr);
+    for (const QString& failure : failures) {
+        err << "zykcalc: " << failure << '\n';
+    }
+    return failures.isEmpty() ? 0 : 1;
+}
+
+int RunApplication(int argc, char* argv[], const ConsoleOptions& options) {
+    const bool screenshot = options.command == ConsoleOptions::Command::Screenshot;
+    if (screenshot && !HasDisplay()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    QCoreApplication::setOrganizationName(QString::fromLatin1(kOrganisation));
+    QCoreApplication::setApplicationName(QString::fromLatin1(kApplication));
+    QApplication::setWindowIcon(ApplicationIcon());
+
+    if (screenshot) {
+        return TakeScreenshots(QString::fromStdString(options.argument));
+    }
+
+    const ProgramFolder folder = ResolveProgramFolder(QString::fromStdString(options.dataDir),
+                                                      QCoreApplication::applicationDirPath());
+    const std::unique_ptr<QSettingsStore> store =
+        folder.settingsFile.isEmpty() ? std::make_unique<QSettingsStore>()
+                                      : std::make_unique<QSettingsStore>(folder.settingsFile);
+
+    bool closedWithOk = false;
+    bool restart = false;
+    {
+        CCalculatorDlg window(CalculatorWindowContext{*store, ToPath(folder.path),
+                                                      ResourceLocator::ForApplication()});
+        ApplyCalculatorOptions(window.Core(), options);
+        window.UpdateDisplay();
+        closedWithOk = window.exec() == QDialog::Accepted;
+        restart = window.IsRestartRequested();
+    }
+    QtUserMessages messages;
+    const QStringList arguments = RestartArguments();
+    RestartIfRequested(closedWithOk, restart, QCoreApplication::applicationFilePath(), folder.path,
+                       messages,
+                       [&arguments](const QString& program, const QString& workingFolder) {
+                           return QProcess::startDetached(program, arguments, workingFolder);
+                       });
+    return 0;
+}
+
+}  // namespace zyk
