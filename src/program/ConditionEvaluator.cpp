@@ -61,31 +61,6 @@ std::size_t StretchEnd(const std::string& text, std::size_t pos) {
     return i;
 }
 
-// A side that is a plain decimal of at most ten digits reads the same as the calculator's
-// ten-digit answer for it; the calculator is spared for such sides.
-bool ReadPlainNumber(std::string_view side, double& value) {
-    std::size_t i = side.empty() || side.front() != kNegationSign ? 0 : 1;
-    int digits = 0;
-    bool point = false;
-    if (i == side.size()) {
-        return false;
-    }
-    for (; i < side.size(); ++i) {
-        if (IsDigit(side[i])) {
-            ++digits;
-        } else if (side[i] == '.' && !point) {
-            point = true;
-        } else {
-            return false;
-        }
-    }
-    if (digits == 0 || digits > 10) {
-        return false;
-    }
-    value = BuiltInFunctions::ReadLeadingNumber(side);
-    return true;
-}
-
 }  // namespace
 
 std::string_view ConditionEvaluator::ConditionText(std::string_view statement, std::size_t column) {
@@ -127,16 +102,7 @@ bool ConditionEvaluator::Evaluate(std::string_view condition, bool& holds) {
         }
         m_text.replace(start, end - start, 1, comparison ? '1' : '0');
     }
-    // What remains is 0 and 1 joined by logical operators; a lone truth value needs no
-    // calculator.
-    std::string_view rest(m_text);
-    while (rest.size() >= 2 && rest.front() == '(' && rest.back() == ')') {
-        rest = rest.substr(1, rest.size() - 2);
-    }
-    if (rest == "1" || rest == "0") {
-        holds = rest == "1";
-        return true;
-    }
+    // What remains is 0 and 1 joined by the logical operators: the calculator works it out.
     const ProgramConsole::Evaluation answer = m_console.EvaluateText(m_text);
     if (!answer.ok || (answer.text != "1" && answer.text != "0")) {
         return Fail(msg::kConditionNotEvaluated);
@@ -198,9 +164,6 @@ bool ConditionEvaluator::Compare(std::string_view comparison, bool& holds) {
 }
 
 bool ConditionEvaluator::SideValue(std::string_view side, std::string_view shown, double& value) {
-    if (ReadPlainNumber(side, value)) {
-        return true;
-    }
     std::string text;
     if (!m_evaluator.Evaluate(side, ProgramEvaluator::kEverything, text)) {
         m_error.shownText = std::string(shown);

@@ -93,6 +93,11 @@ bool ProgramEvaluator::Evaluate(std::string_view expression, unsigned substituti
 }
 
 bool ProgramEvaluator::Substitute(std::string& text, unsigned substitution) {
+    // Every name begins with a letter: a text without one (a value, "1+2") has nothing to
+    // replace.
+    if (std::none_of(text.begin(), text.end(), IsLetter)) {
+        return true;
+    }
     // Calls and elements need a bracket; most expressions of a loop have none.
     const bool hasParenthesis = text.find('(') != kNone;
     if ((substitution & kUserCalls) && !m_data.Functions().empty() && !SubstituteUserCalls(text)) {
