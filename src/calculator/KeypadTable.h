@@ -199,8 +199,9 @@ inline constexpr std::array<MenuItem, 4> kFormulaMenu = {{
 }};
 
 // Keyboard shortcuts as key-sequence texts (the portable form "Alt+D", "Ctrl+Return", "F11").
-// Typed characters (digits, operators, letters) are mapped by CommandForCharacter and the
-// letter rules of Calculator::ChooseVariable instead.
+// Typed characters are mapped by CommandForCharacter instead, and the letters A-Z choose a
+// variable: a plain letter the lower-case one, Shift with a letter the upper-case one
+// (Calculator::ChooseVariable).
 struct Shortcut {
     std::string_view keys;
     CalculatorCommand command;

@@ -15,6 +15,11 @@ int RunEvalCommand(ConsoleContext& context) {
     }
     Calculator calculator(context.store, context.messages, context.programFolder);
     ApplyCalculatorOptions(calculator, context.options);
+    if (text->empty()) {
+        // EXE on an empty line only focuses it; the console reports what the evaluator says.
+        context.out << calculator.EvaluateText({}).text << '\n';
+        return kExitErrorText;
+    }
     calculator.TypeText(*text);
     calculator.Execute(CalculatorCommand::Exe);
     context.out << windows1252::ToUtf8(calculator.ResultText()) << '\n';

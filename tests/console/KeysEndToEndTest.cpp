@@ -118,6 +118,12 @@ TEST_F(KeysEndToEnd, EvalTypesTheTextAndPressesExe) {
     const int raw = std::system(command.c_str());
     EXPECT_EQ(WEXITSTATUS(raw), 0);
     EXPECT_EQ(ReadAll(out), "x?\n");  // a formula: the calculator asks for its variable
+    const int empty =
+        std::system((Quoted(ZYKCALC_PATH) + " --data-dir " + Quoted(m_folder.string()) +
+                     " --eval '' >" + Quoted(out.string()) + " 2>/dev/null")
+                        .c_str());
+    EXPECT_EQ(WEXITSTATUS(empty), 1);
+    EXPECT_EQ(ReadAll(out), "No expression\n");
 }
 
 }  // namespace
