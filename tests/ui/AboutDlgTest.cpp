@@ -1,0 +1,199 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QEnterEvent>
+#include <QTest>
+
+#include "RecordingMessages.h"
+#include "shell/MemorySettingsStore.h"
+#include "shell/ui/CAboutDlg.h"
+#include "shell/ui/CColorStatic.h"
+#include "shell/ui/CLinkLabel.h"
+#include "shell/ui/CSkinButton.h"
+#include "shell/ui/QtColors.h"
+
+namespace zyk {
+namespace {
+
+MemorySettingsStore StoreWithScheme(int scheme) {
+    MemorySettingsStore store;
+    store.WriteInt("Colors", "Preset", scheme);
+    ApplyScheme(store, CurrentPlatformColours());
+    return store;
+}
+
+void Show(QWidget& widget) {
+    widget.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+    QApplication::processEvents();
+}
+
+TEST(AboutDlg, ShowsTitleVersionAndLinks) {
+    const MemorySettingsStore store = StoreWithScheme(1);
+    CAboutDlg about(store);
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("About Zyk Calc"));
+    EXPECT_EQ(about.font().family(), QStringLiteral("Arial"));
+    EXPECT_EQ(about.font().pointSize(), 9);
+
+    CColorStatic& version = about.VersionText();
+    EXPECT_EQ(version.text(), QStringLiteral("Zyk's Calc Version 1.65"));
+    EXPECT_EQ(version.TextColour(), Rgb(0, 0, 128));
+    EXPECT_EQ(version.EffectiveFont().pointSize(), 11);
+    EXPECT_TRUE(version.EffectiveFont().bold());
+    EXPECT_EQ(version.alignment(), Qt::AlignCenter);
+    EXPECT_FALSE(about.DescriptionText().text().isEmpty());
+
+    EXPECT_EQ(about.EmailLink().CurrentColour(), Rgb(0, 80, 180));
+    EXPECT_EQ(about.HomepageLink().CurrentColour(), Rgb(0, 120, 50));
+    EXPECT_EQ(about.EmailLink().Target().scheme(), QStringLiteral("mailto"));
+    EXPECT_EQ(about.EmailLink().Target().path(), about.EmailLink().text());
+    EXPECT_EQ(about.HomepageLink().Target().toString(), about.HomepageLink().text());
+    EXPECT_TRUE(about.EmailLink().font().underline());
+    EXPECT_EQ(about.EmailLink().cursor().shape(), Qt::PointingHandCursor);
+}
+
+TEST(AboutDlg, OkButtonTakesFamilyTwoTextTwoOfTheScheme) {
+    const MemorySettingsStore store = StoreWithScheme(7);
+    CAboutDlg about(store);
+    Show(about);
+    EXPECT_EQ(about.OkButton().text(), QStringLiteral("OK"));
+    EXPECT_EQ(about.OkButton().Colours().face, 0x9696A0u);  // Red Sunset family 2
+    EXPECT_EQ(about.OkButton().Colours().hoverFace, 0xA0A0AAu);
+    EXPECT_EQ(about.OkButton().Colours().text, 0xF0F0F0u);
+    EXPECT_EQ(about.OkButton().Style(), 202);
+}
+
+TEST(AboutDlg, OkClosesTheBoxAccepted) {
+    const MemorySettingsStore store = StoreWithScheme(1);
+    CAboutDlg about(store);
+    Show(about);
+    QTest::mouseClick(&about.OkButton(), Qt::LeftButton);
+    EXPECT_FALSE(about.isVisible());
+    EXPECT_EQ(about.result(), QDialog::Accepted);
+}
+
+TEST(AboutDlg, TintedSchemeDrawsAnElevenPixelBorderInTheDarkColour) {
+    const MemorySettingsStore store = StoreWithScheme(8);
+    CAboutDlg about(store);
+    Show(about);
+    const QImage picture = about.grab().toImage();
+    const QColor dark = ToQColor(0x788C78);
+    EXPECT_EQ(picture.pixelColor(0, 0), dark);
+    EXPECT_EQ(picture.pixelColor(10, picture.height() / 2), dark);
+    EXPECT_EQ(picture.pixelColor(picture.width() - 11, picture.height() / 2), dark);
+    EXPECT_EQ(picture.pixelColor(11, picture.height() - 30), ToQColor(0xA5B4AA))
+        << "inside the border the dialog background shows";
+}
+
+TEST(AboutDlg, PlainSchemeDrawsNoBorder) {
+    const MemorySettingsStore store = StoreWithScheme(0);
+    CAboutDlg about(store);
+    Show(about);
+    const QImage picture = about.grab().toImage();
+    EXPECT_EQ(picture.pixelColor(5, picture.height() / 2), picture.pixelColor(20, 20));
+}
+
+// The link control on its own: colours through enter, leave and click, and what a failure says.
+class LinkFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_window.resize(300, 60);
+        m_link = new CLinkLabel(QStringLiteral("zykcalc@example.org"), &m_window);
+        m_link->setGeometry(10, 10, 200, 20);
+        m_link->SetMessages(&m_messages);
+        m_link->SetOpener([this](const QUrl& url) {
+            m_opened.push_back(url);
+            return m_opens;
+        });
+        Show(m_window);
+    }
+    void Enter() {
+        QEnterEvent enter(QPointF(5, 5), QPointF(15, 15), m_link->mapToGlobal(QPointF(5, 5)));
+        QApplication::sendEvent(m_link, &enter);
+    }
+    void Leave() {
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(m_link, &leave);
+    }
+
+    QWidget m_window;
+    CLinkLabel* m_link = nullptr;
+    RecordingMessages m_messages;
+    std::vector<QUrl> m_opened;
+    bool m_opens = true;
+};
+
+TEST_F(LinkFixture, PointerOnTheLinkShowsTheHoverColourAndLeavingRestoresIt) {
+    m_link->SetLinkColour(Rgb(0, 80, 180));
+    Enter();
+    EXPECT_EQ(m_link->CurrentColour(), Rgb(160, 100, 80));
+    Leave();
+    EXPECT_EQ(m_link->CurrentColour(), Rgb(0, 80, 180));
+}
+
+TEST_F(LinkFixture, ClickOpensTheLinkAndTurnsItGrey) {
+    int opened = 0;
+    QObject::connect(m_link, &CLinkLabel::LinkOpened, [&opened] { ++opened; });
+    Enter();
+    QTest::mouseClick(m_link, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    ASSERT_EQ(m_opened.size(), 1u);
+    EXPECT_EQ(m_opened[0].toString(), QStringLiteral("mailto:zykcalc@example.org"));
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(m_link->CurrentColour(), Rgb(128, 128, 128));
+    EXPECT_TRUE(m_messages.shown.empty());
+    // The colour it had when clicked comes back when the pointer leaves.
+    Leave();
+    EXPECT_EQ(m_link->CurrentColour(), Rgb(160, 100, 80));
+}
+
+TEST_F(LinkFixture, LinkThatCannotBeOpenedSaysWhy) {
+    m_opens = false;
+    QTest::mouseClick(m_link, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    ASSERT_EQ(m_messages.shown.size(), 1u);
+    EXPECT_EQ(m_messages.shown[0].text,
+              "Can't open link:\n\nThere is no application associated\nwith the given filename "
+              "extension.");
+    EXPECT_EQ(m_messages.shown[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(m_messages.shown[0].buttons, MessageButtons::Ok);
+}
+
+TEST_F(LinkFixture, ReleaseOutsideTheLinkOpensNothing) {
+    QTest::mousePress(m_link, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QTest::mouseRelease(m_link, Qt::LeftButton, Qt::NoModifier, QPoint(250, 5));
+    EXPECT_TRUE(m_opened.empty());
+}
+
+TEST(ColorStatic, SettersShapeTheFontAndTheBackground) {
+    QWidget window;
+    window.resize(200, 60);
+    QPalette green = window.palette();
+    green.setColor(QPalette::Window, Qt::green);
+    window.setPalette(green);
+    window.setAutoFillBackground(true);
+    auto* label = new CColorStatic(QStringLiteral("Frequency:"), &window);
+    label->setGeometry(0, 0, 150, 30);
+    label->SetFaceName(QStringLiteral("DejaVu Sans"));
+    label->SetPointSize(14);
+    label->SetItalic(true);
+    label->SetUnderline(true);
+    label->SetTextColour(Rgb(0, 80, 0));
+    EXPECT_EQ(label->EffectiveFont().family(), QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(label->font().pointSize(), 14) << "the size hint must know the font";
+    EXPECT_TRUE(label->EffectiveFont().italic());
+    EXPECT_TRUE(label->EffectiveFont().underline());
+    EXPECT_FALSE(label->EffectiveFont().bold());
+    Show(window);
+
+    // Transparent by default: the parent's green shows; opaque: the background colour.
+    EXPECT_EQ(window.grab().toImage().pixelColor(148, 28), QColor(Qt::green));
+    label->SetBackgroundColour(Rgb(250, 250, 250));
+    label->SetTransparent(false);
+    EXPECT_EQ(window.grab().toImage().pixelColor(148, 28), QColor(250, 250, 250));
+
+    label->SetPointSize(0);
+    EXPECT_EQ(label->EffectiveFont().pointSize(), window.font().pointSize())
+        << "size 0 keeps the control's own size";
+}
+
+}  // namespace
+}  // namespace zyk

@@ -1,0 +1,216 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+
+#include "RecordingMessages.h"
+#include "shell/ui/CTextQuestionDlg.h"
+#include "shell/ui/DialogUnitMapper.h"
+#include "shell/ui/QtUserMessages.h"
+#include "shell/ui/ResourceLocator.h"
+#include "shell/ui/RestartProgram.h"
+#include "shell/ui/ScreenshotRegistry.h"
+
+namespace zyk {
+namespace {
+
+// Runs `answer` on the next modal dialog once it is up (polling, as it opens inside exec()).
+void WhenModalOpens(std::function<void(QWidget&)> answer) {
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            answer(*modal);
+        }
+    });
+    poll->start();
+}
+
+TEST(QtUserMessages, MessageBoxUsesTheApplicationTitleAndReturnsTheAnswer) {
+    QtUserMessages messages;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    WhenModalOpens([&](QWidget& modal) {
+        auto& box = dynamic_cast<QMessageBox&>(modal);
+        title = box.windowTitle();
+        text = box.text();
+        icon = box.icon();
+        box.button(QMessageBox::No)->click();
+    });
+    const MessageAnswer answer =
+        messages.ShowMessage("The folder:\n\nC:\\caf\xE9\n\ndoes not exist.", {},
+                             MessageIcon::Question, MessageButtons::YesNo);
+    EXPECT_EQ(answer, MessageAnswer::No);
+    EXPECT_EQ(title, QStringLiteral("Zyk Calc"));
+    EXPECT_EQ(text, QString::fromUtf8("The folder:\n\nC:\\caf\u00e9\n\ndoes not exist."));
+    EXPECT_EQ(icon, QMessageBox::Question);
+}
+
+TEST(QtUserMessages, OwnCaptionAndOkButton) {
+    QtUserMessages messages;
+    QString title;
+    WhenModalOpens([&](QWidget& modal) {
+        auto& box = dynamic_cast<QMessageBox&>(modal);
+        title = box.windowTitle();
+        box.button(QMessageBox::Ok)->click();
+    });
+    EXPECT_EQ(messages.ShowMessage("x", "Formula Error!", MessageIcon::Error, MessageButtons::Ok),
+              MessageAnswer::Ok);
+    EXPECT_EQ(title, QStringLiteral("Formula Error!"));
+}
+
+TEST(QtUserMessages, AskTextReturnsWindows1252BytesOrNothingOnCancel) {
+    QtUserMessages messages;
+    QString prompt;
+    WhenModalOpens([&](QWidget& modal) {
+        auto& dialog = dynamic_cast<CTextQuestionDlg&>(modal);
+        prompt = dialog.findChild<QLabel*>()->text();
+        dialog.Field().setText(QString::fromUtf8("Caf\u00e9 \u00b2"));
+        dialog.OkButton().click();
+    });
+    const auto name = messages.AskText("Formula name ?", "Enter a name for the formula:", "");
+    ASSERT_TRUE(name.has_value());
+    EXPECT_EQ(*name, "Caf\xE9 \xB2");
+    EXPECT_EQ(prompt, QStringLiteral("Enter a name for the formula:"));
+
+    WhenModalOpens([](QWidget& modal) { dynamic_cast<QDialog&>(modal).reject(); });
+    EXPECT_FALSE(messages.AskText("Formula name ?", "Enter a name:", "old").has_value());
+}
+
+TEST(TextQuestion, TextWithoutABytePerCharacterIsRefused) {
+    CTextQuestionDlg dialog(QStringLiteral("Name"), QStringLiteral("Name:"), QString());
+    dialog.show();
+    dialog.Field().setText(QString::fromUtf8("arrow \u2192"));
+    dialog.OkButton().click();
+    EXPECT_TRUE(dialog.isVisible()) << "OK must not accept a text the calculator cannot store";
+    dialog.Field().setText(QStringLiteral("arrow"));
+    dialog.OkButton().click();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.Answer(), "arrow");
+}
+
+struct RestartRow {
+    const char* what;
+    const char* file;  // relative to a temporary folder
+    bool create;
+    bool executable;
+    const char* reason;
+};
+
+class RestartFailureTable : public ::testing::TestWithParam<RestartRow> {};
+
+TEST_P(RestartFailureTable, FailureSaysWhy) {
+    const RestartRow& row = GetParam();
+    QTemporaryDir dir;
+    const QString program = dir.filePath(QString::fromUtf8(row.file));
+    if (row.create) {
+        QFile file(program);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("not a program");
+        file.close();
+        file.setPermissions(row.executable ? (QFile::ReadOwner | QFile::ExeOwner)
+                                           : QFile::ReadOwner);
+    }
+    RecordingMessages messages;
+    EXPECT_FALSE(RestartCalculator(program, dir.path(), messages)) << row.what;
+    ASSERT_EQ(messages.shown.size(), 1u) << row.what;
+    EXPECT_EQ(messages.shown[0].text, std::string("Can't open the calculator:\n\n") + row.reason)
+        << row.what;
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Causes, RestartFailureTable,
+    ::testing::Values(
+        RestartRow{"missing file", "zykcalc", false, false, "The specified file was not found."},
+        RestartRow{"missing folder", "gone/zykcalc", false, false,
+                   "The specified path was not found."},
+        RestartRow{"not executable", "zykcalc", true, false,
+                   "The operating system denied\naccess to the specified file."},
+        RestartRow{"no program inside", "zykcalc", true, true,
+                   "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."}));
+
+TEST(RestartCalculator, RealProgramStartsWithoutAMessage) {
+    RecordingMessages messages;
+    EXPECT_TRUE(RestartCalculator(QStringLiteral("/bin/true"), QStringLiteral("/"), messages));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST(RestartCalculator, LauncherGetsTheProgramAndItsFolder) {
+    RecordingMessages messages;
+    QString started;
+    QString folder;
+    const bool ok =
+        RestartCalculator(QStringLiteral("/opt/zyk/zykcalc"), QStringLiteral("/opt/zyk"), messages,
+                          [&](const QString& program, const QString& in) {
+                              started = program;
+                              folder = in;
+                              return true;
+                          });
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(started, QStringLiteral("/opt/zyk/zykcalc"));
+    EXPECT_EQ(folder, QStringLiteral("/opt/zyk"));
+}
+
+TEST(DialogUnitMapper, LayoutGrowsWithTheFont) {
+    QFont small(QStringLiteral("DejaVu Sans"));
+    small.setPixelSize(10);
+    QFont large = small;
+    large.setPixelSize(20);
+    const DialogUnitMapper smallUnits(small);
+    const DialogUnitMapper largeUnits(large);
+    const QRect smallRect = smallUnits.ToPixels(10, 20, 207, 114);
+    const QRect largeRect = largeUnits.ToPixels(10, 20, 207, 114);
+    EXPECT_GT(largeRect.width(), smallRect.width() * 3 / 2);
+    EXPECT_GT(largeRect.height(), smallRect.height() * 3 / 2);
+    // Four horizontal units are one average character, eight vertical units one line.
+    EXPECT_EQ(smallUnits.ToPixels(4, 8),
+              QSize(smallUnits.BaseUnits().charWidth, smallUnits.BaseUnits().charHeight));
+    EXPECT_EQ(smallUnits.BaseUnits().charHeight, QFontMetrics(small).height());
+}
+
+TEST(Screenshots, WidgetIsRenderedToAPngOfItsSize) {
+    QTemporaryDir dir;
+    QLabel label(QStringLiteral("Zyk"));
+    label.resize(120, 40);
+    const QString path = dir.filePath(QStringLiteral("label.png"));
+    ASSERT_TRUE(RenderWidgetToPng(label, path));
+    const QImage picture(path);
+    EXPECT_EQ(picture.size(), QSize(120, 40));
+    EXPECT_FALSE(label.isVisible()) << "a hidden widget is hidden again after the grab";
+    EXPECT_FALSE(RenderWidgetToPng(label, dir.filePath(QStringLiteral("missing/label.png"))));
+}
+
+TEST(Screenshots, RegistryRendersEveryWindowAndListsFailures) {
+    QTemporaryDir dir;
+    ScreenshotRegistry registry;
+    RegisterShellScreenshots(registry);
+    registry.Register("nothing", [](ScreenshotContext&) { return std::unique_ptr<QWidget>(); });
+    const ResourceLocator shipped(QStringLiteral(ZYK_SOURCE_DIR "/resources"));
+    QStringList failures;
+    const QStringList written =
+        registry.RenderAll(dir.filePath(QStringLiteral("shots")), shipped, &failures);
+    EXPECT_EQ(written.size(), static_cast<int>(registry.Names().size()) - 1);
+    for (const QString& file : written) {
+        EXPECT_FALSE(QImage(file).isNull()) << file.toStdString();
+    }
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("shots/about-gold.png"))));
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("shots/help-introduction.png"))));
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_TRUE(failures[0].startsWith(QStringLiteral("nothing")));
+}
+
+}  // namespace
+}  // namespace zyk

@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <QTest>
+
+#include <new>
+
+#include "RecordingMessages.h"
+#include "shell/MemorySettingsStore.h"
+#include "shell/ui/CSchemeWindowColors.h"
+#include "shell/ui/CSkinButton.h"
+#include "shell/ui/QtColors.h"
+#include "shell/ui/ToolWindowManager.h"
+
+namespace zyk {
+namespace {
+
+class ToolWindowFixture : public ::testing::Test {
+protected:
+    QDialog* Make(ToolWindowKind kind) {
+        return m_manager.Create(kind, [this] {
+            auto* dialog = new QDialog(&m_main);
+            dialog->resize(200, 150);
+            return dialog;
+        });
+    }
+    std::optional<int> Stored(std::string_view entry) const {
+        const auto value = m_store.Find("Settings", entry);
+        if (!value) {
+            return std::nullopt;
+        }
+        return std::get<int>(*value);
+    }
+
+    QWidget m_main;
+    MemorySettingsStore m_store;
+    RecordingMessages m_messages;
+    ToolWindowManager m_manager{m_store, m_messages};
+};
+
+TEST_F(ToolWindowFixture, WindowsAreMadeHiddenAtTheirStoredPlace) {
+    m_store.WriteInt("Settings", "ConvertLeft", 321);
+    m_store.WriteInt("Settings", "ConvertTop", 222);
+    QDialog* converter = Make(ToolWindowKind::Converter);
+    QDialog* constants = Make(ToolWindowKind::Constants);
+    ASSERT_NE(converter, nullptr);
+    ASSERT_NE(constants, nullptr);
+    EXPECT_FALSE(converter->isVisible());
+    EXPECT_FALSE(m_manager.IsShown(ToolWindowKind::Converter));
+    EXPECT_TRUE(m_manager.IsInitialised(ToolWindowKind::Converter));
+    EXPECT_EQ(converter->pos(), QPoint(321, 222));
+    EXPECT_EQ(constants->pos(), QPoint(150, 100)) << "the defaults for an empty store";
+    EXPECT_TRUE(m_messages.shown.empty());
+}
+
+TEST_F(ToolWindowFixture, MenuItemShowsThenHides) {
+    QDialog* statistics = Make(ToolWindowKind::Statistics);
+    m_manager.Toggle(ToolWindowKind::Statistics);
+    EXPECT_TRUE(statistics->isVisible());
+    EXPECT_TRUE(m_manager.IsShown(ToolWindowKind::Statistics));
+    m_manager.Toggle(ToolWindowKind::Statistics);
+    EXPECT_FALSE(statistics->isVisible());
+    EXPECT_FALSE(m_manager.IsShown(ToolWindowKind::Statistics));
+}
+
+TEST_F(ToolWindowFixture, CloseBoxOnlyHidesAndTheMenuItemShowsItAgain) {
+    QPointer<QDialog> statistics = Make(ToolWindowKind::Statistics);
+    m_manager.Toggle(ToolWindowKind::Statistics);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(statistics.data()));
+    statistics->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(statistics.isNull()) << "a tool window lives as long as the main window";
+    EXPECT_FALSE(statistics->isVisible());
+    EXPECT_FALSE(m_manager.IsShown(ToolWindowKind::Statistics));
+    m_manager.Toggle(ToolWindowKind::Statistics);
+    EXPECT_TRUE(statistics->isVisible());
+}
+
+TEST_F(ToolWindowFixture, EscapeHidesAndClearsTheShownFlag) {
+    QDialog* converter = Make(ToolWindowKind::Converter);
+    m_manager.Toggle(ToolWindowKind::Converter);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(converter));
+    QTest::keyClick(converter, Qt::Key_Escape);
+    EXPECT_FALSE(converter->isVisible());
+    EXPECT_FALSE(m_manager.IsShown(ToolWindowKind::Converter));
+    // The next menu pick shows it (it does not take two picks).
+    m_manager.Toggle(ToolWindowKind::Converter);
+    EXPECT_TRUE(converter->isVisible());
+}
+
+TEST_F(ToolWindowFixture, WindowWithDeleteOnCloseIsKeptAlive) {
+    QPointer<QDialog> constants = m_manager.Create(ToolWindowKind::Constants, [this] {
+        auto* dialog = new QDialog(&m_main);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        return dialog;
+    });
+    m_manager.Toggle(ToolWindowKind::Constants);
+    QTest::keyClick(constants.data(), Qt::Key_Escape);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(constants.isNull());
+}
+
+TEST_F(ToolWindowFixture, MovesAreWrittenAtOnce) {
+    QDialog* converter = Make(ToolWindowKind::Converter);
+    m_manager.Toggle(ToolWindowKind::Converter);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(converter));
+    converter->move(400, 300);
+    QApplication::processEvents();
+    EXPECT_EQ(Stored("ConvertLeft"), 400);
+    EXPECT_EQ(Stored("ConvertTop"), 300);
+    converter->move(410, 310);
+    QApplication::processEvents();
+    EXPECT_EQ(Stored("ConvertLeft"), 410);
+    EXPECT_FALSE(Stored("ConstantsLeft").has_value()) << "other windows' entries stay untouched";
+}
+
+TEST_F(ToolWindowFixture, MinimisedWindowDoesNotOverwriteItsPlace) {
+    QDialog* statistics = Make(ToolWindowKind::Statistics);
+    m_manager.Toggle(ToolWindowKind::Statistics);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(statistics));
+    statistics->move(500, 200);
+    QApplication::processEvents();
+    ASSERT_EQ(Stored("StaticLeft"), 500);
+    statistics->showMinimized();
+    QApplication::processEvents();
+    statistics->move(-32000, -32000);
+    QApplication::processEvents();
+    EXPECT_EQ(Stored("StaticLeft"), 500);
+    EXPECT_EQ(Stored("StaticTop"), 200);
+}
+
+TEST_F(ToolWindowFixture, ProgrammingWindowRemembersItsWholeRectangle) {
+    m_store.WriteInt("Settings", "ProgrammingLeft", 40);
+    m_store.WriteInt("Settings", "ProgrammingTop", 30);
+    m_store.WriteInt("Settings", "ProgrammingRight", 540);
+    m_store.WriteInt("Settings", "ProgrammingBottom", 430);
+    QDialog* programming = Make(ToolWindowKind::Programming);
+    EXPECT_EQ(programming->pos(), QPoint(40, 30));
+    m_manager.Toggle(ToolWindowKind::Programming);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(programming));
+    EXPECT_EQ(programming->frameGeometry().size(), QSize(500, 400));
+    programming->setGeometry(QRect(QPoint(60, 50), programming->size() + QSize(20, 10)));
+    QApplication::processEvents();
+    const QRect frame = programming->frameGeometry();
+    EXPECT_EQ(Stored("ProgrammingLeft"), frame.x());
+    EXPECT_EQ(Stored("ProgrammingRight"), frame.x() + frame.width());
+    EXPECT_EQ(Stored("ProgrammingBottom"), frame.y() + frame.height());
+}
+
+TEST_F(ToolWindowFixture, ProgrammingWindowWithoutStoredSizeKeepsItsDesignSize) {
+    QDialog* programming = Make(ToolWindowKind::Programming);
+    EXPECT_EQ(programming->pos(), QPoint(10, 10));
+    EXPECT_EQ(programming->size(), QSize(200, 150));
+}
+
+TEST_F(ToolWindowFixture, CreationFailuresAreReportedAndLeaveTheToolUnavailable) {
+    EXPECT_EQ(m_manager.Create(ToolWindowKind::Converter, [] { return nullptr; }), nullptr);
+    EXPECT_EQ(
+        m_manager.Create(ToolWindowKind::Programming, []() -> QDialog* { throw std::bad_alloc(); }),
+        nullptr);
+    ASSERT_EQ(m_messages.shown.size(), 2u);
+    EXPECT_EQ(m_messages.shown[0].text, "Could Not Create Converter Window!");
+    EXPECT_EQ(m_messages.shown[1].text,
+              "Error Creating Programming Window Object!  \nIs Memory Low?");
+    EXPECT_EQ(m_messages.shown[0].buttons, MessageButtons::Ok);
+    m_manager.Toggle(ToolWindowKind::Converter);  // no window: nothing happens
+    EXPECT_EQ(m_manager.Window(ToolWindowKind::Converter), nullptr);
+    EXPECT_FALSE(m_manager.IsShown(ToolWindowKind::Converter));
+    // Creation goes on with the next window.
+    EXPECT_NE(Make(ToolWindowKind::Constants), nullptr);
+}
+
+TEST_F(ToolWindowFixture, SchemeChangeRepaintsShownToolWindows) {
+    m_store.WriteInt("Colors", "Preset", 1);
+    ApplyScheme(m_store, CurrentPlatformColours());
+    CSkinButton* button = nullptr;
+    QDialog* statistics = m_manager.Create(ToolWindowKind::Statistics, [&] {
+        auto* dialog = new QDialog(&m_main);
+        button = new CSkinButton(QStringLiteral("Calculate"), dialog);
+        auto* colours = new CSchemeWindowColors(*dialog, m_store);
+        colours->AssignButton(*button, 2, 2);
+        return dialog;
+    });
+    m_manager.Toggle(ToolWindowKind::Statistics);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(statistics));
+    QApplication::processEvents();
+    EXPECT_EQ(button->Colours().face, 0x96A59Bu);  // Gold family 2
+
+    m_store.WriteInt("Colors", "Preset", 6);
+    ApplyScheme(m_store, CurrentPlatformColours());
+    m_manager.RepaintInitialised();
+    QApplication::processEvents();
+    EXPECT_EQ(button->Colours().face, 0xA5A096u);  // Teal family 2
+    EXPECT_EQ(statistics->palette().color(QPalette::Window), ToQColor(0xB4B4A5));
+}
+
+}  // namespace
+}  // namespace zyk
