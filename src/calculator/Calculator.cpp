@@ -4,6 +4,7 @@
 
 #include "calculator/BuiltInConstants.h"
 #include "calculator/CalculatorMessages.h"
+#include "calculator/KeyTokens.h"
 #include "calculator/NumberText.h"
 #include "expression/SpecialBytes.h"
 #include "formulas/BuiltInFormulas.h"
@@ -141,7 +142,7 @@ void Calculator::InsertConstant(std::string_view symbol, std::string_view valueT
         return;
     }
     m_evaluator.SetConstant(symbol, std::atof(std::string(valueText).c_str()));
-    InsertToken("{" + std::string(symbol) + "}");
+    InsertToken(ConstantToken(symbol));
 }
 
 // ---- Program mode ---------------------------------------------------------------------------

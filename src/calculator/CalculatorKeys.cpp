@@ -293,7 +293,7 @@ void Calculator::ChooseConstant(std::string_view symbol) {
     }
     SetShift(false);
     if (IsDecimal() && !symbol.empty()) {
-        InsertToken("{" + std::string(symbol) + "}");
+        InsertToken(ConstantToken(symbol));
     }
 }
 
@@ -333,20 +333,22 @@ void Calculator::SetHyp(bool on) {
 }
 
 void Calculator::UpdateModeLabel() {
+    char letter = 'd';
     switch (GetNumberBase()) {
         case NumberBase::Hexadecimal:
-            m_modeLabel = "h";
+            letter = 'h';
             break;
         case NumberBase::Binary:
-            m_modeLabel = "b";
+            letter = 'b';
             break;
         case NumberBase::Decimal:
-            m_modeLabel = "d";
             break;
     }
+    std::string label(1, letter);
     if (m_shift) {
-        m_modeLabel += text::kShiftSuffix;
+        label += text::kShiftSuffix;
     }
+    m_modeLabel = std::move(label);
 }
 
 void Calculator::TrigonometricKey(std::string_view name) {
