@@ -61,8 +61,7 @@ constexpr const TokenKey* FindTokenKey(CalculatorCommand command) {
     return nullptr;
 }
 
-// "{symbol}", as the constants menu and the constants window insert it. Built by appending:
-// g++ 12 at -O3 reports a false overlap (-Wrestrict) for the operator+ form.
+// "{symbol}", as the constants menu and the constants window insert it.
 inline std::string ConstantToken(std::string_view symbol) {
     std::string token;
     token.reserve(symbol.size() + 2);
