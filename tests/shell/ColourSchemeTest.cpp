@@ -54,30 +54,23 @@ TEST_P(ApplySchemeTable, WritesItsRowAndReportsWhatToDraw) {
     EXPECT_EQ(applied.displayBackground, static_cast<ColorRef>(row.display));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryScheme, ApplySchemeTable,
-    ::testing::Values(
-        ApplyRow{0, 0, 0xD4D0C8, 0xD4D0C8, 0xD4D0C8, 0x808080, 0x3C3C3C, 0x645A50, false, ""},
-        ApplyRow{1, 4141, 0xA5B4B2, 0x788A8C, 0x96A59B, 0x8C8C96, 0x8CF0F0, 0x50463C, true,
-                 "images/Bkc_gold.bmp"},
-        ApplyRow{2, 4142, 0xC3BEB9, 0x918782, 0xA09696, 0x9696A0, 0x8CF0F0, 0x50463C, true,
-                 "images/Bkc_silver.bmp"},
-        ApplyRow{3, 4143, 0xB4AAA3, 0x917878, 0xA08C8C, 0x9696A0, 0x8CF0F0, 0x50463C, true,
-                 "images/Bkc_lilac.bmp"},
-        ApplyRow{4, 4144, 0xB4AFA5, 0x917D6E, 0xA5A096, 0x8C8296, 0x8CF0F0, 0x50463C, true,
-                 "images/Bkc_blue.bmp"},
-        ApplyRow{5, 4145, 0xA5B4AF, 0x788C82, 0x8CA096, 0x8C8C96, 0x8CF0F0, 0x50463C, true,
-                 "images/Bkc_olive.bmp"},
-        ApplyRow{6, 4146, 0xB4B4A5, 0x8C8772, 0xA5A096, 0x8C8296, 0x8CF0F0, 0x50463C, true,
-                 "images/Bkc_teal.bmp"},
-        ApplyRow{7, 4147, 0xA5AAB4, 0x78788C, 0x9696A0, 0x8282A0, 0x8CF0F0, 0x50463C, true,
-                 "images/Bkc_red.bmp"},
-        ApplyRow{8, 4148, 0xA5B4AA, 0x788C78, 0x91A096, 0x788C8C, 0x8CF0F0, 0x50463C, true,
-                 "images/Bkc_green.bmp"},
-        // Out of the table: plain colours, but the tinted layout still applies above 0; the
-        // picture number 0 names no file, so the built-in picture is drawn.
-        ApplyRow{9, 0, 0xD4D0C8, 0xD4D0C8, 0xD4D0C8, 0x808080, 0x3C3C3C, 0x645A50, true, ""},
-        ApplyRow{-1, 0, 0xD4D0C8, 0xD4D0C8, 0xD4D0C8, 0x808080, 0x3C3C3C, 0x645A50, false, ""}));
+// Out of the table (9, -1): plain colours; above 0 the tinted layout still applies and picture
+// number 0 names no file, so the built-in picture is drawn.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(EveryScheme, ApplySchemeTable, ::testing::Values(
+    //       preset Bkc  clrBk     clrBkk    btnC2     btnC4D    btnTextC3 display   tinted picture
+    ApplyRow{0,  0,    0xD4D0C8, 0xD4D0C8, 0xD4D0C8, 0x808080, 0x3C3C3C, 0x645A50, false, ""},
+    ApplyRow{1,  4141, 0xA5B4B2, 0x788A8C, 0x96A59B, 0x8C8C96, 0x8CF0F0, 0x50463C, true,  "images/Bkc_gold.bmp"},
+    ApplyRow{2,  4142, 0xC3BEB9, 0x918782, 0xA09696, 0x9696A0, 0x8CF0F0, 0x50463C, true,  "images/Bkc_silver.bmp"},
+    ApplyRow{3,  4143, 0xB4AAA3, 0x917878, 0xA08C8C, 0x9696A0, 0x8CF0F0, 0x50463C, true,  "images/Bkc_lilac.bmp"},
+    ApplyRow{4,  4144, 0xB4AFA5, 0x917D6E, 0xA5A096, 0x8C8296, 0x8CF0F0, 0x50463C, true,  "images/Bkc_blue.bmp"},
+    ApplyRow{5,  4145, 0xA5B4AF, 0x788C82, 0x8CA096, 0x8C8C96, 0x8CF0F0, 0x50463C, true,  "images/Bkc_olive.bmp"},
+    ApplyRow{6,  4146, 0xB4B4A5, 0x8C8772, 0xA5A096, 0x8C8296, 0x8CF0F0, 0x50463C, true,  "images/Bkc_teal.bmp"},
+    ApplyRow{7,  4147, 0xA5AAB4, 0x78788C, 0x9696A0, 0x8282A0, 0x8CF0F0, 0x50463C, true,  "images/Bkc_red.bmp"},
+    ApplyRow{8,  4148, 0xA5B4AA, 0x788C78, 0x91A096, 0x788C8C, 0x8CF0F0, 0x50463C, true,  "images/Bkc_green.bmp"},
+    ApplyRow{9,  0,    0xD4D0C8, 0xD4D0C8, 0xD4D0C8, 0x808080, 0x3C3C3C, 0x645A50, true,  ""},
+    ApplyRow{-1, 0,    0xD4D0C8, 0xD4D0C8, 0xD4D0C8, 0x808080, 0x3C3C3C, 0x645A50, false, ""}));
+// clang-format on
 
 TEST(ApplyScheme, EmptyStoreAppliesGoldAndWritesEveryColourEntry) {
     MemorySettingsStore store;
@@ -106,33 +99,9 @@ TEST(ApplyScheme, HandEditedColoursAreOverwritten) {
     EXPECT_EQ(applied.pictureFile, "images/Bkc_green.bmp");
 }
 
-TEST(ApplyScheme, PlainSchemeUsesThePlatformColoursForEveryFamily) {
-    MemorySettingsStore store;
-    store.WriteInt("Colors", "Preset", 0);
-    ApplyScheme(store, kPlatform);
-    const SchemeColours colours = ReadSchemeColours(store);
-    for (const ButtonFamily& family : colours.families) {
-        EXPECT_EQ(family.face, kPlatform.face);
-        EXPECT_EQ(family.light, kPlatform.light);
-        EXPECT_EQ(family.dark, kPlatform.shadow);
-    }
-    for (const ColorRef text : colours.textColours) {
-        EXPECT_EQ(text, 0x3C3C3Cu);
-    }
-}
-
 TEST(SchemeColours, ReadingAnEmptyStoreGivesTheGoldRow) {
     const MemorySettingsStore store;
     EXPECT_EQ(ReadSchemeColours(store), SchemeTableColours(1, kPlatform));
-}
-
-TEST(SchemeColours, WrittenColoursReadBackUnchanged) {
-    MemorySettingsStore store;
-    for (int scheme = 0; scheme <= 8; ++scheme) {
-        const SchemeColours colours = SchemeTableColours(scheme, kPlatform);
-        WriteSchemeColours(store, colours);
-        EXPECT_EQ(ReadSchemeColours(store), colours) << "scheme " << scheme;
-    }
 }
 
 struct AssignRow {
@@ -159,47 +128,25 @@ TEST_P(AssignButtonTable, FamilyGivesFaceEdgesAndHoverTextEntryGivesText) {
     EXPECT_EQ(colours.style, 202);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    RoyalBlue, AssignButtonTable,
-    ::testing::Values(AssignRow{1, 2, 0xA08C96, 0xAA96A0, 0x96828C, 0xF0F0F0},    // ">>"
-                      AssignRow{3, 1, 0xA0A096, 0xAAAAA0, 0x96968C, 0x3C3C3C},    // Add, Delete
-                      AssignRow{2, 2, 0xA08C8C, 0xAA9696, 0x968C82, 0xF0F0F0},    // Calculate
-                      AssignRow{4, 3, 0xA0A0AA, 0xAAAAB4, 0x9696A0, 0x8CF0F0},    // "?"
-                      AssignRow{0, 0, 0xA08C96, 0xAA96A0, 0x96828C, 0x3C3C3C},    // clamped up
-                      AssignRow{7, 9, 0xA0A0AA, 0xAAAAB4, 0x9696A0, 0x8CF0F0}));  // clamped down
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(RoyalBlue, AssignButtonTable, ::testing::Values(
+    AssignRow{1, 2, 0xA08C96, 0xAA96A0, 0x96828C, 0xF0F0F0},    // ">>"
+    AssignRow{3, 1, 0xA0A096, 0xAAAAA0, 0x96968C, 0x3C3C3C},    // Add, Delete
+    AssignRow{2, 2, 0xA08C8C, 0xAA9696, 0x968C82, 0xF0F0F0},    // Calculate
+    AssignRow{4, 3, 0xA0A0AA, 0xAAAAB4, 0x9696A0, 0x8CF0F0},    // "?"
+    AssignRow{0, 0, 0xA08C96, 0xAA96A0, 0x96828C, 0x3C3C3C},    // clamped up
+    AssignRow{7, 9, 0xA0A0AA, 0xAAAAB4, 0x9696A0, 0x8CF0F0}));  // clamped down
+// clang-format on
 
-struct PictureRow {
-    int bkc;
-    std::string file;
-};
-
-class PictureTable : public ::testing::TestWithParam<PictureRow> {};
-
-TEST_P(PictureTable, NumberNamesItsFile) {
-    EXPECT_EQ(BackgroundPictureFile(GetParam().bkc), GetParam().file);
-}
-
-INSTANTIATE_TEST_SUITE_P(Numbers, PictureTable,
-                         ::testing::Values(PictureRow{4140, ""},
-                                           PictureRow{4141, "images/Bkc_gold.bmp"},
-                                           PictureRow{4143, "images/Bkc_lilac.bmp"},
-                                           PictureRow{4147, "images/Bkc_red.bmp"},
-                                           PictureRow{4148, "images/Bkc_green.bmp"},
-                                           PictureRow{4149, ""}, PictureRow{0, ""}));
-
-TEST(SchemeName, NamesFollowTheOptionsListOrder) {
-    EXPECT_EQ(SchemeName(0), "None");
-    EXPECT_EQ(SchemeName(3), "Royal Blue");
-    EXPECT_EQ(SchemeName(7), "Red Sunset");
-    EXPECT_EQ(SchemeName(8), "Forest Green");
-    EXPECT_EQ(SchemeName(9), "");
-    EXPECT_EQ(SchemeName(-1), "");
+TEST(BackgroundPictureFile, NumbersAroundTheTableNameNoFile) {
+    EXPECT_EQ(BackgroundPictureFile(4140), "");
+    EXPECT_EQ(BackgroundPictureFile(4149), "");
+    EXPECT_EQ(BackgroundPictureFile(0), "");
 }
 
 TEST(ColorRef, RedSitsInTheLowByte) {
     EXPECT_EQ(Rgb(60, 80, 100), 0x64503Cu);
     EXPECT_EQ(RedOf(0xA5B4B2), 0xB2);
-    EXPECT_EQ(GreenOf(0xA5B4B2), 0xB4);
     EXPECT_EQ(BlueOf(0xA5B4B2), 0xA5);
 }
 

@@ -6,17 +6,9 @@
 namespace zyk {
 namespace {
 
-constexpr SkinButtonColours kColours{
-    .text = 0x000001,
-    .face = 0x000002,
-    .disabledFace = 0x000003,
-    .light = 0x000004,
-    .shadow = 0x000005,
-    .darkFrame = 0x000006,
-    .hoverFace = 0x000007,
-    .hoverFrame = 0x000008,
-    .focusFrame = 0x000009,
-};
+// text 1, face 2, disabled face 3, light 4, shadow 5, dark frame 6, hover face 7, hover frame 8,
+// focus frame 9
+constexpr SkinButtonColours kColours{1, 2, 3, 4, 5, 6, 7, 8, 9};
 
 struct LookRow {
     const char* what;
@@ -53,120 +45,24 @@ TEST_P(SkinButtonLookTable, StateDecidesFaceEdgesAndText) {
 constexpr ColorRef kBlack = 0;
 constexpr ColorRef kGrey = 0x808080;
 
-INSTANTIATE_TEST_SUITE_P(
-    States, SkinButtonLookTable,
-    ::testing::Values(
-        LookRow{"resting", 200, false, {}, 2, kBlack, 4, 5, false, 1, false, false},
-        LookRow{"pressed: dark frame, sunken",
-                200,
-                false,
-                {true, true, false, false},
-                2,
-                6,
-                5,
-                4,
-                false,
-                1,
-                false,
-                false},
-        LookRow{"disabled: own face, embossed grey",
-                200,
-                false,
-                {false, false, false, false},
-                3,
-                kBlack,
-                4,
-                5,
-                true,
-                kGrey,
-                false,
-                false},
-        LookRow{"hovered style 200: unchanged",
-                200,
-                false,
-                {true, false, true, false},
-                2,
-                kBlack,
-                4,
-                5,
-                false,
-                1,
-                false,
-                false},
-        LookRow{"hovered style 201: frame",
-                201,
-                false,
-                {true, false, true, false},
-                2,
-                kBlack,
-                4,
-                5,
-                false,
-                1,
-                true,
-                false},
-        LookRow{"hovered style 202: hover face",
-                202,
-                false,
-                {true, false, true, false},
-                7,
-                kBlack,
-                4,
-                5,
-                false,
-                1,
-                false,
-                false},
-        LookRow{"style 202 not hovered", 202, false, {}, 2, kBlack, 4, 5, false, 1, false, false},
-        LookRow{"disabled beats hover",
-                202,
-                false,
-                {false, false, true, false},
-                3,
-                kBlack,
-                4,
-                5,
-                true,
-                kGrey,
-                false,
-                false},
-        LookRow{"pressed while hovered",
-                202,
-                false,
-                {true, true, true, false},
-                7,
-                6,
-                5,
-                4,
-                false,
-                1,
-                false,
-                false},
-        LookRow{"focus without the flag",
-                200,
-                false,
-                {true, false, false, true},
-                2,
-                kBlack,
-                4,
-                5,
-                false,
-                1,
-                false,
-                false},
-        LookRow{"focus with the flag",
-                200,
-                true,
-                {true, false, false, true},
-                2,
-                kBlack,
-                4,
-                5,
-                false,
-                1,
-                false,
-                true},
-        LookRow{"flag without focus", 200, true, {}, 2, kBlack, 4, 5, false, 1, false, false}));
+// Colours 1-9 are the ones of kColours, by field order; 0 is black.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(States, SkinButtonLookTable, ::testing::Values(
+    //      what                            style  focus {enabled, pressed, hovered, focused}  face frame TL BR emboss text  hoverF focusF
+    LookRow{"resting",                      200, false, {true,  false, false, false}, 2, kBlack, 4, 5, false, 1,     false, false},
+    LookRow{"pressed: dark frame, sunken",  200, false, {true,  true,  false, false}, 2, 6,      5, 4, false, 1,     false, false},
+    LookRow{"disabled: embossed grey",      200, false, {false, false, false, false}, 3, kBlack, 4, 5, true,  kGrey, false, false},
+    LookRow{"hovered, style 200: no change",200, false, {true,  false, true,  false}, 2, kBlack, 4, 5, false, 1,     false, false},
+    LookRow{"hovered, style 201: frame",    201, false, {true,  false, true,  false}, 2, kBlack, 4, 5, false, 1,     true,  false},
+    LookRow{"hovered, style 202: face",     202, false, {true,  false, true,  false}, 7, kBlack, 4, 5, false, 1,     false, false},
+    LookRow{"style 202 resting",            202, false, {true,  false, false, false}, 2, kBlack, 4, 5, false, 1,     false, false},
+    LookRow{"disabled beats hover",         202, false, {false, false, true,  false}, 3, kBlack, 4, 5, true,  kGrey, false, false},
+    LookRow{"disabled, hovered, style 201", 201, false, {false, false, true,  false}, 3, kBlack, 4, 5, true,  kGrey, true,  false},
+    LookRow{"pressed while hovered",        202, false, {true,  true,  true,  false}, 7, 6,      5, 4, false, 1,     false, false},
+    LookRow{"focus without the flag",       200, false, {true,  false, false, true }, 2, kBlack, 4, 5, false, 1,     false, false},
+    LookRow{"focus with the flag",          200, true,  {true,  false, false, true }, 2, kBlack, 4, 5, false, 1,     false, true },
+    LookRow{"flag without focus",           200, true,  {true,  false, false, false}, 2, kBlack, 4, 5, false, 1,     false, false}));
+// clang-format on
 
 struct KeyRow {
     int id;
@@ -194,21 +90,19 @@ TEST_P(KeypadColoursTable, KeyIdGivesItsGroupColours) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, KeypadColoursTable,
-    ::testing::Values(KeyRow{1022, true, 0xC8F0C8, 0x3C3C3C, false, 0},        // digit
-                      KeyRow{1031, true, 0xC8F0C8, 0x3C3C3C, false, 0},        // digit 0
-                      KeyRow{1049, true, 0x8CC8C8, 0x3C3C3C, false, 0},        // F
-                      KeyRow{1138, true, 0xF0F0F0, 0x3C3C3C, false, 0},        // Exp
-                      KeyRow{1159, true, 0x00283C, 0xC8C8C8, false, 0},        // Deg
-                      KeyRow{1052, true, 0x00283C, 0xC8C8C8, false, 0},        // BIN
-                      KeyRow{32869, true, 0xF0F0F0, 0x646464, false, 0},       // >
-                      KeyRow{1033, true, 0xF0F0F0, 0x646464, true, 0x787878},  // EXE
-                      KeyRow{1059, true, 0xF0F0F0, 0x8CA0B4, true, 0xA0B4C8},  // SHIFT
-                      KeyRow{1004, true, 0xF0F0F0, 0xA08C8C, true, 0xB4A0A0},  // Const
-                      KeyRow{1003, true, 0xF0F0F0, 0x8C8CA0, true, 0xA0A0B4},  // ?
-                      KeyRow{1015, false, 0, 0, false, 0},  // the display is no key
-                      KeyRow{0, false, 0, 0, false, 0}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Keys, KeypadColoursTable, ::testing::Values(
+    KeyRow{1022,  true,  0xC8F0C8, 0x3C3C3C, false, 0},         // digit 1
+    KeyRow{1031,  true,  0xC8F0C8, 0x3C3C3C, false, 0},         // digit 0
+    KeyRow{1049,  true,  0x8CC8C8, 0x3C3C3C, false, 0},         // F
+    KeyRow{1138,  true,  0xF0F0F0, 0x3C3C3C, false, 0},         // Exp
+    KeyRow{1159,  true,  0x00283C, 0xC8C8C8, false, 0},         // Deg
+    KeyRow{32869, true,  0xF0F0F0, 0x646464, false, 0},         // >
+    KeyRow{1033,  true,  0xF0F0F0, 0x646464, true,  0x787878},  // EXE
+    KeyRow{1059,  true,  0xF0F0F0, 0x8CA0B4, true,  0xA0B4C8},  // SHIFT
+    KeyRow{1003,  true,  0xF0F0F0, 0x8C8CA0, true,  0xA0A0B4},  // ?
+    KeyRow{1015,  false, 0,        0,        false, 0}));       // the display is no key
+// clang-format on
 
 }  // namespace
 }  // namespace zyk

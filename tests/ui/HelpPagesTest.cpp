@@ -84,17 +84,5 @@ TEST(HelpPages, EveryProgramOnTheProgrammingPageRuns) {
     EXPECT_GE(promises, 7);
 }
 
-TEST(HelpPages, EveryPageIsDeclaredUtf8AndNamesNoOtherProgram) {
-    for (const QString& page :
-         {QStringLiteral("Introduction.htm"), QStringLiteral("Options.htm"),
-          QStringLiteral("Statistics.htm"), QStringLiteral("Programming.htm")}) {
-        const QString html = ReadPage(page);
-        EXPECT_TRUE(html.contains(QStringLiteral("<meta charset=\"utf-8\">")))
-            << page.toStdString();
-        EXPECT_TRUE(html.contains(QStringLiteral("<title>Zyk Calc - "))) << page.toStdString();
-        EXPECT_FALSE(html.contains(QChar::ReplacementCharacter)) << page.toStdString();
-    }
-}
-
 }  // namespace
 }  // namespace zyk

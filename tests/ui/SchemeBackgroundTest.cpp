@@ -59,25 +59,6 @@ TEST(SchemeBackground, MissingPictureFallsBackToPlainWhite) {
     EXPECT_EQ(background.Picture().pixelColor(6, 6), QColor(Qt::white));
 }
 
-TEST(SchemeBackground, PictureNumberOutOfRangeFallsBackToWhite) {
-    PictureFolder folder;
-    folder.CopyShipped(QStringLiteral("Bkc_green.bmp"));
-    CSchemeBackground background;
-    background.Load(Tinted(""), ResourceLocator(folder.Bin()));
-    EXPECT_TRUE(background.IsFallback());
-}
-
-TEST(SchemeBackground, UnreadablePictureFallsBackToWhite) {
-    PictureFolder folder;
-    QFile broken(folder.Bin() + QStringLiteral("/images/Bkc_red.bmp"));
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("BM this is not a picture");
-    broken.close();
-    CSchemeBackground background;
-    background.Load(Tinted("images/Bkc_red.bmp"), ResourceLocator(folder.Bin()));
-    EXPECT_TRUE(background.IsFallback());
-}
-
 TEST(SchemeBackground, PlainSchemeDrawsNoPictureAndKeepsItsDisplayColour) {
     PictureFolder folder;
     AppliedScheme plain;

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QTest>
 
+#include "UiTestSupport.h"
 #include "shell/MemorySettingsStore.h"
 #include "shell/ui/CSchemeWindowColors.h"
 #include "shell/ui/CSkinButton.h"
@@ -29,15 +30,8 @@ protected:
         m_colours->AssignButton(*m_query, 4, 3);
     }
 
-    void SelectScheme(int scheme) {
-        m_store.WriteInt("Colors", "Preset", scheme);
-        ApplyScheme(m_store, CurrentPlatformColours());
-    }
-    void ShowAndSettle() {
-        m_dialog.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_dialog));
-        QApplication::processEvents();
-    }
+    void SelectScheme(int scheme) { zyk::SelectScheme(m_store, scheme); }
+    void ShowAndSettle() { zyk::ShowAndSettle(m_dialog); }
     static QColor Base(const QWidget* widget) { return widget->palette().color(QPalette::Base); }
 
     MemorySettingsStore m_store;
@@ -121,18 +115,9 @@ TEST_F(SchemeWindowFixture, ExcludedControlKeepsItsOwnColours) {
     EXPECT_EQ(Base(m_edit), QColor(60, 80, 100));
 }
 
-TEST_F(SchemeWindowFixture, ControlsAddedLaterAreColouredWhenTheWindowIsShownAgain) {
-    ShowAndSettle();
-    m_dialog.hide();
-    auto* later = new QLineEdit(&m_dialog);
-    ShowAndSettle();
-    EXPECT_EQ(Base(later), QColor(60, 80, 100));
-}
-
 TEST(SchemeWindowColours, OwnListColoursAreUsed) {
     MemorySettingsStore store;
-    store.WriteInt("Colors", "Preset", 2);
-    ApplyScheme(store, CurrentPlatformColours());
+    SelectScheme(store, 2);
     QDialog dialog;
     auto* list = new QListWidget(&dialog);
     CSchemeWindowColors::ControlColours controls;

@@ -12,9 +12,8 @@
 
 #include <functional>
 
-#include "RecordingMessages.h"
+#include "UiTestSupport.h"
 #include "shell/ui/CTextQuestionDlg.h"
-#include "shell/ui/DialogUnitMapper.h"
 #include "shell/ui/QtUserMessages.h"
 #include "shell/ui/ResourceLocator.h"
 #include "shell/ui/RestartProgram.h"
@@ -56,37 +55,6 @@ TEST(QtUserMessages, MessageBoxUsesTheApplicationTitleAndReturnsTheAnswer) {
     EXPECT_EQ(title, QStringLiteral("Zyk Calc"));
     EXPECT_EQ(text, QString::fromUtf8("The folder:\n\nC:\\caf\u00e9\n\ndoes not exist."));
     EXPECT_EQ(icon, QMessageBox::Question);
-}
-
-TEST(QtUserMessages, OwnCaptionAndOkButton) {
-    QtUserMessages messages;
-    QString title;
-    WhenModalOpens([&](QWidget& modal) {
-        auto& box = dynamic_cast<QMessageBox&>(modal);
-        title = box.windowTitle();
-        box.button(QMessageBox::Ok)->click();
-    });
-    EXPECT_EQ(messages.ShowMessage("x", "Formula Error!", MessageIcon::Error, MessageButtons::Ok),
-              MessageAnswer::Ok);
-    EXPECT_EQ(title, QStringLiteral("Formula Error!"));
-}
-
-TEST(QtUserMessages, AskTextReturnsWindows1252BytesOrNothingOnCancel) {
-    QtUserMessages messages;
-    QString prompt;
-    WhenModalOpens([&](QWidget& modal) {
-        auto& dialog = dynamic_cast<CTextQuestionDlg&>(modal);
-        prompt = dialog.findChild<QLabel*>()->text();
-        dialog.Field().setText(QString::fromUtf8("Caf\u00e9 \u00b2"));
-        dialog.OkButton().click();
-    });
-    const auto name = messages.AskText("Formula name ?", "Enter a name for the formula:", "");
-    ASSERT_TRUE(name.has_value());
-    EXPECT_EQ(*name, "Caf\xE9 \xB2");
-    EXPECT_EQ(prompt, QStringLiteral("Enter a name for the formula:"));
-
-    WhenModalOpens([](QWidget& modal) { dynamic_cast<QDialog&>(modal).reject(); });
-    EXPECT_FALSE(messages.AskText("Formula name ?", "Enter a name:", "old").has_value());
 }
 
 TEST(TextQuestion, TextWithoutABytePerCharacterIsRefused) {
@@ -131,66 +99,18 @@ TEST_P(RestartFailureTable, FailureSaysWhy) {
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Causes, RestartFailureTable,
-    ::testing::Values(
-        RestartRow{"missing file", "zykcalc", false, false, "The specified file was not found."},
-        RestartRow{"missing folder", "gone/zykcalc", false, false,
-                   "The specified path was not found."},
-        RestartRow{"not executable", "zykcalc", true, false,
-                   "The operating system denied\naccess to the specified file."},
-        RestartRow{"no program inside", "zykcalc", true, true,
-                   "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Causes, RestartFailureTable, ::testing::Values(
+    RestartRow{"missing file",      "zykcalc",      false, false, "The specified file was not found."},
+    RestartRow{"missing folder",    "gone/zykcalc", false, false, "The specified path was not found."},
+    RestartRow{"not executable",    "zykcalc",      true,  false, "The operating system denied\naccess to the specified file."},
+    RestartRow{"no program inside", "zykcalc",      true,  true,  "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."}));
+// clang-format on
 
 TEST(RestartCalculator, RealProgramStartsWithoutAMessage) {
     RecordingMessages messages;
     EXPECT_TRUE(RestartCalculator(QStringLiteral("/bin/true"), QStringLiteral("/"), messages));
     EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST(RestartCalculator, LauncherGetsTheProgramAndItsFolder) {
-    RecordingMessages messages;
-    QString started;
-    QString folder;
-    const bool ok =
-        RestartCalculator(QStringLiteral("/opt/zyk/zykcalc"), QStringLiteral("/opt/zyk"), messages,
-                          [&](const QString& program, const QString& in) {
-                              started = program;
-                              folder = in;
-                              return true;
-                          });
-    EXPECT_TRUE(ok);
-    EXPECT_EQ(started, QStringLiteral("/opt/zyk/zykcalc"));
-    EXPECT_EQ(folder, QStringLiteral("/opt/zyk"));
-}
-
-TEST(DialogUnitMapper, LayoutGrowsWithTheFont) {
-    QFont small(QStringLiteral("DejaVu Sans"));
-    small.setPixelSize(10);
-    QFont large = small;
-    large.setPixelSize(20);
-    const DialogUnitMapper smallUnits(small);
-    const DialogUnitMapper largeUnits(large);
-    const QRect smallRect = smallUnits.ToPixels(10, 20, 207, 114);
-    const QRect largeRect = largeUnits.ToPixels(10, 20, 207, 114);
-    EXPECT_GT(largeRect.width(), smallRect.width() * 3 / 2);
-    EXPECT_GT(largeRect.height(), smallRect.height() * 3 / 2);
-    // Four horizontal units are one average character, eight vertical units one line.
-    EXPECT_EQ(smallUnits.ToPixels(4, 8),
-              QSize(smallUnits.BaseUnits().charWidth, smallUnits.BaseUnits().charHeight));
-    EXPECT_EQ(smallUnits.BaseUnits().charHeight, QFontMetrics(small).height());
-}
-
-TEST(Screenshots, WidgetIsRenderedToAPngOfItsSize) {
-    QTemporaryDir dir;
-    QLabel label(QStringLiteral("Zyk"));
-    label.resize(120, 40);
-    const QString path = dir.filePath(QStringLiteral("label.png"));
-    ASSERT_TRUE(RenderWidgetToPng(label, path));
-    const QImage picture(path);
-    EXPECT_EQ(picture.size(), QSize(120, 40));
-    EXPECT_FALSE(label.isVisible()) << "a hidden widget is hidden again after the grab";
-    EXPECT_FALSE(RenderWidgetToPng(label, dir.filePath(QStringLiteral("missing/label.png"))));
 }
 
 TEST(Screenshots, RegistryRendersEveryWindowAndListsFailures) {

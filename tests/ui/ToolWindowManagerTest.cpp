@@ -7,7 +7,7 @@
 
 #include <new>
 
-#include "RecordingMessages.h"
+#include "UiTestSupport.h"
 #include "shell/MemorySettingsStore.h"
 #include "shell/ui/CSchemeWindowColors.h"
 #include "shell/ui/CSkinButton.h"
@@ -90,18 +90,6 @@ TEST_F(ToolWindowFixture, EscapeHidesAndClearsTheShownFlag) {
     EXPECT_TRUE(converter->isVisible());
 }
 
-TEST_F(ToolWindowFixture, WindowWithDeleteOnCloseIsKeptAlive) {
-    QPointer<QDialog> constants = m_manager.Create(ToolWindowKind::Constants, [this] {
-        auto* dialog = new QDialog(&m_main);
-        dialog->setAttribute(Qt::WA_DeleteOnClose);
-        return dialog;
-    });
-    m_manager.Toggle(ToolWindowKind::Constants);
-    QTest::keyClick(constants.data(), Qt::Key_Escape);
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(constants.isNull());
-}
-
 TEST_F(ToolWindowFixture, MovesAreWrittenAtOnce) {
     QDialog* converter = Make(ToolWindowKind::Converter);
     m_manager.Toggle(ToolWindowKind::Converter);
@@ -149,12 +137,6 @@ TEST_F(ToolWindowFixture, ProgrammingWindowRemembersItsWholeRectangle) {
     EXPECT_EQ(Stored("ProgrammingBottom"), frame.y() + frame.height());
 }
 
-TEST_F(ToolWindowFixture, ProgrammingWindowWithoutStoredSizeKeepsItsDesignSize) {
-    QDialog* programming = Make(ToolWindowKind::Programming);
-    EXPECT_EQ(programming->pos(), QPoint(10, 10));
-    EXPECT_EQ(programming->size(), QSize(200, 150));
-}
-
 TEST_F(ToolWindowFixture, CreationFailuresAreReportedAndLeaveTheToolUnavailable) {
     EXPECT_EQ(m_manager.Create(ToolWindowKind::Converter, [] { return nullptr; }), nullptr);
     EXPECT_EQ(
@@ -165,6 +147,8 @@ TEST_F(ToolWindowFixture, CreationFailuresAreReportedAndLeaveTheToolUnavailable)
     EXPECT_EQ(m_messages.shown[1].text,
               "Error Creating Programming Window Object!  \nIs Memory Low?");
     EXPECT_EQ(m_messages.shown[0].buttons, MessageButtons::Ok);
+    EXPECT_EQ(m_messages.shown[0].icon, MessageIcon::Warning);
+    EXPECT_TRUE(m_messages.shown[0].caption.empty()) << "the application's title";
     m_manager.Toggle(ToolWindowKind::Converter);  // no window: nothing happens
     EXPECT_EQ(m_manager.Window(ToolWindowKind::Converter), nullptr);
     EXPECT_FALSE(m_manager.IsShown(ToolWindowKind::Converter));
@@ -173,8 +157,7 @@ TEST_F(ToolWindowFixture, CreationFailuresAreReportedAndLeaveTheToolUnavailable)
 }
 
 TEST_F(ToolWindowFixture, SchemeChangeRepaintsShownToolWindows) {
-    m_store.WriteInt("Colors", "Preset", 1);
-    ApplyScheme(m_store, CurrentPlatformColours());
+    SelectScheme(m_store, 1);
     CSkinButton* button = nullptr;
     QDialog* statistics = m_manager.Create(ToolWindowKind::Statistics, [&] {
         auto* dialog = new QDialog(&m_main);
@@ -188,8 +171,7 @@ TEST_F(ToolWindowFixture, SchemeChangeRepaintsShownToolWindows) {
     QApplication::processEvents();
     EXPECT_EQ(button->Colours().face, 0x96A59Bu);  // Gold family 2
 
-    m_store.WriteInt("Colors", "Preset", 6);
-    ApplyScheme(m_store, CurrentPlatformColours());
+    SelectScheme(m_store, 6);
     m_manager.RepaintInitialised();
     QApplication::processEvents();
     EXPECT_EQ(button->Colours().face, 0xA5A096u);  // Teal family 2
