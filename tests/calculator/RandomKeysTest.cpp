@@ -13,13 +13,16 @@ public:
     void Reset() override {}
 };
 
-class RandomKeys : public CalculatorTest {};
+class RandomKeys : public CalculatorTest {
+protected:
+    void TearDown() override { Calc().SetProgramHost(nullptr); }
+    NullHost m_host;
+};
 
 // Any order of commands, menu items, view notifications and inserts keeps the calculator in a
 // consistent state: caret and selection inside the text, a known EXE mode, no crash.
 TEST_F(RandomKeys, EverySequenceKeepsTheStateConsistent) {
-    NullHost host;
-    Calc().SetProgramHost(&host);
+    Calc().SetProgramHost(&m_host);
     std::mt19937 random(20240611);
     const int lastCommand = static_cast<int>(CalculatorCommand::Exit);
     for (int step = 0; step < 20000; ++step) {
