@@ -7,37 +7,11 @@
 #include <QTest>
 #include <QWidget>
 
-#include <string>
-#include <vector>
-
+#include "RecordingMessages.h"
 #include "shell/MemorySettingsStore.h"
-#include "shell/UserMessages.h"
 #include "shell/ui/QtColors.h"
 
 namespace zyk {
-
-// Records every message instead of showing it, answering with a preset answer.
-class RecordingMessages : public UserMessages {
-public:
-    struct Shown {
-        std::string text;
-        std::string caption;
-        MessageIcon icon;
-        MessageButtons buttons;
-    };
-
-    MessageAnswer ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon,
-                              MessageButtons buttons) override {
-        shown.push_back(Shown{std::string(text), std::string(caption), icon, buttons});
-        return MessageAnswer::Ok;
-    }
-    std::optional<std::string> AskText(std::string_view, std::string_view,
-                                       std::string_view) override {
-        return std::nullopt;
-    }
-
-    std::vector<Shown> shown;
-};
 
 // Writes a scheme number and applies it, as the Options dialog does.
 inline void SelectScheme(MemorySettingsStore& store, int scheme) {
