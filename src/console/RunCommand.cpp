@@ -17,7 +17,7 @@ namespace {
 // alive, so a slice is large.
 constexpr std::int64_t kSliceLines = 1 << 20;
 
-// The file's bytes as they are (Windows-1252); nothing when it cannot be read.
+// The file's bytes as they are; nothing when it cannot be read.
 std::optional<std::string> ReadProgramFile(const std::string& path) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
@@ -49,7 +49,7 @@ int RunProgramCommand(ConsoleContext& context) {
     ApplyCalculatorOptions(calculator, context.options);
     ConsoleProgramConsole console(calculator, context.out, context.in);
     ProgramInterpreter interpreter(console);
-    interpreter.SetProgram(ProgramText::FromFileContents(*bytes));
+    interpreter.SetProgram(ProgramText::FromFileContents(ProgramText::DecodeFileBytes(*bytes)));
     interpreter.StartProgram();
     while (true) {
         switch (interpreter.Step(kSliceLines)) {

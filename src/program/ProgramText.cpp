@@ -1,6 +1,9 @@
 #include "program/ProgramText.h"
 
+#include <algorithm>
 #include <utility>
+
+#include "expression/Windows1252.h"
 
 namespace zyk {
 
@@ -9,6 +12,22 @@ ProgramText::ProgramText(std::vector<std::string> lines) : m_lines(std::move(lin
     for (const std::string& line : m_lines) {
         m_codeLengths.push_back(CutComment(line).size());
     }
+}
+
+std::string ProgramText::DecodeFileBytes(std::string_view bytes) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    const bool marked = bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark;
+    if (marked) {
+        bytes.remove_prefix(kByteOrderMark.size());
+    }
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (!ascii) {
+        if (auto converted = windows1252::FromUtf8(bytes)) {
+            return std::move(*converted);
+        }
+    }
+    return std::string(bytes);
 }
 
 ProgramText ProgramText::FromFileContents(std::string_view bytes) {

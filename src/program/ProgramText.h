@@ -13,6 +13,11 @@ public:
     ProgramText() = default;
     explicit ProgramText(std::vector<std::string> lines);
 
+    // A program file's bytes in the calculator's character set. Files written on this system
+    // are usually UTF-8: a file that is valid UTF-8 (a byte-order mark is dropped) and holds
+    // characters beyond ASCII is converted; any other file is taken as Windows-1252 as it is.
+    static std::string DecodeFileBytes(std::string_view bytes);
+
     // Splits a program file's bytes into lines; lines end with CR LF or LF.
     static ProgramText FromFileContents(std::string_view bytes);
 

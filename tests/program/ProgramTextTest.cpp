@@ -89,5 +89,23 @@ TEST(TextScanTest, KeywordsNeedNoLetterOnEitherSide) {
     }
 }
 
+// Program files written on this system are mostly UTF-8; Windows-1252 files must stay as they are.
+TEST(ProgramTextTest, FileBytesAreDecodedFromUtf8OnlyWhenTheyAreUtf8) {
+    const struct {
+        std::string file;
+        std::string text;
+    } cases[] = {
+        {"print \"x\xC2\xB2\"", "print \"x\xB2\""},            // UTF-8 square sign
+        {"\xEF\xBB\xBFvar x", "var x"},                        // byte-order mark dropped
+        {"print \"x\xB2\"", "print \"x\xB2\""},                // Windows-1252 as it is
+        {"print \"\xE2\x88\x92\"", "print \"\xAD\""},          // U+2212 is the minus
+        {"print \"\xE4\xB8\xAD\"", "print \"\xE4\xB8\xAD\""},  // no byte for it: kept
+        {"var x\r\n", "var x\r\n"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ProgramText::DecodeFileBytes(c.file), c.text) << c.file;
+    }
+}
+
 }  // namespace
 }  // namespace zyk
