@@ -20,7 +20,6 @@
 #include "shell/ColourScheme.h"
 #include "shell/HelpTopics.h"
 #include "shell/SettingsKeys.h"
-#include "shell/ui/ApplicationIcon.h"
 #include "shell/ui/CAboutDlg.h"
 #include "shell/ui/CHelpViewer.h"
 #include "shell/ui/CSkinButton.h"
@@ -77,7 +76,6 @@ CCalculatorDlg::CCalculatorDlg(const CalculatorWindowContext& context, QWidget* 
     const CalculatorSettings& settings = m_calculator->Settings();
 
     setWindowTitle(ToQString(calculator_window_text::kWindowTitle, false));
-    setWindowIcon(ApplicationIcon());
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowFlag(Qt::WindowMinimizeButtonHint, true);
 

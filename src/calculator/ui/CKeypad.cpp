@@ -1,14 +1,15 @@
 #include "calculator/ui/CKeypad.h"
 
 #include <QFontMetrics>
+#include <QPainter>
 
 #include <algorithm>
 
 #include "calculator/KeypadTable.h"
 #include "calculator/ui/KeypadLayout.h"
 #include "shell/KeypadColours.h"
-#include "shell/ui/CColorStatic.h"
 #include "shell/ui/CSkinButton.h"
+#include "shell/ui/QtColors.h"
 #include "shell/ui/QtText.h"
 
 namespace zyk {
@@ -36,9 +37,9 @@ std::pair<int, int> Cell(int column, int span, int columns, int width, int gap) 
 
 }  // namespace
 
-CKeypad::CKeypad(const QFont& keyFont, int captionPoints, QWidget* parent) : QWidget(parent) {
-    QFont captionFont = keyFont;
-    captionFont.setPointSize(std::max(kMinimumCaptionPoints, captionPoints));
+CKeypad::CKeypad(const QFont& keyFont, int captionPoints, QWidget* parent)
+    : QWidget(parent), m_captionFont(keyFont) {
+    m_captionFont.setPointSize(std::max(kMinimumCaptionPoints, captionPoints));
     QFont numberFont = keyFont;
     numberFont.setPointSize(keyFont.pointSize() + kNumberPointsExtra);
     numberFont.setBold(true);
@@ -52,10 +53,9 @@ CKeypad::CKeypad(const QFont& keyFont, int captionPoints, QWidget* parent) : QWi
         }
         const bool mainKey = key.controlId == kIdcExe || key.controlId == kIdcAllClear;
         MakeKey(key.controlId,
-                mainKey ? mainKeyFont : (IsNumberBlockKey(key.controlId) ? numberFont : keyFont),
-                captionFont);
+                mainKey ? mainKeyFont : (IsNumberBlockKey(key.controlId) ? numberFont : keyFont));
     }
-    Arrange(keyFont, numberFont, captionFont);
+    Arrange(keyFont, numberFont);
 }
 
 CSkinButton* CKeypad::Button(int controlId) const {
@@ -63,9 +63,9 @@ CSkinButton* CKeypad::Button(int controlId) const {
     return found == m_keys.end() ? nullptr : found->second.button;
 }
 
-CColorStatic* CKeypad::Caption(int controlId) const {
+std::optional<CKeypad::Caption> CKeypad::CaptionOf(int controlId) const {
     const auto found = m_keys.find(controlId);
-    return found == m_keys.end() ? nullptr : found->second.caption;
+    return found == m_keys.end() ? std::nullopt : found->second.caption;
 }
 
 std::vector<int> CKeypad::ControlIds() const {
@@ -77,7 +77,7 @@ std::vector<int> CKeypad::ControlIds() const {
     return ids;
 }
 
-void CKeypad::MakeKey(int controlId, const QFont& font, const QFont& captionFont) {
+void CKeypad::MakeKey(int controlId, const QFont& font) {
     const std::optional<KeypadKey> entry = KeyForControlId(controlId);
     if (!entry) {
         return;
@@ -102,21 +102,15 @@ void CKeypad::MakeKey(int controlId, const QFont& font, const QFont& captionFont
             [this, controlId] { emit KeyClicked(controlId); });
 
     if (!entry->shiftLabel.empty()) {
-        key.caption = new CColorStatic(ToQString(entry->shiftLabel), this);
-        key.caption->SetTextColour(kCaptionColour);
-        key.caption->SetPointSize(captionFont.pointSize());
-        key.caption->SetFaceName(captionFont.family());
-        key.caption->SetTextLayout(Qt::AlignHCenter | Qt::AlignBottom);
-        key.caption->setAttribute(Qt::WA_TransparentForMouseEvents);
+        key.caption = Caption{ToQString(entry->shiftLabel), QRect()};
     }
     m_keys[controlId] = key;
 }
 
-void CKeypad::Arrange(const QFont& functionFont, const QFont& numberFont,
-                      const QFont& captionFont) {
+void CKeypad::Arrange(const QFont& functionFont, const QFont& numberFont) {
     const QFontMetrics functionMetrics(functionFont);
     const QFontMetrics numberMetrics(numberFont);
-    const QFontMetrics captionMetrics(captionFont);
+    const QFontMetrics captionMetrics(m_captionFont);
 
     const int gap = std::max(4, functionMetrics.height() / 3);
     const int captionHeight = captionMetrics.height();
@@ -143,13 +137,13 @@ void CKeypad::Arrange(const QFont& functionFont, const QFont& numberFont,
                                kNumberColumns * numberWidth + (kNumberColumns - 1) * gap);
 
     const auto place = [&](const KeyPlacement& p, int columns, int top, int height) {
-        const Key& key = m_keys.at(p.controlId);
+        Key& key = m_keys.at(p.controlId);
         const auto [left, keyWidth] = Cell(p.column, p.columnSpan, columns, width, gap);
         key.button->setGeometry(left, top, keyWidth, height);
-        if (key.caption != nullptr) {
+        if (key.caption) {
             // The caption may reach into the gaps beside its key.
-            key.caption->setGeometry(left - gap / 2, top - captionHeight, keyWidth + gap,
-                                     captionHeight);
+            key.caption->area =
+                QRect(left - gap / 2, top - captionHeight, keyWidth + gap, captionHeight);
         }
     };
 
@@ -166,6 +160,18 @@ void CKeypad::Arrange(const QFont& functionFont, const QFont& numberFont,
     const int height = numberTop + kNumberRows * (captionHeight + numberHeight + gap) - gap;
     m_size = QSize(width, height);
     setFixedSize(m_size);
+}
+
+void CKeypad::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.setFont(m_captionFont);
+    painter.setPen(ToQColor(kCaptionColour));
+    for (const auto& entry : m_keys) {
+        if (const std::optional<Caption>& caption = entry.second.caption) {
+            painter.drawText(caption->area, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextSingleLine,
+                             caption->text);
+        }
+    }
 }
 
 }  // namespace zyk

@@ -1,31 +1,41 @@
 #pragma once
 
 #include <QFont>
+#include <QRect>
+#include <QString>
 #include <QWidget>
 
 #include <map>
+#include <optional>
 #include <vector>
 
 namespace zyk {
 
-class CColorStatic;
 class CSkinButton;
 
 // Every key of the keypad table as a skinned button with its second-function caption written
 // small above it, laid out as in KeypadLayout.h and coloured with the keypad's own fixed colours
 // (they do not follow the colour scheme). Transparent: the window's background shows between
-// the keys. The buttons never take the focus, so Space and Enter never press them.
+// the keys. The buttons never take the focus, so Space and Enter never press them. The captions
+// are painted by the keypad itself: one widget instead of two dozen labels keeps start-up quick.
 class CKeypad : public QWidget {
     Q_OBJECT
 
 public:
+    // A second-function caption: its text and where it is written.
+    struct Caption {
+        QString text;
+        QRect area;
+    };
+
     // keyFont: "View" "Font" at "View" "FontSize"; captionPoints: FontSize minus "Font Offset".
     CKeypad(const QFont& keyFont, int captionPoints, QWidget* parent = nullptr);
 
     // Nothing for an id that is no key.
     CSkinButton* Button(int controlId) const;
     // Nothing for a key without a second function.
-    CColorStatic* Caption(int controlId) const;
+    std::optional<Caption> CaptionOf(int controlId) const;
+    const QFont& CaptionFont() const { return m_captionFont; }
     std::vector<int> ControlIds() const;
 
     QSize sizeHint() const override { return m_size; }
@@ -34,15 +44,19 @@ public:
 signals:
     void KeyClicked(int controlId);
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     struct Key {
         CSkinButton* button = nullptr;
-        CColorStatic* caption = nullptr;
+        std::optional<Caption> caption;
     };
 
-    void MakeKey(int controlId, const QFont& font, const QFont& captionFont);
-    void Arrange(const QFont& functionFont, const QFont& numberFont, const QFont& captionFont);
+    void MakeKey(int controlId, const QFont& font);
+    void Arrange(const QFont& functionFont, const QFont& numberFont);
 
+    QFont m_captionFont;
     std::map<int, Key> m_keys;
     QSize m_size;
 };

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QIcon>
 #include <QProcess>
 #include <QTextStream>
+#include <QTimer>
 
 #include <memory>
 
@@ -27,6 +29,17 @@ constexpr const char* kApplication = "Zyk Calc";
 bool HasDisplay() {
     return !qEnvironmentVariableIsEmpty("DISPLAY") ||
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+// The window icon in the sizes title bars and task bars use. The large sizes are for launchers,
+// which take them from the installed icon files.
+QIcon WindowIcon() {
+    const QIcon all = ApplicationIcon();
+    QIcon small;
+    for (const int size : {16, 32, 48, 64}) {
+        small.addPixmap(all.pixmap(size, size));
+    }
+    return small;
 }
 
 std::filesystem::path ToPath(const QString& folder) {
@@ -80,8 +93,6 @@ int RunApplication(int argc, char* argv[], const ConsoleOptions& options) {
     QApplication application(argc, argv);
     QCoreApplication::setOrganizationName(QString::fromLatin1(kOrganisation));
     QCoreApplication::setApplicationName(QString::fromLatin1(kApplication));
-    QApplication::setWindowIcon(ApplicationIcon());
-
     if (screenshot) {
         return TakeScreenshots(QString::fromStdString(options.argument));
     }
@@ -99,6 +110,8 @@ int RunApplication(int argc, char* argv[], const ConsoleOptions& options) {
                                                       ResourceLocator::ForApplication()});
         ApplyCalculatorOptions(window.Core(), options);
         window.UpdateDisplay();
+        // Decoding the icon's pictures would delay the window: it gets its icon once it shows.
+        QTimer::singleShot(0, &window, [] { QApplication::setWindowIcon(WindowIcon()); });
         closedWithOk = window.exec() == QDialog::Accepted;
         restart = window.IsRestartRequested();
     }

@@ -3,6 +3,8 @@
 
 #include <QMenuBar>
 
+#include <algorithm>
+
 #include "calculator/KeypadTable.h"
 #include "formulas/CUserFormulaFile.h"
 
@@ -11,123 +13,78 @@ namespace {
 
 using CalculatorMenu = WindowTest;
 
-QMenu& OpenedBy(CCalculatorDlg& window) {
-    QMenu* menu = window.OpenMenu();
-    EXPECT_NE(menu, nullptr) << "no menu opened";
-    return *menu;
-}
+struct MenuRow {
+    const char* name;
+    std::vector<Step> opening;
+    int items;
+    const char* pick;      // UTF-8
+    const char* inserted;  // UTF-8
+};
 
-TEST_F(CalculatorMenu, ConstantsMenuOpensAtItsKeyAndInsertsTheConstant) {
-    Click(kIdcConst);
-    QMenu& menu = OpenedBy(Window());
-    const QStringList items = ItemTexts(menu);
-    ASSERT_EQ(items.size(), 12);
-    EXPECT_TRUE(items.first().startsWith(QStringLiteral("{c}")));
-    EXPECT_TRUE(items.first().endsWith(QStringLiteral("Speed of light")));
-    // Opened at its key: just below the Const button.
-    const QRect key(Key(kIdcConst).mapToGlobal(QPoint(0, 0)), Key(kIdcConst).size());
-    EXPECT_LE(std::abs(menu.geometry().top() - key.bottom()), 2);
-    EXPECT_LE(std::abs(menu.geometry().left() - key.left()), 2);
+class MenuRows : public WindowTest, public ::testing::WithParamInterface<MenuRow> {};
 
-    Pick(menu, items.last());
-    EXPECT_EQ(ExpressionShown(), QStringLiteral("{e_0}"));
+TEST_P(MenuRows, OpensAtItsKeyAndInsertsThePickedItem) {
+    const MenuRow& row = GetParam();
+    Do(row.opening);
+    QMenu& menu = OpenMenu();
+    EXPECT_EQ(ItemTexts(menu).size(), row.items);
+    // Opened at the key that opened it: below it, or moved up only as far as the screen needs.
+    const QWidget& key = Key(row.opening.back().click != 0 ? row.opening.back().click : kIdcConst);
+    const QPoint below = key.mapToGlobal(QPoint(0, key.height()));
+    EXPECT_LE(std::abs(menu.geometry().left() - below.x()), 2);
+    EXPECT_LE(menu.geometry().top(), below.y() + 2);
+    EXPECT_GE(menu.geometry().bottom(), below.y());
+    Pick(QString::fromUtf8(row.pick));
     EXPECT_FALSE(menu.isVisible());
+    EXPECT_EQ(ExpressionShown(), QString::fromUtf8(row.inserted));
 }
 
-TEST_F(CalculatorMenu, F11OpensTheConstantsMenuToo) {
-    Press(Qt::Key_F11);
-    QMenu& menu = OpenedBy(Window());
-    EXPECT_EQ(ItemTexts(menu).size(), 12);
-    Pick(menu, ItemTexts(menu).at(2));
-    EXPECT_EQ(ExpressionShown(), QStringLiteral("{G}"));
-}
+INSTANTIATE_TEST_SUITE_P(
+    CalculatorMenu, MenuRows,
+    ::testing::Values(
+        MenuRow{"constants", {Click(kIdcConst)}, 12, "{e_0}   Electric constant", "{e_0}"},
+        MenuRow{"constants by F11", {Press(Qt::Key_F11)}, 12, "{c}   Speed of light", "{c}"},
+        MenuRow{"memories", {Click(kIdcShift), Click(kIdcConst)}, 10, "Mem 3", "\u00A6M3\u00A6"},
+        MenuRow{"upper variables", {Click(kIdcShift), Click(kIdcHexC)}, 26, "Q", "[Q]"},
+        MenuRow{"lower variables", {Click(kIdcShift), Click(kIdcHexD)}, 26, "z", "[z]"},
+        MenuRow{"display menu paste",
+                {Type("40+2"), Press(Qt::Key_Return), Press(Qt::Key_C, Qt::ControlModifier),
+                 Click(kIdcDisplay)},
+                4,
+                "Paste\tCtrl+V",
+                "42"}),
+    [](const auto& info) {
+        std::string name(info.param.name);
+        std::replace(name.begin(), name.end(), ' ', '_');
+        return name;
+    });
 
-TEST_F(CalculatorMenu, MemoriesMenuInsertsTheMemoryName) {
-    Click(kIdcShift);
-    Click(kIdcConst);
-    QMenu& menu = OpenedBy(Window());
-    EXPECT_EQ(ItemTexts(menu).size(), 10);
-    EXPECT_EQ(ItemTexts(menu).first(), QStringLiteral("Mem 0"));
-    Pick(menu, QStringLiteral("Mem 3"));
-    EXPECT_EQ(ExpressionShown(), QString::fromUtf8("\u00A6M3\u00A6"));
-}
-
-TEST_F(CalculatorMenu, VariableMenusInsertTheirLetters) {
-    Click(kIdcShift);
-    Click(kIdcHexC);
-    QMenu& upper = OpenedBy(Window());
-    EXPECT_EQ(ItemTexts(upper).size(), 26);
-    Pick(upper, QStringLiteral("Q"));
-
-    Click(kIdcShift);
-    Click(kIdcHexD);
-    QMenu& lower = OpenedBy(Window());
-    EXPECT_EQ(ItemTexts(lower).first(), QStringLiteral("a"));
-    Pick(lower, QStringLiteral("z"));
-    EXPECT_EQ(ExpressionShown(), QStringLiteral("[Q][z]"));
-}
-
-TEST_F(CalculatorMenu, ModeMenuChecksTheCurrentFormatAndBase) {
-    const auto checked = [](const QMenu& menu) {
-        QStringList texts;
-        for (const QAction* action : menu.actions()) {
-            if (action->isChecked()) {
-                texts << action->text();
-            }
-        }
-        return texts;
-    };
-    Click(kIdcMode);
-    QMenu& menu = OpenedBy(Window());
-    EXPECT_EQ(ItemTexts(menu), (QStringList{"Normal", "Scientific", "Engineering", "Decimal",
-                                            "Hexadecimal", "Binary", "Formula"}));
-    EXPECT_EQ(checked(menu), (QStringList{"Normal", "Decimal"}));
-    Pick(menu, QStringLiteral("Scientific"));
-
-    Type(QStringLiteral("1500"));
-    Press(Qt::Key_Return);
+TEST_F(CalculatorMenu, ModeMenuChecksTheFormatTheBaseAndALoadedFormula) {
+    Do({Click(kIdcMode)});
+    EXPECT_EQ(ItemTexts(OpenMenu()), (QStringList{"Normal", "Scientific", "Engineering", "Decimal",
+                                                  "Hexadecimal", "Binary", "Formula"}));
+    EXPECT_EQ(ItemTexts(OpenMenu(), true), (QStringList{"Normal", "Decimal"}));
+    Pick(QStringLiteral("Scientific"));
+    Do({Type("1500"), Press(Qt::Key_Return)});
     EXPECT_EQ(ResultShown(), QStringLiteral("= 1.5e+003"));
 
-    Click(kIdcMode);
-    EXPECT_EQ(checked(OpenedBy(Window())), (QStringList{"Scientific", "Decimal"}));
-    Pick(OpenedBy(Window()), QStringLiteral("Hexadecimal"));
-    EXPECT_EQ(ModeShown(), QStringLiteral("h"));
-    Click(kIdcMode);
-    EXPECT_EQ(checked(OpenedBy(Window())), (QStringList{"Scientific", "Hexadecimal"}));
-    OpenedBy(Window()).close();
-}
-
-TEST_F(CalculatorMenu, ModeMenuChecksFormulaWhileOneIsLoaded) {
-    Type(QStringLiteral("2x+1"));
-    Press(Qt::Key_Return);
+    Do({Type("2x+1"), Press(Qt::Key_Return), Click(kIdcMode)});
     ASSERT_EQ(ResultShown(), QStringLiteral("x?"));
-    Click(kIdcMode);
-    EXPECT_TRUE(Item(OpenedBy(Window()), QStringLiteral("Formula"))->isChecked());
-    // Picking it leaves formula mode.
-    Pick(OpenedBy(Window()), QStringLiteral("Formula"));
+    EXPECT_EQ(ItemTexts(OpenMenu(), true), (QStringList{"Scientific", "Decimal", "Formula"}));
+    Pick(QStringLiteral("Formula"));  // leaves formula mode
     EXPECT_EQ(Window().Core().GetExeMode(), ExeMode::Calculating);
-    Click(kIdcMode);
-    EXPECT_FALSE(Item(OpenedBy(Window()), QStringLiteral("Formula"))->isChecked());
-    OpenedBy(Window()).close();
-}
 
-TEST_F(CalculatorMenu, DisplayMenuCopiesAndPastes) {
-    Type(QStringLiteral("40+2"));
-    Press(Qt::Key_Return);
-    Click(kIdcDisplay);
-    Pick(OpenedBy(Window()), QStringLiteral("Copy Result\tCtrl+C"));
-    Click(kIdcDisplay);
-    Pick(OpenedBy(Window()), QStringLiteral("Paste\tCtrl+V"));
-    EXPECT_EQ(ExpressionShown(), QStringLiteral("42"));
-    Click(kIdcDisplay);
-    Pick(OpenedBy(Window()), QStringLiteral("Clear\tEsc"));
-    EXPECT_EQ(ExpressionShown(), QString());
+    Do({Click(kIdcMode)});
+    Pick(QStringLiteral("Hexadecimal"));
+    EXPECT_EQ(ModeShown(), QStringLiteral("h"));
+    Do({Click(kIdcMode)});
+    EXPECT_EQ(ItemTexts(OpenMenu(), true), (QStringList{"Scientific", "Hexadecimal"}));
+    OpenMenu().close();
 }
 
 struct FormulaMenuRow {
     const char* name;
-    const char* typed;  // empty: the formula comes from the library
-    int libraryIndex;
+    int libraryIndex;  // 0: typed as "2x+1"
     bool edit;
     bool save;
     bool saveAs;
@@ -139,76 +96,53 @@ TEST_P(FormulaMenuRows, EnablingFollowsTheLoadedFormula) {
     const FormulaMenuRow& row = GetParam();
     CUserFormulaFile(DataFolder(), messages).AppendRecord("Line", "y=2x", "[y]=2[x]");
     if (row.libraryIndex == 0) {
-        Type(QString::fromUtf8(row.typed));
-        Press(Qt::Key_Return);
+        Do({Type("2x+1"), Press(Qt::Key_Return)});
     } else {
         FormulaLibrary library(DataFolder(), messages);
         library.Select(row.libraryIndex);
         Window().Core().LoadFormula(library.Current());
         Window().UpdateDisplay();
     }
-    ASSERT_TRUE(Window().Core().IsFormulaMenuCurrent()) << row.name;
-    Click(kIdcDisplay);
-    QMenu& menu = OpenedBy(Window());
+    Do({Click(kIdcDisplay)});
+    QMenu& menu = OpenMenu();
     ASSERT_EQ(ItemTexts(menu), (QStringList{"Edit Formula\tIns", "Save", "Save As", "Clear\tEsc"}));
-    EXPECT_EQ(Item(menu, QStringLiteral("Edit Formula\tIns"))->isEnabled(), row.edit) << row.name;
-    EXPECT_EQ(Item(menu, QStringLiteral("Save"))->isEnabled(), row.save) << row.name;
-    EXPECT_EQ(Item(menu, QStringLiteral("Save As"))->isEnabled(), row.saveAs) << row.name;
+    EXPECT_EQ(Item(menu, QStringLiteral("Edit Formula\tIns"))->isEnabled(), row.edit);
+    EXPECT_EQ(Item(menu, QStringLiteral("Save"))->isEnabled(), row.save);
+    EXPECT_EQ(Item(menu, QStringLiteral("Save As"))->isEnabled(), row.saveAs);
     EXPECT_TRUE(Item(menu, QStringLiteral("Clear\tEsc"))->isEnabled());
     menu.close();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    CalculatorMenu, FormulaMenuRows,
-    ::testing::Values(FormulaMenuRow{"typed", "2x+1", 0, true, false, true},
-                      FormulaMenuRow{"special built-in", "", 1, false, false, false},
-                      FormulaMenuRow{"plain built-in", "", 23, false, false, false},
-                      FormulaMenuRow{"user", "", 51, true, true, true}),
-    [](const ::testing::TestParamInfo<FormulaMenuRow>& info) {
-        return std::string(info.param.name) == "special built-in" ? std::string("special")
-               : std::string(info.param.name) == "plain built-in" ? std::string("plain")
-                                                                  : std::string(info.param.name);
-    });
-
-TEST_F(CalculatorMenu, InsertEditsATypedFormula) {
-    Type(QStringLiteral("2x+1"));
-    Press(Qt::Key_Return);
-    ASSERT_EQ(ResultShown(), QStringLiteral("x?"));
-    Press(Qt::Key_Insert);
-    // The formula goes back to the line for editing, with the left side it was given.
-    EXPECT_EQ(ExpressionShown(), QString::fromUtf8("[\u0192]=2[x]+1"));
-    EXPECT_EQ(ResultShown(), QString());
-}
+INSTANTIATE_TEST_SUITE_P(CalculatorMenu, FormulaMenuRows,
+                         ::testing::Values(FormulaMenuRow{"typed", 0, true, false, true},
+                                           FormulaMenuRow{"special", 1, false, false, false},
+                                           FormulaMenuRow{"plain", 23, false, false, false},
+                                           FormulaMenuRow{"user", 51, true, true, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CalculatorMenu, MainMenuEnablesOnlyWhatExists) {
-    const struct {
-        CalculatorCommand command;
-        bool enabled;
-    } rows[] = {
+    QStringList titles;
+    for (const QAction* action : Window().MainMenu().actions()) {
+        titles << action->text();
+    }
+    EXPECT_EQ(titles, (QStringList{"Calculator", "Help"}));
+    const std::pair<CalculatorCommand, bool> rows[] = {
         {CalculatorCommand::Converter, false},  {CalculatorCommand::Constants, false},
         {CalculatorCommand::Statistics, false}, {CalculatorCommand::GetFormula, true},
         {CalculatorCommand::GetProgram, false}, {CalculatorCommand::Programming, false},
         {CalculatorCommand::Options, false},    {CalculatorCommand::Help, true},
         {CalculatorCommand::About, true},       {CalculatorCommand::Exit, true},
     };
-    for (const auto& row : rows) {
-        QAction* action = Window().MainMenuAction(row.command);
-        ASSERT_NE(action, nullptr) << static_cast<int>(row.command);
-        EXPECT_EQ(action->isEnabled(), row.enabled) << action->text().toStdString();
+    for (const auto& [command, enabled] : rows) {
+        QAction* action = Window().MainMenuAction(command);
+        ASSERT_NE(action, nullptr) << static_cast<int>(command);
+        EXPECT_EQ(action->isEnabled(), enabled) << action->text().toStdString();
     }
-    QStringList titles;
-    for (const QAction* action : Window().MainMenu().actions()) {
-        titles << action->text();
-    }
-    EXPECT_EQ(titles, (QStringList{"Calculator", "Help"}));
     EXPECT_EQ(Window().MainMenuAction(CalculatorCommand::Help)->text(), QStringLiteral("Help\tF1"));
-}
 
-TEST_F(CalculatorMenu, ExitClosesTheWindowWithoutOk) {
     Window().MainMenuAction(CalculatorCommand::Exit)->trigger();
     EXPECT_FALSE(Window().isVisible());
     EXPECT_EQ(Window().result(), QDialog::Rejected);
-    EXPECT_FALSE(Window().IsRestartRequested());
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 // The window's duties towards the rest of the application: colour schemes and the fixed keypad
-// colours, the background picture, tool windows, its remembered position, help, the About box
+// colours, the background picture, its remembered position, tool windows, help, the About box
 // and the restart.
 #include "WindowTestSupport.h"
 
-#include <QMoveEvent>
+#include <sys/stat.h>
 
 #include "calculator/KeypadTable.h"
 #include "shell/ColourScheme.h"
@@ -12,6 +12,7 @@
 #include "shell/ui/Application.h"
 #include "shell/ui/CAboutDlg.h"
 #include "shell/ui/CHelpViewer.h"
+#include "shell/ui/QSettingsStore.h"
 #include "shell/ui/QtColors.h"
 
 namespace zyk::window_test {
@@ -19,7 +20,7 @@ namespace {
 
 using CalculatorWindowShell = WindowTest;
 
-int Colour(const SettingsStore& store, const settings::IntEntry& entry) {
+int Read(const SettingsStore& store, const settings::IntEntry& entry) {
     return store.ReadInt(entry.section, entry.entry, -1);
 }
 
@@ -27,172 +28,147 @@ void ChooseScheme(SettingsStore& store, int scheme) {
     store.WriteInt(settings::kColorsPreset.section, settings::kColorsPreset.entry, scheme);
 }
 
-TEST_F(CalculatorWindowShell, FirstStartAppliesTheDefaultSchemeToTheStore) {
-    store.WriteInt(settings::kClrBk.section, settings::kClrBk.entry, 0x123456);  // hand-edited
+constexpr int kPlatformFace = -2;
+
+struct SchemeRow {
+    int scheme;  // -1: none chosen yet
+    int bkc;
+    int background;  // "clrBk"
+    ColorRef display;
+    bool picture;
+};
+
+class SchemeRows : public WindowTest, public ::testing::WithParamInterface<SchemeRow> {};
+
+TEST_P(SchemeRows, StartAppliesTheSchemeAndTheKeysKeepTheirColours) {
+    const SchemeRow& row = GetParam();
+    store.WriteInt(settings::kClrBk.section, settings::kClrBk.entry, 0x123456);  // by hand
+    if (row.scheme >= 0) {
+        ChooseScheme(store, row.scheme);
+    }
+    PutResource(QStringLiteral("images/Bkc_green.bmp"));
     Window();
-    EXPECT_EQ(Colour(store, settings::kColorsBkc), 4141);
-    EXPECT_EQ(Colour(store, settings::kClrBk), 0xA5B4B2) << "the scheme overwrites hand edits";
-    EXPECT_EQ(Colour(store, settings::kClrDisplayBkC), 0x50463C);
-    EXPECT_EQ(Window().Scheme(), 1);
-    EXPECT_EQ(Window().Display().Background(), ToQColor(0x50463C));
+    EXPECT_EQ(Read(store, settings::kColorsBkc), row.bkc);
+    EXPECT_EQ(Read(store, settings::kClrBk), row.background == kPlatformFace
+                                                 ? static_cast<int>(CurrentPlatformColours().face)
+                                                 : row.background);
+    EXPECT_EQ(Window().Display().Background(), ToQColor(row.display));
+    EXPECT_EQ(Window().Background().HasPicture(), row.picture);
+    for (const int id : Window().Keypad().ControlIds()) {
+        const KeypadKeyColours expected = *KeypadColoursForKey(id);
+        const SkinButtonColours& shown = Key(id).Colours();
+        EXPECT_EQ(std::tie(shown.face, shown.text, shown.light, shown.shadow),
+                  std::tie(expected.face, expected.text, expected.light, expected.shadow))
+            << id;
+        EXPECT_EQ(Key(id).Style(), expected.hoverFace ? kSkinStyleHoverFace : kSkinStyleNoHover);
+    }
 }
 
-TEST_F(CalculatorWindowShell, ForestGreenShowsItsPictureAndFallsBackToWhite) {
-    ShipResource(QStringLiteral("images/Bkc_green.bmp"));
-    ChooseScheme(store, 8);
-    Window();
-    EXPECT_EQ(Colour(store, settings::kColorsBkc), 4148);
-    EXPECT_TRUE(Window().Background().HasPicture());
-    EXPECT_FALSE(Window().Background().IsFallback());
+INSTANTIATE_TEST_SUITE_P(CalculatorWindowShell, SchemeRows,
+                         ::testing::Values(SchemeRow{-1, 4141, 0xA5B4B2, 0x50463C, true},
+                                           SchemeRow{0, 0, kPlatformFace, 0x645A50, false},
+                                           SchemeRow{3, 4143, 0xB4AAA3, 0x50463C, true},
+                                           SchemeRow{8, 4148, 0xA5B4AA, 0x50463C, true}));
 
-    // Without the file the next application of the scheme shows the built-in white picture.
+TEST_F(CalculatorWindowShell, MissingPictureShowsWhiteAndALaterSchemeIsFollowed) {
+    PutResource(QStringLiteral("images/Bkc_green.bmp"));
+    ChooseScheme(store, 8);
+    EXPECT_FALSE(Window().Background().IsFallback());
     ASSERT_TRUE(QFile::remove(ResourceFolder() + QStringLiteral("/images/Bkc_green.bmp")));
     Window().ApplyColourScheme();
     EXPECT_TRUE(Window().Background().IsFallback());
     const QImage shot = Window().grab().toImage();
     EXPECT_EQ(shot.pixelColor(2, shot.height() - 3), QColor(Qt::white));
-}
 
-TEST_F(CalculatorWindowShell, PlainSchemeHasNoPictureAndItsOwnDisplayColour) {
+    // The Options dialog only writes "Preset": the window picks it up when it next paints.
     ChooseScheme(store, 0);
-    Window();
-    EXPECT_FALSE(Window().Background().HasPicture());
-    EXPECT_EQ(Colour(store, settings::kColorsBkc), 0);
+    Window().repaint();
+    EXPECT_EQ(Window().Scheme(), 0);
     EXPECT_EQ(Window().Display().Background(), ToQColor(0x645A50));
 }
 
-TEST_F(CalculatorWindowShell, FollowsASchemeChangeWhenItNextPaints) {
-    Window();
-    ChooseScheme(store, 3);
-    Window().repaint();
-    EXPECT_EQ(Window().Scheme(), 3);
-    EXPECT_EQ(Colour(store, settings::kColorsBkc), 4143);
-    EXPECT_EQ(Colour(store, settings::kClrBk), 0xB4AAA3);
-    ChooseScheme(store, 0);
-    Window().repaint();
-    EXPECT_EQ(Window().Display().Background(), ToQColor(0x645A50));
+// Every rewrite of a settings file replaces it by a new file.
+ino_t FileIdentity(const QString& path) {
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
 }
 
-TEST_F(CalculatorWindowShell, KeypadKeysKeepTheirOwnColoursInEveryScheme) {
-    for (const int scheme : {0, 1, 3, 8}) {
-        ChooseScheme(store, scheme);
-        CloseWindow();
-        for (const KeypadKey& key : kKeypadKeys) {
-            if (key.controlId == 0) {
-                continue;
-            }
-            const KeypadKeyColours expected = *KeypadColoursForKey(key.controlId);
-            const SkinButtonColours& shown = Key(key.controlId).Colours();
-            EXPECT_EQ(shown.face, expected.face) << key.label << " scheme " << scheme;
-            EXPECT_EQ(shown.text, expected.text) << key.label;
-            EXPECT_EQ(shown.light, expected.light) << key.label;
-            EXPECT_EQ(shown.shadow, expected.shadow) << key.label;
-            EXPECT_EQ(Key(key.controlId).Style(),
-                      expected.hoverFace ? kSkinStyleHoverFace : kSkinStyleNoHover)
-                << key.label;
-            if (expected.hoverFace) {
-                EXPECT_EQ(shown.hoverFace, *expected.hoverFace) << key.label;
-            }
-        }
+TEST_F(CalculatorWindowShell, AStartWithUnchangedSettingsDoesNotRewriteTheirFile) {
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("Zyk Calc.ini"));
+    const auto start = [&] {
+        QSettingsStore settings(file);
+        CCalculatorDlg window(CalculatorWindowContext{
+            settings, DataFolder(), ResourceLocator(ResourceFolder()), &messages});
+    };
+    start();
+    const ino_t first = FileIdentity(file);
+    ASSERT_NE(first, 0u);
+    start();
+    EXPECT_EQ(FileIdentity(file), first);
+    {
+        QSettingsStore settings(file);
+        ChooseScheme(settings, 5);
     }
+    const ino_t chosen = FileIdentity(file);
+    start();
+    EXPECT_NE(FileIdentity(file), chosen) << "a changed scheme is written";
+    EXPECT_EQ(QSettingsStore(file).ReadInt("Colors", "Bkc", 0), 4145);
 }
-
-TEST_F(CalculatorWindowShell, HoverLightsExeButNotADigit) {
-    CSkinButton& exe = Key(kIdcExe);
-    CSkinButton& seven = Key(kIdcDigit7);
-    QTest::mouseMove(&exe, exe.rect().center());
-    QTest::qWait(CSkinButton::kHoverDelayMs * 5);
-    EXPECT_TRUE(exe.IsHovered());
-    EXPECT_EQ(exe.CurrentLook().face, 0x787878u);
-    QTest::mouseMove(&seven, seven.rect().center());
-    QTest::qWait(CSkinButton::kHoverDelayMs * 5);
-    EXPECT_FALSE(seven.IsHovered());
-    EXPECT_EQ(seven.CurrentLook().face, 0x3C3C3Cu);
-}
-
-// ---- Position ---------------------------------------------------------------------------------
 
 TEST_F(CalculatorWindowShell, OpensAtTheStoredPlaceAndWritesEveryMove) {
+    EXPECT_EQ(Window().frameGeometry().topLeft(), QPoint(150, 100));
+    CloseWindow();
     store.WriteInt(settings::kLeft.section, settings::kLeft.entry, 321);
     store.WriteInt(settings::kTop.section, settings::kTop.entry, 234);
     EXPECT_EQ(Window().frameGeometry().topLeft(), QPoint(321, 234));
     Window().move(400, 300);
     QApplication::processEvents();
-    EXPECT_EQ(Colour(store, settings::kLeft), Window().frameGeometry().left());
-    EXPECT_EQ(Colour(store, settings::kTop), Window().frameGeometry().top());
-    EXPECT_EQ(Window().frameGeometry().topLeft(), QPoint(400, 300));
+    EXPECT_EQ(QPoint(Read(store, settings::kLeft), Read(store, settings::kTop)), QPoint(400, 300));
 }
 
-TEST_F(CalculatorWindowShell, FirstStartOpensAtTheDefaultPlace) {
-    EXPECT_EQ(Window().frameGeometry().topLeft(), QPoint(150, 100));
-}
+TEST_F(CalculatorWindowShell, ToolWindowsAndHandlersEnableTheirMenuItems) {
+    EXPECT_EQ(Window().AddToolWindow(ToolWindowKind::Converter, [] { return nullptr; }), nullptr);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Could Not Create Converter Window!");
+    EXPECT_FALSE(Window().MainMenuAction(CalculatorCommand::Converter)->isEnabled());
 
-// ---- Tool windows -----------------------------------------------------------------------------
-
-TEST_F(CalculatorWindowShell, ToolWindowMenuItemShowsAndHidesIt) {
     QAction* item = Window().MainMenuAction(CalculatorCommand::Statistics);
-    ASSERT_FALSE(item->isEnabled());
     QDialog* statistics = Window().AddToolWindow(ToolWindowKind::Statistics,
                                                  [this] { return new QDialog(&Window()); });
     ASSERT_NE(statistics, nullptr);
     EXPECT_TRUE(item->isEnabled());
     EXPECT_FALSE(statistics->isVisible());
-    EXPECT_FALSE(Window().MainMenuAction(CalculatorCommand::Converter)->isEnabled());
-
     item->trigger();
     EXPECT_TRUE(statistics->isVisible());
     item->trigger();
     EXPECT_FALSE(statistics->isVisible());
-    // Its close box only hides it; the menu item shows it again.
     item->trigger();
-    statistics->close();
-    EXPECT_FALSE(statistics->isVisible());
+    statistics->close();  // the close box only hides it
     item->trigger();
     EXPECT_TRUE(statistics->isVisible());
-}
 
-TEST_F(CalculatorWindowShell, AToolWindowThatCannotBeMadeIsReportedAndStaysDisabled) {
-    EXPECT_EQ(Window().AddToolWindow(ToolWindowKind::Converter, [] { return nullptr; }), nullptr);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Could Not Create Converter Window!");
-    EXPECT_FALSE(Window().MainMenuAction(CalculatorCommand::Converter)->isEnabled());
-}
-
-TEST_F(CalculatorWindowShell, OptionsAndGetProgramWaitForTheirHandlers) {
     int options = 0;
     Window().SetOptionsHandler([&options] { ++options; });
-    QAction* item = Window().MainMenuAction(CalculatorCommand::Options);
-    ASSERT_TRUE(item->isEnabled());
-    item->trigger();
+    Window().MainMenuAction(CalculatorCommand::Options)->trigger();
     EXPECT_EQ(options, 1);
-    EXPECT_FALSE(Window().MainMenuAction(CalculatorCommand::GetProgram)->isEnabled());
 }
 
-// ---- Help and About ---------------------------------------------------------------------------
-
-TEST_F(CalculatorWindowShell, F1OpensTheIntroduction) {
-    PutResource(QStringLiteral("help/Introduction.htm"),
-                "<html><body><h1>Welcome to the calculator</h1></body></html>");
-    EXPECT_EQ(Window().HelpViewer(), nullptr) << "made only when first needed";
-    Press(Qt::Key_F1);
-    CHelpViewer* viewer = Window().HelpViewer();
-    ASSERT_NE(viewer, nullptr);
-    EXPECT_TRUE(viewer->isVisible());
-    EXPECT_EQ(viewer->CurrentPage(), QStringLiteral("Introduction.htm"));
-
-    viewer->hide();
-    Window().MainMenuAction(CalculatorCommand::Help)->trigger();
-    EXPECT_TRUE(viewer->isVisible());
-}
-
-TEST_F(CalculatorWindowShell, HelpWithoutPagesDoesNothing) {
-    Press(Qt::Key_F1);
+TEST_F(CalculatorWindowShell, F1OpensTheIntroductionWhenItExists) {
+    Do({Press(Qt::Key_F1)});
     ASSERT_NE(Window().HelpViewer(), nullptr);
-    EXPECT_FALSE(Window().HelpViewer()->isVisible());
+    EXPECT_FALSE(Window().HelpViewer()->isVisible()) << "no pages: help does nothing";
     EXPECT_TRUE(messages.shown.empty());
+    CloseWindow();
+
+    PutResource(QStringLiteral("help/Introduction.htm"), "<html><body>Welcome</body></html>");
+    Window().MainMenuAction(CalculatorCommand::Help)->trigger();
+    ASSERT_NE(Window().HelpViewer(), nullptr);
+    EXPECT_TRUE(Window().HelpViewer()->isVisible());
+    EXPECT_EQ(Window().HelpViewer()->CurrentPage(), QStringLiteral("Introduction.htm"));
 }
 
-TEST_F(CalculatorWindowShell, AboutOpensTheAboutBox) {
+TEST_F(CalculatorWindowShell, AboutOpensTheModalAboutBox) {
     Window().MainMenuAction(CalculatorCommand::About)->trigger();
     const QList<CAboutDlg*> boxes = Window().findChildren<CAboutDlg*>();
     ASSERT_EQ(boxes.size(), 1);
@@ -203,45 +179,29 @@ TEST_F(CalculatorWindowShell, AboutOpensTheAboutBox) {
     EXPECT_TRUE(Window().findChildren<CAboutDlg*>().isEmpty());
 }
 
-// ---- Restart ----------------------------------------------------------------------------------
-
-TEST_F(CalculatorWindowShell, RestartRequestClosesWithOk) {
+TEST_F(CalculatorWindowShell, RestartRequestClosesWithOkAndStartsAgain) {
     Window().RequestRestart();
     EXPECT_FALSE(Window().isVisible());
     EXPECT_EQ(Window().result(), QDialog::Accepted);
     EXPECT_TRUE(Window().IsRestartRequested());
-}
 
-TEST(ApplicationRestart, StartsAgainOnlyWhenClosedWithOkAndAsked) {
-    struct Row {
-        bool closedWithOk;
-        bool restartRequested;
-        bool launches;
-    };
-    for (const Row& row : {Row{true, true, true}, Row{true, false, false}, Row{false, true, false},
-                           Row{false, false, false}}) {
-        RecordingMessages messages;
+    for (const auto& [closedWithOk, requested] :
+         {std::pair{true, true}, std::pair{true, false}, std::pair{false, true}}) {
         QStringList started;
-        const bool restarted =
-            RestartIfRequested(row.closedWithOk, row.restartRequested,
-                               QStringLiteral("/opt/zyk/zykcalc"), QStringLiteral("/opt/zyk"),
-                               messages, [&started](const QString& program, const QString& folder) {
-                                   started << program << folder;
-                                   return true;
-                               });
-        EXPECT_EQ(restarted, row.launches);
-        const QStringList expected =
-            row.launches ? QStringList{"/opt/zyk/zykcalc", "/opt/zyk"} : QStringList{};
-        EXPECT_EQ(started, expected);
-        EXPECT_TRUE(messages.shown.empty());
+        const bool restarted = RestartIfRequested(
+            closedWithOk, requested, QStringLiteral("/opt/zyk/zykcalc"), QStringLiteral("/opt/zyk"),
+            messages, [&started](const QString& program, const QString& folder) {
+                started << program << folder;
+                return true;
+            });
+        EXPECT_EQ(restarted, closedWithOk && requested);
+        EXPECT_EQ(started.size(), restarted ? 2 : 0);
     }
-}
+    EXPECT_TRUE(messages.shown.empty());
 
-TEST(ApplicationRestart, AFailedStartSaysWhy) {
-    RecordingMessages messages;
     QTemporaryDir folder;
-    const QString missing = folder.filePath(QStringLiteral("zykcalc"));
-    EXPECT_FALSE(RestartIfRequested(true, true, missing, folder.path(), messages,
+    EXPECT_FALSE(RestartIfRequested(true, true, folder.filePath(QStringLiteral("zykcalc")),
+                                    folder.path(), messages,
                                     [](const QString&, const QString&) { return false; }));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text,

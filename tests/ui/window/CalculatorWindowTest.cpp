@@ -3,9 +3,8 @@
 #include "WindowTestSupport.h"
 
 #include <QContextMenuEvent>
-#include <QRect>
 
-#include <set>
+#include <cctype>
 
 #include "calculator/KeypadTable.h"
 
@@ -14,169 +13,150 @@ namespace {
 
 using CalculatorWindow = WindowTest;
 
-const QString kMarker = QString(QChar(0x00B7));
-const QString kMinus = QString(QChar(0x2212));
+// nullptr: not checked.
+struct ScenarioRow {
+    const char* name;
+    std::vector<Step> steps;
+    const char* expression;  // UTF-8
+    const char* result = nullptr;
+    const char* angle = nullptr;
+    const char* mode = nullptr;
+    const char* hyp = nullptr;
+};
 
-TEST_F(CalculatorWindow, CalculatesWithTheMouse) {
-    for (const int id : {kIdcDigit2, kIdcAdd, kIdcDigit3, kIdcMultiply, kIdcDigit4}) {
-        Click(id);
-    }
-    EXPECT_EQ(ExpressionShown(), QStringLiteral("2+3*4"));
-    Click(kIdcExe);
-    EXPECT_EQ(ResultShown(), QStringLiteral("= 14"));
-    EXPECT_EQ(ExpressionShown(), QString());
+class Scenarios : public WindowTest, public ::testing::WithParamInterface<ScenarioRow> {};
 
-    // The next key starts a new expression; SHIFT + EXE brings the last answer back.
-    Click(kIdcShift);
-    Click(kIdcExe);
-    EXPECT_EQ(ExpressionShown(), QStringLiteral("14"));
+TEST_P(Scenarios, DisplayShowsTheOutcome) {
+    const ScenarioRow& row = GetParam();
+    Do(row.steps);
+    EXPECT_EQ(ExpressionShown(), QString::fromUtf8(row.expression));
+    const auto check = [](const char* expected, const QString& shown, const char* what) {
+        if (expected != nullptr) {
+            EXPECT_EQ(shown, QString::fromUtf8(expected)) << what;
+        }
+    };
+    check(row.result, ResultShown(), "result line");
+    check(row.angle, AngleShown(), "angle label");
+    check(row.mode, ModeShown(), "mode label");
+    check(row.hyp, HypShown(), "hyp label");
 }
 
-TEST_F(CalculatorWindow, CalculatesWithTheKeyboard) {
-    Type(QStringLiteral("7*(8-2)/4"));
-    EXPECT_EQ(ExpressionShown(), QStringLiteral("7*(8-2)/4"));
-    Press(Qt::Key_Return);
-    EXPECT_EQ(ResultShown(), QStringLiteral("= 10.5"));
-}
+constexpr auto kNone = Qt::NoModifier;
+constexpr auto kAlt = Qt::AltModifier;
+constexpr auto kShift = Qt::ShiftModifier;
+constexpr auto kCtrl = Qt::ControlModifier;
+constexpr auto kPad = Qt::KeypadModifier;
+constexpr const char* kAny = nullptr;
+const Step kExe = Press(Qt::Key_Return);
 
-TEST_F(CalculatorWindow, ErrorStaysOnTheResultLineWithTheExpression) {
-    Type(QStringLiteral("1/0"));
-    Press(Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(ResultShown(), QStringLiteral("[ / ]   Can't divide with zero"));
-    EXPECT_TRUE(Window().Display().ResultShowsError());
-    EXPECT_EQ(ExpressionShown(), QStringLiteral("1/0"));
-    // Corrected in place: the next calculation works and the error look goes.
-    Press(Qt::Key_Backspace);
-    Type(QStringLiteral("4"));
-    Press(Qt::Key_Return, Qt::ControlModifier);
-    EXPECT_EQ(ResultShown(), QStringLiteral("= 0.25"));
-    EXPECT_FALSE(Window().Display().ResultShowsError());
-}
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(CalculatorWindow, Scenarios, ::testing::Values(
+    // Whole calculations: steps, then expression line, result line, angle, mode and hyp labels.
+    ScenarioRow{"mouse", {Click(kIdcDigit2), Click(kIdcAdd), Click(kIdcDigit3), Click(kIdcMultiply), Click(kIdcDigit4), Click(kIdcExe)}, "", "= 14"},
+    ScenarioRow{"keyboard", {Type("7*(8-2)/4"), kExe}, "", "= 10.5"},
+    ScenarioRow{"pad Enter", {Type("1+1"), Press(Qt::Key_Enter, kPad)}, "", "= 2"},
+    ScenarioRow{"Ctrl+Enter", {Type("3*3"), Press(Qt::Key_Return, kCtrl)}, "", "= 9"},
+    ScenarioRow{"error keeps the expression", {Type("1/0"), kExe}, "1/0", "[ / ]   Can't divide with zero"},
+    ScenarioRow{"SHIFT EXE is the answer", {Type("6*7"), kExe, Click(kIdcShift), Click(kIdcExe)}, "42"},
+    ScenarioRow{"negation shows as minus", {Click(kIdcNegate), Click(kIdcDigit4)}, "\u22124"},
+    // Modifiers and their labels.
+    ScenarioRow{"labels start with their names", {}, "", "Result", "Degree", "MODE", "hyp"},
+    ScenarioRow{"SHIFT", {Click(kIdcShift)}, "", kAny, kAny, "ds"},
+    ScenarioRow{"SHIFT twice", {Click(kIdcShift), Click(kIdcShift)}, "", kAny, kAny, "d"},
+    ScenarioRow{"hyp on and off", {Click(kIdcHyp), Click(kIdcHyp)}, "", kAny, kAny, kAny, ""},
+    ScenarioRow{"hyp SHIFT sin", {Click(kIdcHyp), Click(kIdcShift), Click(kIdcSin)}, "\u00B7arcsinh", kAny, kAny, "d", ""},
+    ScenarioRow{"SHIFT Deg is Rad", {Click(kIdcShift), Click(kIdcDeg)}, "", kAny, "[r]"},
+    ScenarioRow{"HEX then SHIFT", {Click(kIdcHex), Click(kIdcShift)}, "", kAny, kAny, "hs"},
+    ScenarioRow{"SHIFT BIN keeps the base", {Click(kIdcHex), Click(kIdcShift), Click(kIdcBin)}, "\u00B7b", kAny, kAny, "h"},
+    ScenarioRow{"Mx asks for the memory", {Type("5+"), Click(kIdcMx)}, "Select a number (0 - 9)"},
+    ScenarioRow{"Mx 3", {Type("5+"), Click(kIdcMx), Click(kIdcDigit3)}, "5+\u00A6M3\u00A6"},
+    // Keys that are shortcuts, not typing or focus moves.
+    ScenarioRow{"Space is SHIFT", {Press(Qt::Key_Space)}, "", kAny, kAny, "ds"},
+    ScenarioRow{"Space Tab is Rad", {Press(Qt::Key_Space), Press(Qt::Key_Tab)}, "", kAny, "[r]", "d"},
+    ScenarioRow{"Tab is Deg", {Press(Qt::Key_Tab)}, "", kAny, "[d]"},
+    ScenarioRow{"Shift Space is hyp", {Press(Qt::Key_Space, kShift), Press(Qt::Key_Space, kShift)}, "", kAny, kAny, kAny, ""},
+    ScenarioRow{"hyp only in decimal", {Press(Qt::Key_Space, kShift), Press(Qt::Key_Space, kShift), Press(Qt::Key_B, kAlt), Press(Qt::Key_Space, kShift)}, "", kAny, kAny, "b", ""},
+    ScenarioRow{"Alt H clears the line", {Type("12"), Press(Qt::Key_H, kAlt)}, "", "", kAny, "h"},
+    ScenarioRow{"Esc is CLR", {Type("12"), Press(Qt::Key_Escape)}, ""},
+    ScenarioRow{"Home is AC", {Type("12"), Press(Qt::Key_Home)}, "", ""},
+    // Editing keys.
+    ScenarioRow{"Left then typing", {Type("12"), Press(Qt::Key_Left), Type("+")}, "1+2"},
+    ScenarioRow{"Delete", {Type("12"), Press(Qt::Key_Left), Press(Qt::Key_Delete)}, "1"},
+    ScenarioRow{"Backspace", {Type("12"), Press(Qt::Key_Backspace)}, "1"},
+    ScenarioRow{"Insert edits a typed formula", {Type("2x+1"), kExe, Press(Qt::Key_Insert)}, "[\u0192]=2[x]+1", ""},
+    ScenarioRow{"copy result, paste", {Type("40+2"), kExe, Press(Qt::Key_C, kCtrl), Type("1+"), Press(Qt::Key_V, kCtrl)}, "1+42"},
+    ScenarioRow{"copy expression, paste", {Type("8-1"), Press(Qt::Key_E, kCtrl), Press(Qt::Key_Home), Press(Qt::Key_V, kCtrl)}, "8-1"},
+    // One key, one token.
+    ScenarioRow{"pad digit", {Press(Qt::Key_5, kPad, "5")}, "5"},
+    ScenarioRow{"pad comma is the point", {Press(Qt::Key_Comma, kPad, ",")}, "."},
+    ScenarioRow{"percent is MOD", {Press(Qt::Key_Percent, kShift, "%")}, "%"},
+    ScenarioRow{"bar is or", {Press(Qt::Key_Bar, kShift, "|")}, "|"},
+    ScenarioRow{"xor sign", {Press(Qt::Key_currency, kNone, "\u00A4")}, "\u00A4"},
+    ScenarioRow{"factorial, equals, and", {Type("!=&")}, "!=&"},
+    ScenarioRow{"letter is a lower variable", {Press(Qt::Key_X, kNone, "x")}, "[x]"},
+    ScenarioRow{"Shift letter is an upper one", {Press(Qt::Key_X, kShift, "X")}, "[X]"},
+    ScenarioRow{"Caps Lock changes no variable", {Press(Qt::Key_R, kNone, "R")}, "[r]"},
+    ScenarioRow{"Alt S C T", {Press(Qt::Key_S, kAlt), Press(Qt::Key_C, kAlt), Press(Qt::Key_T, kAlt)}, "\u00B7sin\u00B7cos\u00B7tan"},
+    ScenarioRow{"Alt G N Q", {Press(Qt::Key_G, kAlt), Press(Qt::Key_N, kAlt), Press(Qt::Key_Q, kAlt)}, "\u00B7log\u00B7ln\u00B7sqrt"},
+    ScenarioRow{"Alt P Y E O", {Press(Qt::Key_P, kAlt), Press(Qt::Key_Y, kAlt), Press(Qt::Key_E, kAlt), Press(Qt::Key_O, kAlt)}, "\u00B2^e|"},
+    ScenarioRow{"Alt minus", {Press(Qt::Key_Minus, kAlt, "-")}, "\u2212"},
+    ScenarioRow{"Alt M", {Press(Qt::Key_M, kAlt, "m")}, "Select a number (0 - 9)"},
+    ScenarioRow{"Shift Alt A C F are digits", {Press(Qt::Key_A, kShift | kAlt), Press(Qt::Key_C, kShift | kAlt), Press(Qt::Key_F, kShift | kAlt)}, "ACF"},
+    ScenarioRow{"keys the calculator ignores", {Press(Qt::Key_X, kCtrl), Press(Qt::Key_F5), Press(Qt::Key_Backtab, kShift)}, ""}),
+    [](const ::testing::TestParamInfo<ScenarioRow>& info) {
+        std::string name;
+        for (const char c : std::string(info.param.name)) {
+            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+        }
+        return name;
+    });
+// clang-format on
 
-TEST_F(CalculatorWindow, TabAndSpaceAreKeysNotFocusMoves) {
+TEST_F(CalculatorWindow, KeysNeverMoveTheFocusOrPressAButton) {
     CCalculatorDlg& window = Window();
-    QWidget* focused = window.focusWidget();
-    ASSERT_EQ(focused, &Line());
-
-    Press(Qt::Key_Space);
-    EXPECT_EQ(ModeShown(), QStringLiteral("ds"));
-    EXPECT_EQ(window.focusWidget(), focused);
-    Press(Qt::Key_Space);
-    EXPECT_EQ(ModeShown(), QStringLiteral("d"));
-
-    // SHIFT + Tab would be Rad: Space then Tab.
-    Press(Qt::Key_Space);
-    Press(Qt::Key_Tab);
-    EXPECT_EQ(AngleShown(), QStringLiteral("[r]"));
-    Press(Qt::Key_Tab);
-    EXPECT_EQ(AngleShown(), QStringLiteral("[d]"));
-    EXPECT_EQ(window.focusWidget(), focused);
-    // Nothing was typed and no key button was pressed along the way.
-    EXPECT_EQ(ExpressionShown(), QString());
-
-    // Keys that reach the window itself (nothing focused inside) behave the same.
+    ASSERT_EQ(window.focusWidget(), &Line());
+    Do({Type("8"), Click(kIdcAdd), Press(Qt::Key_Tab), Press(Qt::Key_Space), Press(Qt::Key_Space),
+        Type("1")});
+    EXPECT_EQ(window.focusWidget(), &Line());
+    // Enter after a click is EXE, not a second press of the clicked button.
+    Do({Press(Qt::Key_Return)});
+    EXPECT_EQ(ResultShown(), QStringLiteral("= 9"));
+    // Keys that reach the window itself behave the same; Esc does not close it.
     QTest::sendKeyEvent(QTest::Click, &window, Qt::Key_Space, QString(), Qt::NoModifier);
     EXPECT_EQ(ModeShown(), QStringLiteral("ds"));
     QTest::sendKeyEvent(QTest::Click, &window, Qt::Key_Escape, QString(), Qt::NoModifier);
-    EXPECT_TRUE(window.isVisible()) << "Esc is CLR, it must not close the window";
+    EXPECT_TRUE(window.isVisible());
 }
 
-TEST_F(CalculatorWindow, ModifierKeysChangeTheStatusLabels) {
-    EXPECT_EQ(AngleShown(), QStringLiteral("Degree"));
-    EXPECT_EQ(ModeShown(), QStringLiteral("MODE"));
-    EXPECT_EQ(HypShown(), QStringLiteral("hyp"));
-
-    Click(kIdcShift);
-    EXPECT_EQ(ModeShown(), QStringLiteral("ds"));
-    Click(kIdcShift);
-    EXPECT_EQ(ModeShown(), QStringLiteral("d"));
-
-    Click(kIdcHyp);
-    EXPECT_EQ(HypShown(), QStringLiteral("hyp"));
-    Click(kIdcHyp);
-    EXPECT_EQ(HypShown(), QString());
-
-    Click(kIdcHex);
-    EXPECT_EQ(ModeShown(), QStringLiteral("h"));
-    Click(kIdcShift);
-    EXPECT_EQ(ModeShown(), QStringLiteral("hs"));
-    Click(kIdcBin);  // SHIFT + BIN inserts the binary prefix, the base stays
-    EXPECT_EQ(ModeShown(), QStringLiteral("h"));
-    EXPECT_EQ(ExpressionShown(), kMarker + QStringLiteral("b"));
-
-    Click(kIdcDec);
-    Click(kIdcShift);
-    Click(kIdcDeg);
-    EXPECT_EQ(AngleShown(), QStringLiteral("[r]"));
-}
-
-TEST_F(CalculatorWindow, MemorySelectShowsItsPromptAndInsertsTheMemory) {
-    Type(QStringLiteral("5+"));
-    Click(kIdcMx);
-    EXPECT_EQ(ExpressionShown(), QStringLiteral("Select a number (0 - 9)"));
-    Click(kIdcDigit3);
-    EXPECT_EQ(ExpressionShown(), QString::fromUtf8("5+\u00A6M3\u00A6"));
-}
-
-TEST_F(CalculatorWindow, HypAndShiftPickTheTrigonometricForm) {
-    Click(kIdcHyp);
-    Click(kIdcShift);
-    Click(kIdcSin);
-    EXPECT_EQ(ExpressionShown(), kMarker + QStringLiteral("arcsinh"));
-    EXPECT_EQ(HypShown(), QString());
-    EXPECT_EQ(ModeShown(), QStringLiteral("d"));
-}
-
-TEST_F(CalculatorWindow, NegationSignIsShownAsMinus) {
-    Click(kIdcNegate);
-    Click(kIdcDigit4);
-    EXPECT_EQ(ExpressionShown(), kMinus + QStringLiteral("4"));
-    Press(Qt::Key_Return);
-    EXPECT_EQ(ResultShown(), QStringLiteral("= -4"));
-}
-
-TEST_F(CalculatorWindow, ClickInTheLineMovesTheCalculatorsCaret) {
-    Type(QStringLiteral("123"));
+TEST_F(CalculatorWindow, MouseInTheLineMovesTheCalculatorsCaret) {
+    Do({Type("123")});
     CExpressionEdit& line = Line();
     QTest::mouseClick(&line, Qt::LeftButton, {}, QPoint(1, line.height() / 2));
     EXPECT_EQ(Window().Core().Caret(), 0);
-    Type(QStringLiteral("9"));
+    Do({Type("9")});
     EXPECT_EQ(ExpressionShown(), QStringLiteral("9123"));
     EXPECT_EQ(line.cursorPosition(), 1);
-
-    // A double click selects the number; the next key replaces it.
+    // A middle click pastes nothing; a double click selects the number, the next key replaces it.
+    QTest::mouseClick(&line, Qt::MiddleButton, {}, QPoint(2, 2));
+    EXPECT_EQ(Window().Core().ExpressionText(), "9123");
     QTest::mouseDClick(&line, Qt::LeftButton, {}, QPoint(4, line.height() / 2));
-    EXPECT_EQ(Window().Core().SelectionEnd() - Window().Core().SelectionStart(), 4);
-    Type(QStringLiteral("7"));
+    Do({Type("7")});
     EXPECT_EQ(ExpressionShown(), QStringLiteral("7"));
 }
 
-TEST_F(CalculatorWindow, CaretKeysMoveTheCaretShownInTheLine) {
-    Type(QStringLiteral("12"));
-    Press(Qt::Key_Left);
-    EXPECT_EQ(Line().cursorPosition(), 1);
-    Type(QStringLiteral("+"));
-    EXPECT_EQ(ExpressionShown(), QStringLiteral("1+2"));
-    Press(Qt::Key_Delete);
-    EXPECT_EQ(ExpressionShown(), QStringLiteral("1+"));
-    Press(Qt::Key_Right);
-    Press(Qt::Key_Backspace);
-    EXPECT_EQ(ExpressionShown(), QStringLiteral("1"));
+TEST_F(CalculatorWindow, RightClickOnTheLineOpensTheDisplayMenu) {
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(3, 3),
+                            Line().mapToGlobal(QPoint(3, 3)));
+    QApplication::sendEvent(&Line(), &event);
+    EXPECT_EQ(ItemTexts(OpenMenu()), (QStringList{"Copy Result\tCtrl+C", "Copy Expression\tCtrl+E",
+                                                  "Paste\tCtrl+V", "Clear\tEsc"}));
+    OpenMenu().close();
 }
-
-TEST_F(CalculatorWindow, MiddleClickAndWheelCannotEditTheLine) {
-    Type(QStringLiteral("12"));
-    QTest::mouseClick(&Line(), Qt::MiddleButton, {}, QPoint(2, 2));
-    EXPECT_EQ(ExpressionShown(), QStringLiteral("12"));
-    EXPECT_EQ(Window().Core().ExpressionText(), "12");
-}
-
-// ---- Keypad
-// --------------------------------------------------------------------------------------
 
 TEST_F(CalculatorWindow, EveryKeyOfTheTableHasItsButtonAndCaption) {
     CKeypad& keypad = Window().Keypad();
-    int buttons = 0;
+    const QFontMetrics captionMetrics(keypad.CaptionFont());
+    std::size_t buttons = 0;
     for (const KeypadKey& key : kKeypadKeys) {
         if (key.controlId == 0) {
             continue;
@@ -184,163 +164,29 @@ TEST_F(CalculatorWindow, EveryKeyOfTheTableHasItsButtonAndCaption) {
         ++buttons;
         const CSkinButton* button = keypad.Button(key.controlId);
         ASSERT_NE(button, nullptr) << key.label;
+        const QRect face = button->geometry();
         EXPECT_EQ(button->text(), Shown(key.label));
-        EXPECT_TRUE(button->isVisible()) << key.label;
-        const auto* caption = keypad.Caption(key.controlId);
-        if (key.shiftLabel.empty()) {
-            EXPECT_EQ(caption, nullptr) << key.label;
-        } else {
-            ASSERT_NE(caption, nullptr) << key.label;
-            EXPECT_EQ(caption->text(), Shown(key.shiftLabel));
-            // Written above its key, not beside or over it.
-            EXPECT_LE(caption->geometry().bottom(), button->geometry().top()) << key.label;
-            EXPECT_LT(caption->geometry().left(), button->geometry().center().x());
-            EXPECT_GT(caption->geometry().right(), button->geometry().center().x());
+        EXPECT_TRUE(keypad.rect().contains(face)) << key.label;
+        EXPECT_LT(QFontMetrics(button->font()).horizontalAdvance(button->text()), face.width() - 4)
+            << key.label;
+        const std::optional<CKeypad::Caption> caption = keypad.CaptionOf(key.controlId);
+        ASSERT_EQ(caption.has_value(), !key.shiftLabel.empty()) << key.label;
+        if (caption) {
+            // Written above its own key, wide and tall enough to be read whole.
+            EXPECT_EQ(caption->text, Shown(key.shiftLabel));
+            EXPECT_LE(caption->area.bottom(), face.top()) << key.label;
+            EXPECT_LE(std::abs(caption->area.center().x() - face.center().x()), 1) << key.label;
+            EXPECT_LE(captionMetrics.horizontalAdvance(caption->text), caption->area.width())
+                << key.label;
+            EXPECT_GE(caption->area.height(), captionMetrics.height()) << key.label;
+        }
+        for (const int other : keypad.ControlIds()) {
+            EXPECT_TRUE(other == key.controlId ||
+                        !face.intersects(keypad.Button(other)->geometry()))
+                << key.label << " overlaps " << other;
         }
     }
-    EXPECT_EQ(static_cast<int>(keypad.ControlIds().size()), buttons);
-}
-
-TEST_F(CalculatorWindow, KeysNeitherOverlapNorLeaveTheKeypad) {
-    CKeypad& keypad = Window().Keypad();
-    const std::vector<int> ids = keypad.ControlIds();
-    const QRect area = keypad.rect();
-    for (std::size_t i = 0; i < ids.size(); ++i) {
-        const QRect a = keypad.Button(ids[i])->geometry();
-        EXPECT_TRUE(area.contains(a)) << ids[i];
-        EXPECT_GE(a.height(), 18) << ids[i];
-        for (std::size_t j = i + 1; j < ids.size(); ++j) {
-            EXPECT_FALSE(a.intersects(keypad.Button(ids[j])->geometry()))
-                << ids[i] << " " << ids[j];
-        }
-    }
-    // The label of every key fits on it.
-    for (const int id : ids) {
-        const CSkinButton* button = keypad.Button(id);
-        EXPECT_LT(QFontMetrics(button->font()).horizontalAdvance(button->text()),
-                  button->width() - 4)
-            << button->text().toStdString();
-    }
-}
-
-TEST_F(CalculatorWindow, KeypadButtonsNeverTakeTheFocus) {
-    Type(QStringLiteral("8"));
-    Click(kIdcAdd);
-    EXPECT_EQ(Window().focusWidget(), &Line());
-    // Enter after a click is EXE, not a second press of the clicked button.
-    Type(QStringLiteral("1"));
-    Press(Qt::Key_Return);
-    EXPECT_EQ(ResultShown(), QStringLiteral("= 9"));
-}
-
-// ---- Keyboard
-// ------------------------------------------------------------------------------------
-
-struct KeyRow {
-    const char* name;
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-    const char* text;      // what the keyboard types with it (UTF-8)
-    const char* expected;  // the expression line afterwards (UTF-8)
-};
-
-class KeyboardRows : public WindowTest, public ::testing::WithParamInterface<KeyRow> {};
-
-TEST_P(KeyboardRows, KeyInsertsItsToken) {
-    const KeyRow& row = GetParam();
-    Press(row.key, row.modifiers, QString::fromUtf8(row.text));
-    EXPECT_EQ(ExpressionShown(), QString::fromUtf8(row.expected)) << row.name;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    CalculatorWindow, KeyboardRows,
-    ::testing::Values(
-        KeyRow{"digit", Qt::Key_7, Qt::NoModifier, "7", "7"},
-        KeyRow{"pad digit", Qt::Key_5, Qt::KeypadModifier, "5", "5"},
-        KeyRow{"pad point", Qt::Key_Period, Qt::KeypadModifier, ".", "."},
-        KeyRow{"pad comma is the point", Qt::Key_Comma, Qt::KeypadModifier, ",", "."},
-        KeyRow{"pad plus", Qt::Key_Plus, Qt::KeypadModifier, "+", "+"},
-        KeyRow{"pad divide", Qt::Key_Slash, Qt::KeypadModifier, "/", "/"},
-        KeyRow{"factorial", Qt::Key_Exclam, Qt::ShiftModifier, "!", "!"},
-        KeyRow{"percent is MOD", Qt::Key_Percent, Qt::ShiftModifier, "%", "%"},
-        KeyRow{"ampersand", Qt::Key_Ampersand, Qt::ShiftModifier, "&", "&"},
-        KeyRow{"bar is or", Qt::Key_Bar, Qt::ShiftModifier, "|", "|"},
-        KeyRow{"xor sign", Qt::Key_currency, Qt::NoModifier, "\u00A4", "\u00A4"},
-        KeyRow{"equals", Qt::Key_Equal, Qt::NoModifier, "=", "="},
-        KeyRow{"parenthesis", Qt::Key_ParenLeft, Qt::ShiftModifier, "(", "("},
-        KeyRow{"letter is a lower variable", Qt::Key_X, Qt::NoModifier, "x", "[x]"},
-        KeyRow{"shift letter is an upper variable", Qt::Key_X, Qt::ShiftModifier, "X", "[X]"},
-        KeyRow{"caps lock does not change the variable", Qt::Key_R, Qt::NoModifier, "R", "[r]"},
-        KeyRow{"Alt+S sin", Qt::Key_S, Qt::AltModifier, "s", "\u00B7sin"},
-        KeyRow{"Alt+C cos", Qt::Key_C, Qt::AltModifier, "c", "\u00B7cos"},
-        KeyRow{"Alt+T tan", Qt::Key_T, Qt::AltModifier, "t", "\u00B7tan"},
-        KeyRow{"Alt+G log", Qt::Key_G, Qt::AltModifier, "g", "\u00B7log"},
-        KeyRow{"Alt+N ln", Qt::Key_N, Qt::AltModifier, "n", "\u00B7ln"},
-        KeyRow{"Alt+P square", Qt::Key_P, Qt::AltModifier, "p", "\u00B2"},
-        KeyRow{"Alt+Q sqrt", Qt::Key_Q, Qt::AltModifier, "q", "\u00B7sqrt"},
-        KeyRow{"Alt+Y power", Qt::Key_Y, Qt::AltModifier, "y", "^"},
-        KeyRow{"Alt+E exponent", Qt::Key_E, Qt::AltModifier, "e", "e"},
-        KeyRow{"Alt+O or", Qt::Key_O, Qt::AltModifier, "o", "|"},
-        KeyRow{"Alt+minus negation", Qt::Key_Minus, Qt::AltModifier, "-", "\u2212"},
-        KeyRow{"Alt+M memory select", Qt::Key_M, Qt::AltModifier, "m", "Select a number (0 - 9)"},
-        KeyRow{"Shift+Alt+A", Qt::Key_A, Qt::ShiftModifier | Qt::AltModifier, "A", "A"},
-        KeyRow{"Shift+Alt+C is the digit, not a menu", Qt::Key_C,
-               Qt::ShiftModifier | Qt::AltModifier, "C", "C"},
-        KeyRow{"Shift+Alt+F", Qt::Key_F, Qt::ShiftModifier | Qt::AltModifier, "F", "F"},
-        KeyRow{"Ctrl with a letter is no variable", Qt::Key_X, Qt::ControlModifier, "", ""},
-        KeyRow{"unused function key", Qt::Key_F5, Qt::NoModifier, "", ""},
-        KeyRow{"Shift+Tab is not Tab", Qt::Key_Backtab, Qt::ShiftModifier, "", ""}),
-    [](const ::testing::TestParamInfo<KeyRow>& info) {
-        std::string name;
-        for (const char c : std::string(info.param.name)) {
-            if (std::isalnum(static_cast<unsigned char>(c))) {
-                name += c;
-            }
-        }
-        return name;
-    });
-
-TEST_F(CalculatorWindow, EditingShortcuts) {
-    Type(QStringLiteral("6*7"));
-    Press(Qt::Key_Return);
-    Press(Qt::Key_C, Qt::ControlModifier, QStringLiteral("\x03"));  // Copy Result
-    Type(QStringLiteral("1+"));
-    Press(Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));  // Paste
-    EXPECT_EQ(ExpressionShown(), QStringLiteral("1+42"));
-
-    Press(Qt::Key_E, Qt::ControlModifier, QStringLiteral("\x05"));  // Copy Expression
-    Press(Qt::Key_Home);                                            // AC
-    EXPECT_EQ(ExpressionShown(), QString());
-    Press(Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));
-    EXPECT_EQ(ExpressionShown(), QStringLiteral("1+42"));
-
-    Press(Qt::Key_Space, Qt::ShiftModifier);
-    EXPECT_EQ(HypShown(), QStringLiteral("hyp"));
-    Press(Qt::Key_Space, Qt::ShiftModifier);
-    EXPECT_EQ(HypShown(), QString());
-
-    Press(Qt::Key_H, Qt::AltModifier);
-    EXPECT_EQ(ModeShown(), QStringLiteral("h"));
-    EXPECT_EQ(ExpressionShown(), QString()) << "a base change clears the line";
-    Press(Qt::Key_B, Qt::AltModifier);
-    EXPECT_EQ(ModeShown(), QStringLiteral("b"));
-    Press(Qt::Key_Space, Qt::ShiftModifier);  // hyp only works in the decimal base
-    EXPECT_EQ(HypShown(), QString());
-    Press(Qt::Key_D, Qt::AltModifier);
-    EXPECT_EQ(ModeShown(), QStringLiteral("d"));
-}
-
-TEST_F(CalculatorWindow, RightClickOnTheLineOpensTheDisplayMenu) {
-    CExpressionEdit& line = Line();
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(3, 3), line.mapToGlobal(QPoint(3, 3)));
-    QApplication::sendEvent(&line, &event);
-    QMenu* menu = Window().OpenMenu();
-    ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(ItemTexts(*menu),
-              (QStringList{QStringLiteral("Copy Result\tCtrl+C"),
-                           QStringLiteral("Copy Expression\tCtrl+E"),
-                           QStringLiteral("Paste\tCtrl+V"), QStringLiteral("Clear\tEsc")}));
-    menu->close();
+    EXPECT_EQ(keypad.ControlIds().size(), buttons);
 }
 
 }  // namespace

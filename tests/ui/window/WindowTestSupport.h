@@ -12,6 +12,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "calculator/Calculator.h"
 #include "calculator/ui/CCalculatorDisplay.h"
@@ -20,7 +21,6 @@
 #include "calculator/ui/CKeypad.h"
 #include "shell/MemorySettingsStore.h"
 #include "shell/SettingsKeys.h"
-#include "shell/ui/CColorStatic.h"
 #include "shell/ui/CSkinButton.h"
 #include "shell/ui/QtText.h"
 #include "ui/RecordingMessages.h"
@@ -35,6 +35,24 @@ namespace zyk::window_test {
 // Windows-1252 bytes as the window shows them (the negation sign as U+2212).
 inline QString Shown(std::string_view bytes) {
     return ToQString(bytes);
+}
+
+// One thing the user does: click a keypad key, press a key, or type characters.
+struct Step {
+    int click = 0;
+    Qt::Key key = Qt::Key_unknown;
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+    const char* text = "";  // UTF-8: the key's text, or the characters to type
+};
+inline Step Click(int controlId) {
+    return Step{controlId};
+}
+inline Step Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+                  const char* text = "") {
+    return Step{0, key, modifiers, text};
+}
+inline Step Type(const char* text) {
+    return Step{0, Qt::Key_unknown, Qt::NoModifier, text};
 }
 
 // A calculator window over a fresh in-memory store, recorded messages, a scratch data folder and
@@ -56,16 +74,15 @@ protected:
         return std::filesystem::path(QFile::encodeName(m_data.path()).toStdString());
     }
     QString ResourceFolder() const { return m_resources.path(); }
-    // Copies a shipped file ("images/Bkc_green.bmp") into the scratch resource folder.
-    void ShipResource(const QString& relativePath) {
+    // Puts a file into the scratch resource folder: a shipped one, or the given contents.
+    void PutResource(const QString& relativePath, const QByteArray& contents = {}) {
         const QString target = m_resources.filePath(relativePath);
         QDir().mkpath(QFileInfo(target).absolutePath());
-        ASSERT_TRUE(
-            QFile::copy(QStringLiteral(ZYK_SOURCE_DIR "/resources/") + relativePath, target));
-    }
-    void PutResource(const QString& relativePath, const QByteArray& contents) {
-        const QString target = m_resources.filePath(relativePath);
-        QDir().mkpath(QFileInfo(target).absolutePath());
+        if (contents.isEmpty()) {
+            ASSERT_TRUE(
+                QFile::copy(QStringLiteral(ZYK_SOURCE_DIR "/resources/") + relativePath, target));
+            return;
+        }
         QFile file(target);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(contents);
@@ -76,19 +93,24 @@ protected:
         EXPECT_NE(button, nullptr) << "no key " << controlId;
         return *button;
     }
-    void Click(int controlId) { QTest::mouseClick(&Key(controlId), Qt::LeftButton); }
-
     CExpressionEdit& Line() { return Window().Display().ExpressionLine(); }
-    // A key as the keyboard delivers it to the focused expression line.
-    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
-               const QString& text = QString()) {
-        QTest::sendKeyEvent(QTest::Click, &Line(), key, text, modifiers);
-    }
-    // Types characters as the keyboard would: letters as their keys, so "x" is Key_X.
-    void Type(const QString& text) {
-        for (const QChar c : text) {
-            const auto key = static_cast<Qt::Key>(c.toUpper().unicode());
-            QTest::sendKeyEvent(QTest::Click, &Line(), key, QString(c), Qt::NoModifier);
+
+    // Clicks real buttons with the mouse; keys go to the focused expression line as the keyboard
+    // delivers them; typed letters are their keys, so "x" is Key_X.
+    void Do(const std::vector<Step>& steps) {
+        for (const Step& step : steps) {
+            if (step.click != 0) {
+                QTest::mouseClick(&Key(step.click), Qt::LeftButton);
+            } else if (step.key != Qt::Key_unknown) {
+                QTest::sendKeyEvent(QTest::Click, &Line(), step.key, QString::fromUtf8(step.text),
+                                    step.modifiers);
+            } else {
+                for (const QChar c : QString::fromUtf8(step.text)) {
+                    QTest::sendKeyEvent(QTest::Click, &Line(),
+                                        static_cast<Qt::Key>(c.toUpper().unicode()), QString(c),
+                                        Qt::NoModifier);
+                }
+            }
         }
     }
 
@@ -98,20 +120,23 @@ protected:
     QString ModeShown() { return Window().Display().ModeLabel().text(); }
     QString HypShown() { return Window().Display().HypLabel().text(); }
 
-    // Clicks a popup menu's item with the mouse, as the user picks it.
-    static void Pick(QMenu& menu, const QString& itemText) {
-        for (QAction* action : menu.actions()) {
-            if (action->text() == itemText) {
-                QTest::mouseClick(&menu, Qt::LeftButton, {}, menu.actionGeometry(action).center());
-                return;
-            }
-        }
-        ADD_FAILURE() << "no menu item " << itemText.toStdString();
+    // The popup menu open now.
+    QMenu& OpenMenu() {
+        QMenu* menu = Window().OpenMenu();
+        EXPECT_NE(menu, nullptr) << "no menu is open";
+        return *menu;
     }
-    static QStringList ItemTexts(const QMenu& menu) {
+    // Clicks an item of the open popup menu with the mouse, as the user picks it.
+    void Pick(const QString& itemText) {
+        QMenu& menu = OpenMenu();
+        QAction* action = Item(menu, itemText);
+        ASSERT_NE(action, nullptr) << "no menu item " << itemText.toStdString();
+        QTest::mouseClick(&menu, Qt::LeftButton, {}, menu.actionGeometry(action).center());
+    }
+    static QStringList ItemTexts(const QMenu& menu, bool onlyChecked = false) {
         QStringList texts;
         for (const QAction* action : menu.actions()) {
-            if (!action->isSeparator()) {
+            if (!action->isSeparator() && (!onlyChecked || action->isChecked())) {
                 texts << action->text();
             }
         }
