@@ -43,13 +43,23 @@ std::string QSettingsStore::ReadText(std::string_view section, std::string_view 
 }
 
 void QSettingsStore::WriteInt(std::string_view section, std::string_view entry, int value) {
-    m_settings->setValue(Key(section, entry), value);
-    m_settings->sync();
+    WriteValue(Key(section, entry), QString::number(value), value);
 }
 
 void QSettingsStore::WriteText(std::string_view section, std::string_view entry,
                                std::string_view value) {
-    m_settings->setValue(Key(section, entry), ToQString(value, false));
+    const QString text = ToQString(value, false);
+    WriteValue(Key(section, entry), text, text);
+}
+
+void QSettingsStore::WriteValue(const QString& key, const QString& asText, const QVariant& value) {
+    // Every start applies the colour scheme, writing some twenty entries that rarely change: a
+    // write that changes nothing must not cost a rewrite of the file.
+    const QVariant current = m_settings->value(key);
+    if (current.isValid() && current.toString() == asText) {
+        return;
+    }
+    m_settings->setValue(key, value);
     m_settings->sync();
 }
 

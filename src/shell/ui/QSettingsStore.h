@@ -28,6 +28,8 @@ public:
     QString FileName() const { return m_settings->fileName(); }
 
 private:
+    void WriteValue(const QString& key, const QString& asText, const QVariant& value);
+
     std::unique_ptr<QSettings> m_settings;
 };
 
