@@ -10,7 +10,7 @@ set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$here"
 
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libfontconfig-dev libgtest-dev libgmock-dev
           libbenchmark-dev fonts-liberation fonts-dejavu-core)
 
 install_missing() {

@@ -8,6 +8,9 @@
 #include <QTimer>
 
 #include <memory>
+#include <thread>
+
+#include <fontconfig/fontconfig.h>
 
 #include "calculator/ui/CCalculatorDlg.h"
 #include "calculator/ui/CalculatorScreenshots.h"
@@ -90,7 +93,11 @@ int RunApplication(int argc, char* argv[], const ConsoleOptions& options) {
     if (screenshot && !HasDisplay()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // Reading the font configuration takes tens of milliseconds; it runs while Qt connects to the
+    // display and loads its plugins, so the window's first paint does not wait for it.
+    std::thread fontConfiguration([] { FcInit(); });
     QApplication application(argc, argv);
+    fontConfiguration.join();
     QCoreApplication::setOrganizationName(QString::fromLatin1(kOrganisation));
     QCoreApplication::setApplicationName(QString::fromLatin1(kApplication));
     if (screenshot) {

@@ -1,5 +1,6 @@
 #include "shell/ui/CSchemeBackground.h"
 
+#include <QImageReader>
 #include <QPainter>
 
 #include "shell/ui/QtColors.h"
@@ -19,6 +20,7 @@ QImage WhitePicture() {
 void CSchemeBackground::Load(const AppliedScheme& scheme, const ResourceLocator& resources) {
     m_picture = QImage();
     m_drawn = QImage();
+    m_scaled = QPixmap();
     m_fallback = false;
     m_displayBackground = scheme.displayBackground;
     if (!scheme.tintedLayout) {
@@ -27,7 +29,11 @@ void CSchemeBackground::Load(const AppliedScheme& scheme, const ResourceLocator&
     if (!scheme.pictureFile.empty()) {
         const QString path = resources.Find(QString::fromStdString(scheme.pictureFile));
         if (!path.isEmpty()) {
-            m_picture.load(path);
+            // The pictures are BMP files: reading them as such spares loading every image
+            // plugin to probe the file, which would cost start-up time.
+            QImageReader reader(path, "bmp");
+            reader.setAutoDetectImageFormat(false);
+            m_picture = reader.read();
         }
     }
     // A picture needs at least two rows, as its last row is never drawn.
@@ -43,10 +49,11 @@ void CSchemeBackground::Paint(QPainter& painter, const QRect& clientArea) const 
     if (m_drawn.isNull()) {
         return;
     }
-    painter.save();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter.drawImage(clientArea, m_drawn);
-    painter.restore();
+    if (m_scaled.size() != clientArea.size()) {
+        m_scaled = QPixmap::fromImage(
+            m_drawn.scaled(clientArea.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    }
+    painter.drawPixmap(clientArea.topLeft(), m_scaled);
 }
 
 QColor CSchemeBackground::DisplayBackground() const {

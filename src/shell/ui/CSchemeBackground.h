@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPixmap>
 
 #include "shell/ColourScheme.h"
 
@@ -37,6 +38,9 @@ public:
 private:
     QImage m_picture;
     QImage m_drawn;  // the picture without its last row
+    // The stretched picture of the last size painted: smooth scaling on every paint would cost
+    // more than the rest of the window's painting.
+    mutable QPixmap m_scaled;
     bool m_fallback = false;
     ColorRef m_displayBackground = kTintedDisplayBackground;
 };
