@@ -322,21 +322,35 @@ double ExpressionParser::Group() {
     return value;
 }
 
-double ExpressionParser::Variable() {
-    const std::size_t close = m_text.find(']', m_cursor + 1);
+std::optional<std::string_view> ExpressionParser::BracketedName(char closing,
+                                                                std::string_view missing) {
+    const std::size_t close = m_text.find(closing, m_cursor + 1);
     if (close == kNoIndex) {
-        Fail(msg::kBracketMissing);
-        return 0.0;
+        Fail(missing);
+        return std::nullopt;
     }
     const std::string_view name = m_text.substr(m_cursor + 1, close - m_cursor - 1);
     m_cursor = close + 1;
-    const auto index = m_evaluator.FindVariable(name);
-    if (!index) {
-        Fail(msg::kVariableNoValue);
+    return name;
+}
+
+double ExpressionParser::NamedValue(std::optional<double> value, std::string_view noValue) {
+    if (!value) {
+        Fail(noValue);
         return 0.0;
     }
     RefuseDigitAfterClose();
-    return m_evaluator.VariableValue(*index);
+    return *value;
+}
+
+double ExpressionParser::Variable() {
+    const auto name = BracketedName(']', msg::kBracketMissing);
+    if (!name) {
+        return 0.0;
+    }
+    const auto index = m_evaluator.FindVariable(*name);
+    return NamedValue(index ? std::optional(m_evaluator.VariableValue(*index)) : std::nullopt,
+                      msg::kVariableNoValue);
 }
 
 double ExpressionParser::Memory() {
@@ -351,13 +365,7 @@ double ExpressionParser::Memory() {
     }
     const std::string_view name = m_text.substr(open + 1, *close - open - 1);
     m_cursor = *close + 1;
-    const auto value = m_evaluator.Memory(name);
-    if (!value) {
-        Fail(msg::kMemoryNoValue);
-        return 0.0;
-    }
-    RefuseDigitAfterClose();
-    return *value;
+    return NamedValue(m_evaluator.Memory(name), msg::kMemoryNoValue);
 }
 
 // |Mn|=term: stores the term's value, which is also the primary's value.
@@ -388,20 +396,8 @@ double ExpressionParser::PrefixStore(std::size_t openBar) {
 }
 
 double ExpressionParser::Constant() {
-    const std::size_t close = m_text.find('}', m_cursor + 1);
-    if (close == kNoIndex) {
-        Fail(msg::kBraceMissing);
-        return 0.0;
-    }
-    const std::string_view name = m_text.substr(m_cursor + 1, close - m_cursor - 1);
-    m_cursor = close + 1;
-    const auto value = m_evaluator.Constant(name);
-    if (!value) {
-        Fail(msg::kConstantNoValue);
-        return 0.0;
-    }
-    RefuseDigitAfterClose();
-    return *value;
+    const auto name = BracketedName('}', msg::kBraceMissing);
+    return name ? NamedValue(m_evaluator.Constant(*name), msg::kConstantNoValue) : 0.0;
 }
 
 double ExpressionParser::Number() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 #include "expression/LiteralReader.h"
@@ -55,6 +56,11 @@ private:
     double Bitwise(double left, double right, char op);
     // A digit or A-F directly after a closing bracket of a name or group.
     void RefuseDigitAfterClose();
+    // The name from after the cursor's opening bracket up to `closing`, with the cursor moved
+    // past it; nothing (and the error `missing`) when the closing bracket is not there.
+    std::optional<std::string_view> BracketedName(char closing, std::string_view missing);
+    // A looked-up name's value, or the error `noValue` when the name has none.
+    double NamedValue(std::optional<double> value, std::string_view noValue);
 
     // Counts one recursive level for as long as it lives; past kMaxNesting the text is refused.
     class NestingGuard {
