@@ -1,24 +1,17 @@
 #include "formulas/CUserConstantFile.h"
 
 #include "formulas/FormulaMessages.h"
-#include "formulas/RecordFile.h"
 #include "shell/AtomicFile.h"
 
 namespace zyk {
-namespace {
-
-RecordFile ConstantRecordFile(const std::filesystem::path& folder, UserMessages& messages) {
-    return RecordFile(folder / formula_text::kConstantFileName, formula_text::kConstantFileHeader,
-                      formula_text::kSavingConstantFileFailed, messages);
-}
-
-}  // namespace
 
 CUserConstantFile::CUserConstantFile(std::filesystem::path dataFolder, UserMessages& messages)
-    : m_folder(std::move(dataFolder)), m_messages(messages) {}
+    : m_folder(std::move(dataFolder)),
+      m_file(m_folder / formula_text::kConstantFileName, formula_text::kConstantFileHeader,
+             formula_text::kSavingConstantFileFailed, messages) {}
 
 std::filesystem::path CUserConstantFile::FilePath() const {
-    return m_folder / formula_text::kConstantFileName;
+    return m_file.Path();
 }
 
 std::filesystem::path CUserConstantFile::BadFilePath() const {
@@ -30,21 +23,20 @@ bool CUserConstantFile::ReadInto(std::vector<std::string>& names, std::vector<st
     names.clear();
     symbols.clear();
     values.clear();
-    RecordFile file = ConstantRecordFile(m_folder, m_messages);
     RecordFile::Lists lists;
     std::string bytes;
-    switch (file.Read(lists, bytes)) {
+    switch (m_file.Read(lists, bytes)) {
         case RecordFile::ReadOutcome::Records:
             break;
         case RecordFile::ReadOutcome::Created:
             return true;
         case RecordFile::ReadOutcome::Empty:
         case RecordFile::ReadOutcome::WrongHeader:
-            file.Warn(formula_text::kFileCorrupt);
+            m_file.Warn(formula_text::kFileCorrupt);
             // The defaults are about to be written over this file: keep what it held. An empty
             // file holds nothing worth an older copy's place.
             if (!bytes.empty() && ReplaceFileContents(BadFilePath(), bytes)) {
-                file.Warn(formula_text::kSavingBadConstantFileFailed);
+                m_file.Warn(formula_text::kSavingBadConstantFileFailed);
             }
             return false;
         case RecordFile::ReadOutcome::Failed:
@@ -59,12 +51,12 @@ bool CUserConstantFile::ReadInto(std::vector<std::string>& names, std::vector<st
 bool CUserConstantFile::WriteAll(const std::vector<std::string>& names,
                                  const std::vector<std::string>& symbols,
                                  const std::vector<std::string>& values) {
-    return ConstantRecordFile(m_folder, m_messages).Write({names, symbols, values}, symbols.size());
+    return m_file.Write({names, symbols, values}, symbols.size());
 }
 
 bool CUserConstantFile::AppendRecord(const std::string& name, const std::string& symbol,
                                      const std::string& value) {
-    return ConstantRecordFile(m_folder, m_messages).Append({name, symbol, value});
+    return m_file.Append({name, symbol, value});
 }
 
 }  // namespace zyk

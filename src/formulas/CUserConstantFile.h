@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "formulas/RecordFile.h"
 #include "shell/UserMessages.h"
 
 namespace zyk {
@@ -34,7 +35,7 @@ public:
 
 private:
     std::filesystem::path m_folder;
-    UserMessages& m_messages;
+    RecordFile m_file;
 };
 
 }  // namespace zyk

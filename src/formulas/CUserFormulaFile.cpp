@@ -2,23 +2,16 @@
 
 #include "formulas/FileErrorCause.h"
 #include "formulas/FormulaMessages.h"
-#include "formulas/RecordFile.h"
 
 namespace zyk {
-namespace {
-
-RecordFile FormulaRecordFile(const std::filesystem::path& folder, UserMessages& messages) {
-    return RecordFile(folder / formula_text::kFormulaFileName, formula_text::kFormulaFileHeader,
-                      formula_text::kSavingFormulaFileFailed, messages);
-}
-
-}  // namespace
 
 CUserFormulaFile::CUserFormulaFile(std::filesystem::path dataFolder, UserMessages& messages)
-    : m_folder(std::move(dataFolder)), m_messages(messages) {}
+    : m_folder(std::move(dataFolder)),
+      m_file(m_folder / formula_text::kFormulaFileName, formula_text::kFormulaFileHeader,
+             formula_text::kSavingFormulaFileFailed, messages) {}
 
 std::filesystem::path CUserFormulaFile::FilePath() const {
-    return m_folder / formula_text::kFormulaFileName;
+    return m_file.Path();
 }
 
 std::filesystem::path CUserFormulaFile::OldFilePath() const {
@@ -34,16 +27,15 @@ bool CUserFormulaFile::ReadInto(std::vector<std::string>& names,
 CUserFormulaFile::ReadResult CUserFormulaFile::ReadRecords(
     std::vector<std::string>& names, std::vector<std::string>& displayForms,
     std::vector<std::string>& calculatorForms) {
-    RecordFile file = FormulaRecordFile(m_folder, m_messages);
     RecordFile::Lists lists;
     std::string bytes;
-    switch (file.Read(lists, bytes)) {
+    switch (m_file.Read(lists, bytes)) {
         case RecordFile::ReadOutcome::Records:
             break;
         case RecordFile::ReadOutcome::Created:
             return ReadResult::Read;
         case RecordFile::ReadOutcome::Empty:
-            file.Warn(formula_text::kFileCorrupt);
+            m_file.Warn(formula_text::kFileCorrupt);
             return ReadResult::Reported;
         case RecordFile::ReadOutcome::WrongHeader:
             return RenewOutdated() ? ReadResult::Reported : ReadResult::Unreadable;
@@ -59,8 +51,7 @@ CUserFormulaFile::ReadResult CUserFormulaFile::ReadRecords(
 bool CUserFormulaFile::WriteAll(const std::vector<std::string>& names,
                                 const std::vector<std::string>& displayForms,
                                 const std::vector<std::string>& calculatorForms) {
-    return FormulaRecordFile(m_folder, m_messages)
-        .Write({names, displayForms, calculatorForms}, displayForms.size());
+    return m_file.Write({names, displayForms, calculatorForms}, displayForms.size());
 }
 
 bool CUserFormulaFile::RenameRecord(int recordIndex, const std::string& newName) {
@@ -68,7 +59,7 @@ bool CUserFormulaFile::RenameRecord(int recordIndex, const std::string& newName)
         return false;
     }
     if (recordIndex < 0 || static_cast<std::size_t>(recordIndex) >= m_names.size()) {
-        FormulaRecordFile(m_folder, m_messages).Warn(formula_text::kCouldNotRename);
+        m_file.Warn(formula_text::kCouldNotRename);
         return false;
     }
     m_names[static_cast<std::size_t>(recordIndex)] = newName;
@@ -77,7 +68,7 @@ bool CUserFormulaFile::RenameRecord(int recordIndex, const std::string& newName)
 
 bool CUserFormulaFile::AppendRecord(const std::string& name, const std::string& displayForm,
                                     const std::string& calculatorForm) {
-    return FormulaRecordFile(m_folder, m_messages).Append({name, displayForm, calculatorForm});
+    return m_file.Append({name, displayForm, calculatorForm});
 }
 
 bool CUserFormulaFile::ReplaceRecord(int recordIndex, const std::string& displayForm,
@@ -108,24 +99,22 @@ bool CUserFormulaFile::Load() {
 }
 
 bool CUserFormulaFile::WriteOwn() {
-    return FormulaRecordFile(m_folder, m_messages)
-        .Write({m_names, m_displayForms, m_calculatorForms}, m_displayForms.size());
+    return m_file.Write({m_names, m_displayForms, m_calculatorForms}, m_displayForms.size());
 }
 
 bool CUserFormulaFile::RenewOutdated() {
-    RecordFile file = FormulaRecordFile(m_folder, m_messages);
     // An older UserEq.old is replaced: only the most recent outdated file is kept.
     std::error_code error;
     std::filesystem::rename(FilePath(), OldFilePath(), error);
     if (error) {
-        file.Warn(std::string(formula_text::kRenameOutdatedFailed) +
-                  FileErrorCauseText(FileErrorCause(error)));
+        m_file.Warn(std::string(formula_text::kRenameOutdatedFailed) +
+                    FileErrorCauseText(FileErrorCause(error)));
         return false;
     }
-    if (!file.Write({m_names, m_displayForms, m_calculatorForms}, m_names.size())) {
+    if (!m_file.Write({m_names, m_displayForms, m_calculatorForms}, m_names.size())) {
         return false;
     }
-    file.Warn(formula_text::kFormulaFileRenewed);
+    m_file.Warn(formula_text::kFormulaFileRenewed);
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "formulas/RecordFile.h"
 #include "shell/UserMessages.h"
 
 namespace zyk {
@@ -57,7 +58,7 @@ private:
     bool RenewOutdated();
 
     std::filesystem::path m_folder;
-    UserMessages& m_messages;
+    RecordFile m_file;
     std::vector<std::string> m_names;
     std::vector<std::string> m_displayForms;
     std::vector<std::string> m_calculatorForms;
