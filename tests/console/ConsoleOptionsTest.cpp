@@ -33,9 +33,9 @@ TEST(ConsoleOptions, RefusesBadLinesWithAClearMessage) {
 }
 
 TEST(ConsoleOptions, ReadsCommandAndModifiersInAnyOrder) {
-    const ParsedOptions parsed = ParseConsoleOptions(
-        {"--decimals", "0", "--base", "hex", "--eval", "FF+1", "--angle", "rad", "--format",
-         "engineering", "--data-dir", "/tmp/z"});
+    const ParsedOptions parsed =
+        ParseConsoleOptions({"--decimals", "0", "--base", "hex", "--eval", "FF+1", "--angle", "rad",
+                             "--format", "engineering", "--data-dir", "/tmp/z"});
     ASSERT_TRUE(parsed.error.empty()) << parsed.error;
     const ConsoleOptions& o = parsed.options;
     EXPECT_EQ(o.command, ConsoleOptions::Command::Eval);
