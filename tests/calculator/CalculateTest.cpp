@@ -1,6 +1,6 @@
 #include "CalculatorTestSupport.h"
 
-namespace zyk::calculator_testing {
+namespace zyk::test {
 namespace {
 
 class Calculate : public CalculatorTest {};
@@ -82,4 +82,4 @@ TEST_F(Calculate, CopyAndPasteUseTheCalculatorsOwnBuffer) {
 }
 
 }  // namespace
-}  // namespace zyk::calculator_testing
+}  // namespace zyk::test

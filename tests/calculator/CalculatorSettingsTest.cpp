@@ -1,7 +1,7 @@
 #include "CalculatorTestSupport.h"
 #include "calculator/CalculatorSettings.h"
 
-namespace zyk::calculator_testing {
+namespace zyk::test {
 namespace {
 
 TEST(CalculatorSettings, AFirstStartUsesTheDefaultsAndWritesTheFolders) {
@@ -82,4 +82,4 @@ TEST_F(Settings, MemoriesLoadFromTheirEntriesWithAtofRules) {
 }
 
 }  // namespace
-}  // namespace zyk::calculator_testing
+}  // namespace zyk::test

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -13,8 +12,10 @@
 #include "calculator/ScriptMessages.h"
 #include "expression/Windows1252.h"
 #include "shell/MemorySettingsStore.h"
+#include "support/RecordingMessages.h"
+#include "support/TempFolder.h"
 
-namespace zyk::calculator_testing {
+namespace zyk::test {
 
 // Test texts are UTF-8 with the calculator's own characters ("·sin", "−5" for the negation
 // sign, "X²", "¦M3¦", "ƒ=2x+1"); the core works on their Windows-1252 bytes.
@@ -28,43 +29,11 @@ inline std::string Utf8(std::string_view bytes) {
     return windows1252::ToUtf8(bytes);
 }
 
-// Records message boxes and text questions (answering none of them).
-class RecordingMessages : public UserMessages {
-public:
-    MessageAnswer ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon,
-                              MessageButtons) override {
-        boxes.push_back({std::string(text), std::string(caption), icon});
-        return MessageAnswer::Ok;
-    }
-    std::optional<std::string> AskText(std::string_view title, std::string_view prompt,
-                                       std::string_view) override {
-        questions.push_back(std::string(title) + "|" + std::string(prompt));
-        return std::nullopt;
-    }
-
-    struct Box {
-        std::string text;
-        std::string caption;
-        MessageIcon icon;
-    };
-    std::vector<Box> boxes;
-    std::vector<std::string> questions;
-};
-
 // A calculator over an in-memory store and a temporary data folder, pressed with the key names
 // of zykcalc --keys.
 class CalculatorTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zyk-calc-XXXXXX");
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_folder = pattern;
-        Restart();
-    }
-    void TearDown() override {
-        m_calculator.reset();
-        std::filesystem::remove_all(m_folder);
-    }
+    void SetUp() override { Restart(); }
 
     // A new calculator over the same store and folder, as after a restart.
     void Restart() {
@@ -99,11 +68,12 @@ protected:
         }
     }
 
-    std::filesystem::path m_folder;
+    TempFolder m_temp;
+    const std::filesystem::path m_folder = m_temp.Path();
     MemorySettingsStore m_store;
     RecordingMessages m_messages;
     ScriptMessages m_script{m_messages};
     std::unique_ptr<Calculator> m_calculator;
 };
 
-}  // namespace zyk::calculator_testing
+}  // namespace zyk::test

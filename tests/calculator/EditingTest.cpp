@@ -3,7 +3,7 @@
 #include "CalculatorTestSupport.h"
 #include "calculator/ExpressionLine.h"
 
-namespace zyk::calculator_testing {
+namespace zyk::test {
 namespace {
 
 // Steps on a line: "t:abc" set text, "i:x" insert, "c3" caret, "s1,3" select anchor 1 to
@@ -112,4 +112,4 @@ TEST_F(Editing, OutsideEditingTheFirstKeyOnlyClearsTheResultLine) {
 }
 
 }  // namespace
-}  // namespace zyk::calculator_testing
+}  // namespace zyk::test

@@ -1,7 +1,7 @@
 #include "CalculatorTestSupport.h"
 #include "formulas/CUserFormulaFile.h"
 
-namespace zyk::calculator_testing {
+namespace zyk::test {
 namespace {
 
 using C = CalculatorCommand;
@@ -185,17 +185,17 @@ TEST_F(FormulaModeTest, SaveAsAppendsAndSaveReplacesUserFormulas) {
     Press("Esc 2 var:z EXE Save");  // refused: not a user formula
     EXPECT_EQ(UserRecords(),
               (std::vector<std::string>{"Line|ƒ=2x+5|[ƒ]=2[x]+5", "Triple|y=3t|[y]=3[t]"}));
-    EXPECT_TRUE(m_messages.boxes.empty());
+    EXPECT_TRUE(m_messages.shown.empty());
 }
 
 TEST_F(FormulaModeTest, SaveAsRefusesWhatItCannotSave) {
     for (const char* keys : {"2 var:x EXE SaveAs:", "SaveAs:Empty", "1 + 2 SaveAs:Sum"}) {
         Restart();
-        m_messages.boxes.clear();
+        m_messages.shown.clear();
         Press(keys);
-        ASSERT_EQ(m_messages.boxes.size(), 1u) << keys;
-        EXPECT_EQ(m_messages.boxes[0].text, kCouldNotSave);
-        EXPECT_EQ(m_messages.boxes[0].caption, "");
+        ASSERT_EQ(m_messages.shown.size(), 1u) << keys;
+        EXPECT_EQ(m_messages.shown[0].text, kCouldNotSave);
+        EXPECT_EQ(m_messages.shown[0].caption, "");
     }
     EXPECT_EQ(Expression() + "|" + Result(), "1+2|");  // not calculated either
     EXPECT_TRUE(UserRecords().empty());
@@ -206,7 +206,7 @@ TEST_F(FormulaModeTest, SaveAsRefusesWhatItCannotSave) {
     calculator.Execute(C::SaveFormulaAs);  // cancelled: nothing more happens
     EXPECT_EQ(asked.questions,
               (std::vector<std::string>{"Formula name ?|Enter a name for the formula:"}));
-    EXPECT_TRUE(asked.boxes.empty());
+    EXPECT_TRUE(asked.shown.empty());
 }
 
 TEST_F(FormulaModeTest, LibraryFormulasThatCannotBePreparedShowFormulaError) {
@@ -221,12 +221,12 @@ TEST_F(FormulaModeTest, LibraryFormulasThatCannotBePreparedShowFormulaError) {
     };
     for (const auto& [keys, result] : cases) {
         Restart();
-        m_messages.boxes.clear();
+        m_messages.shown.clear();
         Press(keys);
-        ASSERT_EQ(m_messages.boxes.size(), 1u) << keys;
-        EXPECT_EQ(m_messages.boxes[0].caption, "Formula Error!");
-        EXPECT_EQ(m_messages.boxes[0].text, kFormulaError);
-        EXPECT_EQ(m_messages.boxes[0].icon, MessageIcon::Error);
+        ASSERT_EQ(m_messages.shown.size(), 1u) << keys;
+        EXPECT_EQ(m_messages.shown[0].caption, "Formula Error!");
+        EXPECT_EQ(m_messages.shown[0].text, kFormulaError);
+        EXPECT_EQ(m_messages.shown[0].icon, MessageIcon::Error);
         EXPECT_EQ(Result(), result) << keys;
         EXPECT_EQ(Calc().FormulaForLibrary().index, 0) << keys;
     }
@@ -236,4 +236,4 @@ TEST_F(FormulaModeTest, LibraryFormulasThatCannotBePreparedShowFormulaError) {
 }
 
 }  // namespace
-}  // namespace zyk::calculator_testing
+}  // namespace zyk::test

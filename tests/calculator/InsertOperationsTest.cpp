@@ -1,7 +1,7 @@
 #include "CalculatorTestSupport.h"
 #include "calculator/NumberText.h"
 
-namespace zyk::calculator_testing {
+namespace zyk::test {
 namespace {
 
 TEST(NormaliseNumberText, SignsPointsExponentsAndFunctionE) {
@@ -83,4 +83,4 @@ TEST_F(InsertOperations, ConstantsTakeTheAtofValueOfTheirText) {
 }
 
 }  // namespace
-}  // namespace zyk::calculator_testing
+}  // namespace zyk::test

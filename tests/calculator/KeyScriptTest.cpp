@@ -1,6 +1,6 @@
 #include "CalculatorTestSupport.h"
 
-namespace zyk::calculator_testing {
+namespace zyk::test {
 namespace {
 
 TEST(KeyScript, UnknownNamesAreRefused) {
@@ -27,4 +27,4 @@ TEST_F(KeyScriptRun, AFormulaIndexOutsideTheLibraryStopsTheScript) {
 }
 
 }  // namespace
-}  // namespace zyk::calculator_testing
+}  // namespace zyk::test

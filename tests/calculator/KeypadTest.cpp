@@ -1,6 +1,6 @@
 #include "CalculatorTestSupport.h"
 
-namespace zyk::calculator_testing {
+namespace zyk::test {
 namespace {
 
 using C = CalculatorCommand;
@@ -153,4 +153,4 @@ TEST_F(Keypad, BaseKeysClearTheDisplayAndTheRememberedTexts) {
 }
 
 }  // namespace
-}  // namespace zyk::calculator_testing
+}  // namespace zyk::test

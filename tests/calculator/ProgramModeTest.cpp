@@ -1,7 +1,7 @@
 #include "CalculatorTestSupport.h"
 #include "program/ProgramHost.h"
 
-namespace zyk::calculator_testing {
+namespace zyk::test {
 namespace {
 
 // Counts what the calculator hands to the interpreter.
@@ -146,4 +146,4 @@ TEST_F(ProgramMode, EnteringProgramModeDropsALoadedFormula) {
 }
 
 }  // namespace
-}  // namespace zyk::calculator_testing
+}  // namespace zyk::test

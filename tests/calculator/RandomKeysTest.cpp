@@ -3,7 +3,7 @@
 #include "CalculatorTestSupport.h"
 #include "program/ProgramHost.h"
 
-namespace zyk::calculator_testing {
+namespace zyk::test {
 namespace {
 
 class NullHost : public ProgramHost {
@@ -74,4 +74,4 @@ TEST_F(RandomKeys, EverySequenceKeepsTheStateConsistent) {
 }
 
 }  // namespace
-}  // namespace zyk::calculator_testing
+}  // namespace zyk::test

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "support/TempFolder.h"
+
 namespace zyk::test {
 
 struct ProcessResult {
@@ -42,16 +44,6 @@ inline std::string Quoted(const std::string& argument) {
 
 class ZykcalcProcess : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zykcalc-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_folder = pattern;
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_folder, ignored);
-    }
-
     // zykcalc --data-dir <temp> ARGUMENTS... < input
     ProcessResult Run(const std::vector<std::string>& arguments,
                       const std::string& input = "") const {
@@ -73,7 +65,8 @@ protected:
         return result;
     }
 
-    std::filesystem::path m_folder;
+    TempFolder m_temp;
+    const std::filesystem::path m_folder = m_temp.Path();
 };
 
 }  // namespace zyk::test

@@ -9,8 +9,8 @@
 namespace zyk {
 namespace {
 
-using testing_support::CrLfLines;
-using testing_support::TempFolderTest;
+using test::CrLfLines;
+using test::TempFolderTest;
 
 const std::string kHeader = "1025: User constants to be used with Zyk Calculator!";
 
@@ -31,7 +31,7 @@ protected:
 
 TEST_F(CUserConstantFileTest, MissingFileIsCreatedWithTheHeaderOnly) {
     EXPECT_TRUE(Read().names.empty());
-    EXPECT_TRUE(m_messages.All().empty());
+    EXPECT_TRUE(m_messages.shown.empty());
     EXPECT_EQ(ReadBytes("UserConstants.dat"), kHeader + "\r\n");
 }
 
@@ -52,7 +52,7 @@ TEST_F(CUserConstantFileTest, CorruptFileIsReportedAndKept) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        m_messages.Clear();
+        m_messages.shown.clear();
         WriteBytes("UserConstants.dat", c.bytes);
         EXPECT_TRUE(Read().names.empty());
         EXPECT_EQ(m_messages.Texts(), std::vector<std::string>{"The file is corrupt!"});
@@ -78,7 +78,7 @@ TEST_F(CUserConstantFileTest, AppendRecordExtendsOrCreates) {
     EXPECT_EQ(ReadBytes("UserConstants.dat"),
               CrLfLines({kHeader, "Rydberg Constant", "Ry", "10973731.568549", "Faraday Constant",
                          "F", "96485.3415"}));
-    EXPECT_TRUE(m_messages.All().empty());
+    EXPECT_TRUE(m_messages.shown.empty());
 }
 
 TEST_F(CUserConstantFileTest, FailuresUseTheirOwnFileName) {
@@ -88,7 +88,7 @@ TEST_F(CUserConstantFileTest, FailuresUseTheirOwnFileName) {
     EXPECT_EQ(m_messages.Texts(),
               std::vector<std::string>{"Can't open file:\n\nThe path is invalid."});
 
-    m_messages.Clear();
+    m_messages.shown.clear();
     CUserConstantFile missing(m_folder / "missing", m_messages);
     EXPECT_FALSE(missing.AppendRecord("A", "a", "1"));
     EXPECT_EQ(m_messages.Texts(),

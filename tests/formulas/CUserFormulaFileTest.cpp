@@ -11,8 +11,8 @@
 namespace zyk {
 namespace {
 
-using testing_support::CrLfLines;
-using testing_support::TempFolderTest;
+using test::CrLfLines;
+using test::TempFolderTest;
 
 const std::string kHeader = "0015: User formulas to be used with Zyk Calculator!";
 const std::string kRenewed =
@@ -64,7 +64,7 @@ TEST_F(CUserFormulaFileTest, ReadsLineEndsAndDropsIncompleteRecords) {
         EXPECT_EQ(lists.names, c.names);
         EXPECT_EQ(lists.displayForms, c.displayForms);
         EXPECT_EQ(lists.calculatorForms.size(), c.names.size());
-        EXPECT_TRUE(m_messages.All().empty());
+        EXPECT_TRUE(m_messages.shown.empty());
         EXPECT_FALSE(Exists("UserEq.old"));
     }
 }
@@ -80,17 +80,17 @@ TEST_F(CUserFormulaFileTest, ReadIntoAppendsToWhatTheListsHold) {
 TEST_F(CUserFormulaFileTest, MissingFileIsCreatedWithTheHeaderOnlySilently) {
     const Lists lists = Read();
     EXPECT_TRUE(lists.names.empty());
-    EXPECT_TRUE(m_messages.All().empty());
+    EXPECT_TRUE(m_messages.shown.empty());
     EXPECT_EQ(ReadBytes("UserEq.dat"), kHeader + "\r\n");
 }
 
 TEST_F(CUserFormulaFileTest, EmptyFileIsReportedCorruptAndLeftEmpty) {
     WriteBytes("UserEq.dat", "");
     EXPECT_TRUE(Read().names.empty());
-    ASSERT_EQ(m_messages.All().size(), 1u);
-    EXPECT_EQ(m_messages.All()[0].text, "The file is corrupt!");
-    EXPECT_EQ(m_messages.All()[0].caption, "");
-    EXPECT_EQ(m_messages.All()[0].icon, MessageIcon::Warning);
+    ASSERT_EQ(m_messages.shown.size(), 1u);
+    EXPECT_EQ(m_messages.shown[0].text, "The file is corrupt!");
+    EXPECT_EQ(m_messages.shown[0].caption, "");
+    EXPECT_EQ(m_messages.shown[0].icon, MessageIcon::Warning);
     EXPECT_EQ(ReadBytes("UserEq.dat"), "");
 }
 
@@ -103,7 +103,7 @@ TEST_F(CUserFormulaFileTest, OutdatedHeaderIsRenamedAndReplaced) {
     };
     for (const std::string& old : cases) {
         SCOPED_TRACE(old);
-        m_messages.Clear();
+        m_messages.shown.clear();
         WriteBytes("UserEq.dat", old);
         EXPECT_TRUE(Read().names.empty());
         EXPECT_EQ(m_messages.Texts(), std::vector<std::string>{kRenewed});
@@ -201,7 +201,7 @@ TEST_F(CUserFormulaFileTest, RenameReplaceAndAppend) {
     // clang-format on
     for (const EditCase& c : cases) {
         SCOPED_TRACE(c.what);
-        m_messages.Clear();
+        m_messages.shown.clear();
         std::filesystem::remove(m_folder / "UserEq.dat");
         if (c.before) {
             WriteBytes("UserEq.dat", *c.before);
@@ -230,7 +230,7 @@ TEST_F(CUserFormulaFileTest, DataFolderBelowAFileReportsABadPathOncePerOperation
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        m_messages.Clear();
+        m_messages.shown.clear();
         EXPECT_FALSE(c.operation());
         EXPECT_EQ(m_messages.Texts(), std::vector<std::string>{badPath});
     }

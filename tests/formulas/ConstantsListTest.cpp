@@ -11,8 +11,8 @@
 namespace zyk {
 namespace {
 
-using testing_support::CrLfLines;
-using testing_support::TempFolderTest;
+using test::CrLfLines;
+using test::TempFolderTest;
 
 using Lines = std::vector<std::string>;
 
@@ -63,7 +63,7 @@ TEST_F(ConstantsListTest, AFreshFolderGetsTheSeventeenDefaults) {
     EXPECT_EQ(list.Values()[13], "1.67262158e-27 ");
     EXPECT_EQ(list.Values()[7], list.Values()[8]);  // Electron Volt and Elementary Charge
     EXPECT_EQ(list.Symbols().back(), "c");
-    EXPECT_TRUE(m_messages.All().empty());
+    EXPECT_TRUE(m_messages.shown.empty());
 
     const std::string file = ReadBytes("UserConstants.dat");
     EXPECT_EQ(file.rfind(CrLfLines({kHeader, "Pi", "pi", "3.1415926535897932384626433832795",
@@ -120,7 +120,7 @@ TEST_F(ConstantsListTest, Add) {
     for (const AddCase& c : cases) {
         SCOPED_TRACE(c.what);
         std::filesystem::remove(m_folder / "UserConstants.dat");
-        m_messages.Clear();
+        m_messages.shown.clear();
         ConstantsList list(m_folder, m_messages);
         const std::string before = ReadBytes("UserConstants.dat");
         const std::string selectedBefore = list.ComboText();
@@ -174,7 +174,7 @@ TEST_F(ConstantsListTest, Edit) {
     for (const EditCase& c : cases) {
         SCOPED_TRACE(c.what);
         std::filesystem::remove(m_folder / "UserConstants.dat");
-        m_messages.Clear();
+        m_messages.shown.clear();
         ConstantsList list(m_folder, m_messages);
         Choose(list, c.chosen);
         const std::size_t position = *list.Find(c.chosen);
@@ -218,7 +218,7 @@ TEST_F(ConstantsListTest, EditDoesNothingOnNone) {
     list.Edit({"Renamed", "r", "5"});
     EXPECT_EQ(ReadBytes("UserConstants.dat"), before);
     EXPECT_EQ(list.Names(), (Lines{"None", "Other"}));
-    EXPECT_TRUE(m_messages.All().empty());
+    EXPECT_TRUE(m_messages.shown.empty());
 }
 
 TEST_F(ConstantsListTest, DeleteSelectsTheEntryBefore) {
@@ -245,7 +245,7 @@ TEST_F(ConstantsListTest, DeleteSelectsTheEntryBefore) {
         EXPECT_EQ(ReadBytes("UserConstants.dat").find("\r\n" + c.deleted + "\r\n"),
                   std::string::npos);
     }
-    EXPECT_TRUE(m_messages.All().empty());
+    EXPECT_TRUE(m_messages.shown.empty());
 }
 
 TEST_F(ConstantsListTest, DeletingEveryConstantThenRestartingBringsTheDefaultsBack) {
@@ -263,7 +263,7 @@ TEST_F(ConstantsListTest, DeletingEveryConstantThenRestartingBringsTheDefaultsBa
     }
     ConstantsList restarted(m_folder, m_messages);
     EXPECT_EQ(restarted.Names().size(), 17u);
-    EXPECT_TRUE(m_messages.All().empty());
+    EXPECT_TRUE(m_messages.shown.empty());
 }
 
 TEST_F(ConstantsListTest, InsertHandsSymbolAndValueOver) {
@@ -276,7 +276,7 @@ TEST_F(ConstantsListTest, InsertHandsSymbolAndValueOver) {
     // The trailing space stays in the text; reading it by atof rules ignores it.
     EXPECT_EQ(target.inserted[0].second, "1.67262158e-27 ");
     EXPECT_EQ(std::atof(target.inserted[0].second.c_str()), 1.67262158e-27);
-    EXPECT_TRUE(m_messages.All().empty());
+    EXPECT_TRUE(m_messages.shown.empty());
 }
 
 // The data folder cannot hold files: every file step reports, the defaults stay in memory, and a
@@ -287,25 +287,25 @@ TEST_F(ConstantsListTest, UnwritableFolderKeepsWorkingAndReportsAMismatch) {
     EXPECT_EQ(m_messages.Texts(), (Lines{badPath, badPath}));
     EXPECT_EQ(list.Names().size(), 17u);
 
-    m_messages.Clear();
+    m_messages.shown.clear();
     list.Add({"Rydberg 2", "Ry2", "1"});
     EXPECT_EQ(m_messages.Texts(), (Lines{badPath, badPath}));
     EXPECT_EQ(list.ComboText(), "Rydberg 2");
 
-    m_messages.Clear();
+    m_messages.shown.clear();
     RecordingInsertTarget target;
     list.Insert(target);
     EXPECT_TRUE(target.inserted.empty());
     EXPECT_EQ(m_messages.Texts(), Lines{kMayBeCorrupt});
 
     // Edit and Delete find nothing to work on; reselecting the entry shows no constant.
-    m_messages.Clear();
+    m_messages.shown.clear();
     EXPECT_FALSE(list.FieldsForEdit().has_value());
     list.Edit({"Other", "o", "2"});
     list.Delete();
     EXPECT_EQ(list.ComboText(), "Rydberg 2");
     EXPECT_EQ(list.SortedNames().size(), 18u);
-    EXPECT_TRUE(m_messages.All().empty());
+    EXPECT_TRUE(m_messages.shown.empty());
     list.SelectComboEntry(list.ComboSelection());
     EXPECT_EQ(list.InfoLines(), Lines{"No constant selected!"});
 }

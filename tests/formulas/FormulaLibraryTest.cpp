@@ -9,8 +9,8 @@
 namespace zyk {
 namespace {
 
-using testing_support::CrLfLines;
-using testing_support::TempFolderTest;
+using test::CrLfLines;
+using test::TempFolderTest;
 
 const std::string kHeader = "0015: User formulas to be used with Zyk Calculator!";
 const std::vector<std::string> kNoSelection{"There is no formula selected!"};
@@ -38,7 +38,7 @@ TEST_F(FormulaLibraryTest, WithoutAFileTheListIsTheBuiltInRowsAndNothingIsSelect
     EXPECT_EQ(library.InfoLines(), kNoSelection);
     EXPECT_EQ(library.Current().index, 0);
     EXPECT_EQ(ReadBytes("UserEq.dat"), kHeader + "\r\n");
-    EXPECT_TRUE(m_messages.All().empty());
+    EXPECT_TRUE(m_messages.shown.empty());
 }
 
 TEST_F(FormulaLibraryTest, AnOutdatedFileIsReportedAtConstructionAndGivesNoUserFormulas) {
@@ -132,15 +132,15 @@ TEST_F(FormulaLibraryTest, DeletingTheOnlyUserFormulaSelectsEntry50AndLeavesTheH
               "[Z]=1/\xB7sqrt((1/[R])\xB2+(2{pi}[f][C]-1/(2{pi}[f][L]))\xB2)");
     EXPECT_EQ(library.InfoLines().front(), "Impedance of LRC-parallel circuit: (Built in)");
     EXPECT_EQ(ReadBytes("UserEq.dat"), kHeader + "\r\n");
-    EXPECT_TRUE(m_messages.All().empty());
+    EXPECT_TRUE(m_messages.shown.empty());
 
     // The button stays enabled; pressing it on the built-in entry is refused.
     EXPECT_TRUE(library.IsDeleteEnabled());
     EXPECT_FALSE(library.Delete());
-    ASSERT_EQ(m_messages.All().size(), 1u);
-    EXPECT_EQ(m_messages.All()[0].text, kCanNotRemove);
-    EXPECT_EQ(m_messages.All()[0].caption, "Error");
-    EXPECT_EQ(m_messages.All()[0].icon, MessageIcon::None);
+    ASSERT_EQ(m_messages.shown.size(), 1u);
+    EXPECT_EQ(m_messages.shown[0].text, kCanNotRemove);
+    EXPECT_EQ(m_messages.shown[0].caption, "Error");
+    EXPECT_EQ(m_messages.shown[0].icon, MessageIcon::None);
     EXPECT_EQ(library.EntryCount(), 51);
     EXPECT_EQ(library.Selection(), 50);
 }
@@ -163,17 +163,17 @@ TEST_F(FormulaLibraryTest, BuiltInEntriesCanNeitherBeDeletedNorRenamed) {
     const std::string before = ReadBytes("UserEq.dat");
     for (const int index : {0, 1, 9, 10, 50}) {
         SCOPED_TRACE(index);
-        m_messages.Clear();
+        m_messages.shown.clear();
         FormulaLibrary library(m_folder, m_messages);
         library.Select(index);
         EXPECT_FALSE(library.Delete());
         EXPECT_FALSE(library.CheckRename());
         EXPECT_FALSE(library.Rename("X"));
-        ASSERT_EQ(m_messages.All().size(), 3u);
-        EXPECT_EQ(m_messages.All()[0].text, kCanNotRemove);
-        EXPECT_EQ(m_messages.All()[1].text, kCanNotRename);
-        EXPECT_EQ(m_messages.All()[1].caption, "");
-        EXPECT_EQ(m_messages.All()[1].icon, MessageIcon::Warning);
+        ASSERT_EQ(m_messages.shown.size(), 3u);
+        EXPECT_EQ(m_messages.shown[0].text, kCanNotRemove);
+        EXPECT_EQ(m_messages.shown[1].text, kCanNotRename);
+        EXPECT_EQ(m_messages.shown[1].caption, "");
+        EXPECT_EQ(m_messages.shown[1].icon, MessageIcon::Warning);
         EXPECT_EQ(library.EntryCount(), 52);
         EXPECT_EQ(library.Names()[51], "Mine");
     }
@@ -189,7 +189,7 @@ TEST_F(FormulaLibraryTest, RenamingAUserFormula) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         WriteUserFormulas({"A", "a=1", "[a]=1", "Mine", "y=2x", "[y]=2[x]"});
-        m_messages.Clear();
+        m_messages.shown.clear();
         FormulaLibrary library(m_folder, m_messages);
         library.Select(52);
         ASSERT_TRUE(library.CheckRename());
@@ -199,7 +199,7 @@ TEST_F(FormulaLibraryTest, RenamingAUserFormula) {
         EXPECT_EQ(library.InfoLines().front(), c.newName + ": (User)");
         EXPECT_EQ(ReadBytes("UserEq.dat"),
                   CrLfLines({kHeader, "A", "a=1", "[a]=1", c.newName, "y=2x", "[y]=2[x]"}));
-        EXPECT_TRUE(m_messages.All().empty());
+        EXPECT_TRUE(m_messages.shown.empty());
     }
 }
 

@@ -2,62 +2,22 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "shell/AtomicFile.h"
-#include "shell/UserMessages.h"
+#include "support/RecordingMessages.h"
+#include "support/TempFolder.h"
 
-namespace zyk::testing_support {
+namespace zyk::test {
 
-// Records every message box the core shows.
-class RecordingMessages : public UserMessages {
-public:
-    struct Shown {
-        std::string text;
-        std::string caption;
-        MessageIcon icon;
-    };
-
-    MessageAnswer ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon,
-                              MessageButtons) override {
-        m_shown.push_back({std::string(text), std::string(caption), icon});
-        return MessageAnswer::Ok;
-    }
-    std::optional<std::string> AskText(std::string_view, std::string_view,
-                                       std::string_view) override {
-        ADD_FAILURE() << "the formulas core never asks for text itself";
-        return std::nullopt;
-    }
-
-    std::vector<std::string> Texts() const {
-        std::vector<std::string> texts;
-        for (const Shown& shown : m_shown) {
-            texts.push_back(shown.text);
-        }
-        return texts;
-    }
-    const std::vector<Shown>& All() const { return m_shown; }
-    void Clear() { m_shown.clear(); }
-
-private:
-    std::vector<Shown> m_shown;
-};
-
-// A fresh folder under the system's temporary folder, removed afterwards.
+// A fresh temporary folder and recorded messages for each test.
 class TempFolderTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "zyk-formulas-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_folder = pattern;
-    }
     void TearDown() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_folder, ignored);
+        EXPECT_EQ(m_messages.questions, std::vector<std::string>{})
+            << "the formulas core never asks for text itself";
     }
 
     std::string ReadBytes(const std::string& name) const {
@@ -77,7 +37,8 @@ protected:
         return file / "data";
     }
 
-    std::filesystem::path m_folder;
+    TempFolder m_temp;
+    const std::filesystem::path m_folder = m_temp.Path();
     RecordingMessages m_messages;
 };
 
@@ -90,4 +51,4 @@ inline std::string CrLfLines(const std::vector<std::string>& lines) {
     return out;
 }
 
-}  // namespace zyk::testing_support
+}  // namespace zyk::test

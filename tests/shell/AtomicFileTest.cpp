@@ -3,21 +3,15 @@
 #include <filesystem>
 
 #include "shell/AtomicFile.h"
+#include "support/TempFolder.h"
 
 namespace zyk {
 namespace {
 
 class AtomicFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_folder = std::filesystem::temp_directory_path() /
-                   ("zyk-atomic-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                    "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(m_folder);
-        std::filesystem::create_directories(m_folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_folder); }
-    std::filesystem::path m_folder;
+    test::TempFolder m_temp;
+    const std::filesystem::path m_folder = m_temp.Path();
 };
 
 TEST_F(AtomicFileTest, ReplacesContentsAndLeavesNoTemporaryFile) {

@@ -93,7 +93,7 @@ protected:
 
     QWidget m_window;
     CLinkLabel* m_link = nullptr;
-    RecordingMessages m_messages;
+    test::RecordingMessages m_messages;
     std::vector<QUrl> m_opened;
     bool m_opens = true;
 };

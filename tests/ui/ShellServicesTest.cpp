@@ -91,7 +91,7 @@ TEST_P(RestartFailureTable, FailureSaysWhy) {
         file.setPermissions(row.executable ? (QFile::ReadOwner | QFile::ExeOwner)
                                            : QFile::ReadOwner);
     }
-    RecordingMessages messages;
+    test::RecordingMessages messages;
     EXPECT_FALSE(RestartCalculator(program, dir.path(), messages)) << row.what;
     ASSERT_EQ(messages.shown.size(), 1u) << row.what;
     EXPECT_EQ(messages.shown[0].text, std::string("Can't open the calculator:\n\n") + row.reason)
@@ -108,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(Causes, RestartFailureTable, ::testing::Values(
 // clang-format on
 
 TEST(RestartCalculator, RealProgramStartsWithoutAMessage) {
-    RecordingMessages messages;
+    test::RecordingMessages messages;
     EXPECT_TRUE(RestartCalculator(QStringLiteral("/bin/true"), QStringLiteral("/"), messages));
     EXPECT_TRUE(messages.shown.empty());
 }

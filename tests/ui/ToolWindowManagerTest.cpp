@@ -36,7 +36,7 @@ protected:
 
     QWidget m_main;
     MemorySettingsStore m_store;
-    RecordingMessages m_messages;
+    test::RecordingMessages m_messages;
     ToolWindowManager m_manager{m_store, m_messages};
 };
 

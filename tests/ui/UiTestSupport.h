@@ -7,9 +7,9 @@
 #include <QTest>
 #include <QWidget>
 
-#include "RecordingMessages.h"
 #include "shell/MemorySettingsStore.h"
 #include "shell/ui/QtColors.h"
+#include "support/RecordingMessages.h"
 
 namespace zyk {
 

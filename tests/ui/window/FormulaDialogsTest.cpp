@@ -221,7 +221,7 @@ TEST(FormulaNameDialog, TheWindowsMessagesAskTheFormulaNameInItsOwnDialog) {
     EXPECT_EQ(calculator_text::kFormulaNamePrompt, formula_dialog_text::kFormulaNamePrompt);
 
     MemorySettingsStore store;
-    RecordingMessages inner;
+    test::RecordingMessages inner;
     inner.textAnswer = "from the inner messages";
     FormulaNameMessages messages(inner, store, nullptr);
     AnswerNameDialog(QStringLiteral("Kepler"));

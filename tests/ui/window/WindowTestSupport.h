@@ -23,7 +23,7 @@
 #include "shell/SettingsKeys.h"
 #include "shell/ui/CSkinButton.h"
 #include "shell/ui/QtText.h"
-#include "ui/RecordingMessages.h"
+#include "support/RecordingMessages.h"
 
 // Readable failure messages for texts.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -152,7 +152,7 @@ protected:
     }
 
     MemorySettingsStore store;
-    RecordingMessages messages;
+    test::RecordingMessages messages;
 
 private:
     QTemporaryDir m_data;
