@@ -157,19 +157,11 @@ double ExpressionParser::Term() {
     return Failed() ? 0.0 : value;
 }
 
+// Sign, primary and decimal exponent as in an argument, then factorials and powers.
 double ExpressionParser::Factor(bool& consumed) {
     const std::size_t start = m_cursor;
-    bool negate = false;
-    if (Current() == kNegationSign && (m_cursor == 0 || !IsClosingBracket(Before(m_cursor)))) {
-        negate = true;
-        ++m_cursor;
-    }
-    bool primaryConsumed = false;
-    double value = Primary(primaryConsumed);
-    if (negate) {
-        value = -value;
-    }
-    value = DecimalExponent(value);
+    bool argumentConsumed = false;
+    double value = ArgumentFactor(argumentConsumed);
     value = Factorials(value);
     value = Powers(value);
     consumed = m_cursor != start;
