@@ -128,7 +128,7 @@ TEST_F(CUserFormulaFileTest, FailedRenameOfTheOutdatedFileKeepsItAndSaysWhy) {
     EXPECT_EQ(ReadBytes("UserEq.dat"), "outdated\r\n");
 }
 
-TEST_F(CUserFormulaFileTest, WriteAllWritesCrLfLinesAndReadsBack) {
+TEST_F(CUserFormulaFileTest, WriteAllWritesCrLfLinesThatReadBack) {
     const Lists written{{"Sq", ""}, {"S=a\xB2", "E=mc\xB2"}, {"[S]=[a]\xB2", "[E]=[m]{c}\xB2"}};
     ASSERT_TRUE(File().WriteAll(written.names, written.displayForms, written.calculatorForms));
     EXPECT_EQ(ReadBytes("UserEq.dat"), CrLfLines({kHeader, "Sq", "S=a\xB2", "[S]=[a]\xB2", "",
@@ -137,11 +137,8 @@ TEST_F(CUserFormulaFileTest, WriteAllWritesCrLfLinesAndReadsBack) {
     EXPECT_EQ(read.names, written.names);
     EXPECT_EQ(read.displayForms, written.displayForms);
     EXPECT_EQ(read.calculatorForms, written.calculatorForms);
-}
 
-TEST_F(CUserFormulaFileTest, WriteAllWithNoRecordsLeavesTheHeaderOnly) {
-    WriteBytes("UserEq.dat", CrLfLines({kHeader, "A", "B", "C"}));
-    ASSERT_TRUE(File().WriteAll({}, {}, {}));
+    ASSERT_TRUE(File().WriteAll({}, {}, {}));  // no records: the header only
     EXPECT_EQ(ReadBytes("UserEq.dat"), kHeader + "\r\n");
 }
 

@@ -57,12 +57,6 @@ protected:
 TEST_F(ConstantsListTest, AFreshFolderGetsTheSeventeenDefaults) {
     ConstantsList list(m_folder, m_messages);
     ASSERT_EQ(list.Names().size(), 17u);
-    EXPECT_EQ(list.Names().front(), "Pi");
-    EXPECT_EQ(list.Values().front(), "3.1415926535897932384626433832795");
-    EXPECT_EQ(list.Names()[13], "Proton Mass");
-    EXPECT_EQ(list.Values()[13], "1.67262158e-27 ");
-    EXPECT_EQ(list.Values()[7], list.Values()[8]);  // Electron Volt and Elementary Charge
-    EXPECT_EQ(list.Symbols().back(), "c");
     EXPECT_TRUE(m_messages.shown.empty());
 
     const std::string file = ReadBytes("UserConstants.dat");
@@ -311,29 +305,16 @@ TEST_F(ConstantsListTest, UnwritableFolderKeepsWorkingAndReportsAMismatch) {
 }
 
 TEST(NumEditFilterTest, TypedCharacters) {
-    struct Case {
-        char typed;
-        std::optional<char> inserted;
+    const std::pair<char, std::optional<char>> cases[] = {
+        {'7', '7'},          {'e', 'e'},
+        {'-', '-'},          {'.', '.'},
+        {';', ';'},          {',', '.'},
+        {'E', std::nullopt}, {'+', std::nullopt},
+        {' ', std::nullopt}, {'\xB7', std::nullopt},
     };
-    const Case cases[] = {
-        {'0', '0'},          {'5', '5'},          {'9', '9'},
-        {'e', 'e'},          {'-', '-'},          {'.', '.'},
-        {';', ';'},          {',', '.'},          {'E', std::nullopt},
-        {'+', std::nullopt}, {'a', std::nullopt}, {' ', std::nullopt},
-        {'/', std::nullopt}, {':', std::nullopt}, {'\xB7', std::nullopt},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.typed);
-        EXPECT_EQ(FilterNumEditCharacter(c.typed), c.inserted);
+    for (const auto& [typed, inserted] : cases) {
+        EXPECT_EQ(FilterNumEditCharacter(typed), inserted) << typed;
     }
-    // Typing "1,5" enters "1.5".
-    std::string field;
-    for (const char typed : std::string("1,5")) {
-        if (const auto inserted = FilterNumEditCharacter(typed)) {
-            field += *inserted;
-        }
-    }
-    EXPECT_EQ(field, "1.5");
 }
 
 }  // namespace
