@@ -8,6 +8,8 @@
 namespace zyk {
 namespace {
 
+const std::string kMinus(1, kNegationSign);
+
 class ProgramInterpreterTest : public ::testing::Test {
 protected:
     void Start(std::string_view program) {
@@ -88,17 +90,11 @@ TEST_F(ProgramInterpreterTest, InputWaitsThenShowsTheValueForATimedSecond) {
     m_console.QueueAnswer("-2");
     m_interpreter.Run();
     EXPECT_FALSE(m_interpreter.IsWaiting());
-    EXPECT_EQ(m_interpreter.Data().Variables()[0].value,
-              "\xAD"
-              "2");
+    EXPECT_EQ(m_interpreter.Data().Variables()[0].value, kMinus + "2");
     EXPECT_EQ(m_interpreter.Step(100), StepStatus::Holding);
-    EXPECT_EQ(m_console.ResultLine(),
-              "x = \xAD"
-              "2");
+    EXPECT_EQ(m_console.ResultLine(), "x = " + kMinus + "2");
     EXPECT_EQ(m_interpreter.Step(100), StepStatus::Paused);  // lines cleared, then the print
-    EXPECT_EQ(m_console.ResultLine(),
-              "\xAD"
-              "6");
+    EXPECT_EQ(m_console.ResultLine(), kMinus + "6");
 
     Start("var x\nfx f(x)\nf(x) = x+1\ninput f\nprint f(2)");
     EXPECT_EQ(m_interpreter.Step(100), StepStatus::Waiting);

@@ -10,6 +10,7 @@
 #include "calculator/AnswerFormatter.h"
 #include "expression/ExpressionEvaluator.h"
 #include "expression/SpecialBytes.h"
+#include "expression/Windows1252.h"
 #include "program/ProgramConsole.h"
 #include "program/ProgramInterpreter.h"
 
@@ -116,25 +117,36 @@ inline RunOutcome RunProgramText(std::string_view program, std::string_view answ
     return outcome;
 }
 
-// A program, the answers to its inputs, the result-line texts it shows ("\n"-separated) and
-// the error line it stops with (empty: it runs to its end).
+// A program, the result-line texts it shows ("\n"-separated), the error line it stops with
+// (empty: it runs to its end) and the answers to its inputs ("\n"-separated). All in UTF-8 with
+// the calculator's own characters ("−" for the negation sign, "·" for the function marker).
 struct ProgramCase {
     std::string program;
-    std::string answers;
-    std::string shown;
-    std::string errorLine;
+    std::string shown = "";
+    std::string errorLine = "";
+    std::string answers = "";
 };
 
+inline std::string Bytes(std::string_view utf8) {
+    const auto bytes = windows1252::FromUtf8(utf8);
+    EXPECT_TRUE(bytes.has_value()) << utf8;
+    return bytes.value_or(std::string());
+}
+
 inline void ExpectRun(const ProgramCase& c) {
-    const RunOutcome outcome = RunProgramText(c.program, c.answers);
+    const RunOutcome outcome = RunProgramText(Bytes(c.program), Bytes(c.answers));
+    std::vector<std::string> shown;
+    for (const std::string& line : outcome.shown) {
+        shown.push_back(windows1252::ToUtf8(line));
+    }
     std::vector<std::string> expected = Lines(c.shown);
     if (!c.errorLine.empty()) {
         expected.push_back(c.errorLine);
     }
-    EXPECT_EQ(outcome.shown, expected) << c.program;
+    EXPECT_EQ(shown, expected) << c.program;
     EXPECT_EQ(outcome.status, c.errorLine.empty() ? StepStatus::Ended : StepStatus::Failed)
         << c.program;
-    EXPECT_EQ(outcome.errorLine, c.errorLine) << c.program;
+    EXPECT_EQ(windows1252::ToUtf8(outcome.errorLine), c.errorLine) << c.program;
 }
 
 }  // namespace zyk::test
