@@ -20,57 +20,43 @@ int Stored(const MemorySettingsStore& store, std::string_view entry) {
     return std::get<int>(*value);
 }
 
-struct ApplyRow {
-    int preset;
-    int bkc;
-    int clrBk;
-    int clrBkk;
-    int btnC2;
-    int btnC4D;
-    int btnTextC3;
-    int display;
-    bool tinted;
-    std::string picture;
-};
-
-class ApplySchemeTable : public ::testing::TestWithParam<ApplyRow> {};
-
-TEST_P(ApplySchemeTable, WritesItsRowAndReportsWhatToDraw) {
-    const ApplyRow& row = GetParam();
-    MemorySettingsStore store;
-    store.WriteInt("Colors", "Preset", row.preset);
-    const AppliedScheme applied = ApplyScheme(store, kPlatform);
-
-    EXPECT_EQ(Stored(store, "Bkc"), row.bkc);
-    EXPECT_EQ(Stored(store, "clrBk"), row.clrBk);
-    EXPECT_EQ(Stored(store, "clrBkk"), row.clrBkk);
-    EXPECT_EQ(Stored(store, "btnC2"), row.btnC2);
-    EXPECT_EQ(Stored(store, "btnC4D"), row.btnC4D);
-    EXPECT_EQ(Stored(store, "btnTextC3"), row.btnTextC3);
-    EXPECT_EQ(Stored(store, "clrDisplayBkC"), row.display);
-    EXPECT_EQ(applied.scheme, row.preset);
-    EXPECT_EQ(applied.tintedLayout, row.tinted);
-    EXPECT_EQ(applied.pictureFile, row.picture);
-    EXPECT_EQ(applied.displayBackground, static_cast<ColorRef>(row.display));
+// The plain scheme, the first and last tinted ones, and numbers outside the table: plain colours,
+// the tinted layout still applying above 0 while picture number 0 names no file, so the built-in
+// picture is drawn.
+TEST(ApplyScheme, WritesItsRowAndReportsWhatToDraw) {
+    const struct {
+        int preset, bkc, clrBk, clrBkk, btnC2, btnC4D, btnTextC3, display;
+        bool tinted;
+        std::string picture;
+    } rows[] = {
+        // clang-format off
+        // preset Bkc clrBk   clrBkk    btnC2     btnC4D    btnTextC3 display   tinted picture
+        {0,  0,    0xD4D0C8, 0xD4D0C8, 0xD4D0C8, 0x808080, 0x3C3C3C, 0x645A50, false, ""},
+        {1,  4141, 0xA5B4B2, 0x788A8C, 0x96A59B, 0x8C8C96, 0x8CF0F0, 0x50463C, true,  "images/Bkc_gold.bmp"},
+        {4,  4144, 0xB4AFA5, 0x917D6E, 0xA5A096, 0x8C8296, 0x8CF0F0, 0x50463C, true,  "images/Bkc_blue.bmp"},
+        {8,  4148, 0xA5B4AA, 0x788C78, 0x91A096, 0x788C8C, 0x8CF0F0, 0x50463C, true,  "images/Bkc_green.bmp"},
+        {9,  0,    0xD4D0C8, 0xD4D0C8, 0xD4D0C8, 0x808080, 0x3C3C3C, 0x645A50, true,  ""},
+        {-1, 0,    0xD4D0C8, 0xD4D0C8, 0xD4D0C8, 0x808080, 0x3C3C3C, 0x645A50, false, ""},
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.preset);
+        MemorySettingsStore store;
+        store.WriteInt("Colors", "Preset", row.preset);
+        const AppliedScheme applied = ApplyScheme(store, kPlatform);
+        EXPECT_EQ(Stored(store, "Bkc"), row.bkc);
+        EXPECT_EQ(Stored(store, "clrBk"), row.clrBk);
+        EXPECT_EQ(Stored(store, "clrBkk"), row.clrBkk);
+        EXPECT_EQ(Stored(store, "btnC2"), row.btnC2);
+        EXPECT_EQ(Stored(store, "btnC4D"), row.btnC4D);
+        EXPECT_EQ(Stored(store, "btnTextC3"), row.btnTextC3);
+        EXPECT_EQ(Stored(store, "clrDisplayBkC"), row.display);
+        EXPECT_EQ(applied.scheme, row.preset);
+        EXPECT_EQ(applied.tintedLayout, row.tinted);
+        EXPECT_EQ(applied.pictureFile, row.picture);
+        EXPECT_EQ(applied.displayBackground, static_cast<ColorRef>(row.display));
+    }
 }
-
-// Out of the table (9, -1): plain colours; above 0 the tinted layout still applies and picture
-// number 0 names no file, so the built-in picture is drawn.
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(EveryScheme, ApplySchemeTable, ::testing::Values(
-    //       preset Bkc  clrBk     clrBkk    btnC2     btnC4D    btnTextC3 display   tinted picture
-    ApplyRow{0,  0,    0xD4D0C8, 0xD4D0C8, 0xD4D0C8, 0x808080, 0x3C3C3C, 0x645A50, false, ""},
-    ApplyRow{1,  4141, 0xA5B4B2, 0x788A8C, 0x96A59B, 0x8C8C96, 0x8CF0F0, 0x50463C, true,  "images/Bkc_gold.bmp"},
-    ApplyRow{2,  4142, 0xC3BEB9, 0x918782, 0xA09696, 0x9696A0, 0x8CF0F0, 0x50463C, true,  "images/Bkc_silver.bmp"},
-    ApplyRow{3,  4143, 0xB4AAA3, 0x917878, 0xA08C8C, 0x9696A0, 0x8CF0F0, 0x50463C, true,  "images/Bkc_lilac.bmp"},
-    ApplyRow{4,  4144, 0xB4AFA5, 0x917D6E, 0xA5A096, 0x8C8296, 0x8CF0F0, 0x50463C, true,  "images/Bkc_blue.bmp"},
-    ApplyRow{5,  4145, 0xA5B4AF, 0x788C82, 0x8CA096, 0x8C8C96, 0x8CF0F0, 0x50463C, true,  "images/Bkc_olive.bmp"},
-    ApplyRow{6,  4146, 0xB4B4A5, 0x8C8772, 0xA5A096, 0x8C8296, 0x8CF0F0, 0x50463C, true,  "images/Bkc_teal.bmp"},
-    ApplyRow{7,  4147, 0xA5AAB4, 0x78788C, 0x9696A0, 0x8282A0, 0x8CF0F0, 0x50463C, true,  "images/Bkc_red.bmp"},
-    ApplyRow{8,  4148, 0xA5B4AA, 0x788C78, 0x91A096, 0x788C8C, 0x8CF0F0, 0x50463C, true,  "images/Bkc_green.bmp"},
-    ApplyRow{9,  0,    0xD4D0C8, 0xD4D0C8, 0xD4D0C8, 0x808080, 0x3C3C3C, 0x645A50, true,  ""},
-    ApplyRow{-1, 0,    0xD4D0C8, 0xD4D0C8, 0xD4D0C8, 0x808080, 0x3C3C3C, 0x645A50, false, ""}));
-// clang-format on
 
 TEST(ApplyScheme, EmptyStoreAppliesGoldAndWritesEveryColourEntry) {
     MemorySettingsStore store;
@@ -104,39 +90,32 @@ TEST(SchemeColours, ReadingAnEmptyStoreGivesTheGoldRow) {
     EXPECT_EQ(ReadSchemeColours(store), SchemeTableColours(1, kPlatform));
 }
 
-struct AssignRow {
-    int family;
-    int text;
-    ColorRef face;
-    ColorRef light;
-    ColorRef dark;
-    ColorRef textColour;
-};
-
-class AssignButtonTable : public ::testing::TestWithParam<AssignRow> {};
-
-TEST_P(AssignButtonTable, FamilyGivesFaceEdgesAndHoverTextEntryGivesText) {
-    const AssignRow& row = GetParam();
+// Royal Blue: the family gives face, edges and hover face; the text entry gives the text.
+TEST(AssignButtonColours, FamilyAndTextEntryAreClampedIntoRange) {
+    const struct {
+        int family, text;
+        ColorRef face, light, dark, textColour;
+    } rows[] = {
+        {1, 2, 0xA08C96, 0xAA96A0, 0x96828C, 0xF0F0F0},  // ">>"
+        {3, 1, 0xA0A096, 0xAAAAA0, 0x96968C, 0x3C3C3C},  // Add, Delete
+        {2, 2, 0xA08C8C, 0xAA9696, 0x968C82, 0xF0F0F0},  // Calculate
+        {4, 3, 0xA0A0AA, 0xAAAAB4, 0x9696A0, 0x8CF0F0},  // "?"
+        {0, 0, 0xA08C96, 0xAA96A0, 0x96828C, 0x3C3C3C},  // clamped up
+        {7, 9, 0xA0A0AA, 0xAAAAB4, 0x9696A0, 0x8CF0F0},  // clamped down
+    };
     const SchemeColours royal = SchemeTableColours(3, kPlatform);
-    const AssignedButtonColours colours = AssignButtonColours(royal, row.family, row.text);
-    EXPECT_EQ(colours.face, row.face);
-    EXPECT_EQ(colours.disabledFace, row.face);
-    EXPECT_EQ(colours.light, row.light);
-    EXPECT_EQ(colours.hoverFace, row.light);
-    EXPECT_EQ(colours.shadow, row.dark);
-    EXPECT_EQ(colours.text, row.textColour);
-    EXPECT_EQ(colours.style, 202);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.family);
+        const AssignedButtonColours colours = AssignButtonColours(royal, row.family, row.text);
+        EXPECT_EQ(colours.face, row.face);
+        EXPECT_EQ(colours.disabledFace, row.face);
+        EXPECT_EQ(colours.light, row.light);
+        EXPECT_EQ(colours.hoverFace, row.light);
+        EXPECT_EQ(colours.shadow, row.dark);
+        EXPECT_EQ(colours.text, row.textColour);
+        EXPECT_EQ(colours.style, 202);
+    }
 }
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(RoyalBlue, AssignButtonTable, ::testing::Values(
-    AssignRow{1, 2, 0xA08C96, 0xAA96A0, 0x96828C, 0xF0F0F0},    // ">>"
-    AssignRow{3, 1, 0xA0A096, 0xAAAAA0, 0x96968C, 0x3C3C3C},    // Add, Delete
-    AssignRow{2, 2, 0xA08C8C, 0xAA9696, 0x968C82, 0xF0F0F0},    // Calculate
-    AssignRow{4, 3, 0xA0A0AA, 0xAAAAB4, 0x9696A0, 0x8CF0F0},    // "?"
-    AssignRow{0, 0, 0xA08C96, 0xAA96A0, 0x96828C, 0x3C3C3C},    // clamped up
-    AssignRow{7, 9, 0xA0A0AA, 0xAAAAB4, 0x9696A0, 0x8CF0F0}));  // clamped down
-// clang-format on
 
 TEST(BackgroundPictureFile, NumbersAroundTheTableNameNoFile) {
     EXPECT_EQ(BackgroundPictureFile(4140), "");

@@ -10,6 +10,8 @@
 namespace zyk {
 namespace {
 
+const std::string kMinusTwoAndAHalf = std::string(1, '\xAD') + "2.5";
+
 TEST(QSettingsStore, ValuesSurviveANewStoreOnTheSameFile) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -17,12 +19,12 @@ TEST(QSettingsStore, ValuesSurviveANewStoreOnTheSameFile) {
     {
         QSettingsStore store(file);
         store.WriteInt("Display", "Format", 503);
-        store.WriteText("User Constants", "1", "\xAD" "2.5");
+        store.WriteText("User Constants", "1", kMinusTwoAndAHalf);
         store.WriteText("Folders", "Programs", "/tmp/Caf\xE9 Programs");
     }
     QSettingsStore again(file);
     EXPECT_EQ(again.ReadInt("Display", "Format", 501), 503);
-    EXPECT_EQ(again.ReadText("User Constants", "1", "0"), "\xAD" "2.5");
+    EXPECT_EQ(again.ReadText("User Constants", "1", "0"), kMinusTwoAndAHalf);
     EXPECT_EQ(again.ReadText("Folders", "Programs", ""), "/tmp/Caf\xE9 Programs");
     EXPECT_EQ(again.ReadText("User Constants", "7", "0"), "0");
     EXPECT_EQ(again.ReadInt("Settings", "Left", 150), 150);

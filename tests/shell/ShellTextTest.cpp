@@ -10,91 +10,66 @@
 namespace zyk {
 namespace {
 
-struct ReasonRow {
-    int code;
-    std::string text;
-};
-
-class OpenFailureReasonTable : public ::testing::TestWithParam<ReasonRow> {};
-
-TEST_P(OpenFailureReasonTable, CodeGivesItsText) {
-    EXPECT_EQ(shell_text::OpenFailureReason(GetParam().code), GetParam().text);
+TEST(OpenFailureReason, CodeGivesItsText) {
+    const std::pair<int, std::string> rows[] = {
+        {0, "The operating system is out\nof memory or resources."},
+        {26, "A sharing violation occurred. "},
+        {32, "The specified dynamic-link library was not found."},
+        {1, "Unknown Error (1) occurred."},
+        {-7, "Unknown Error (-7) occurred."},
+    };
+    for (const auto& [code, text] : rows) {
+        EXPECT_EQ(shell_text::OpenFailureReason(code), text) << code;
+    }
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Codes, OpenFailureReasonTable, ::testing::Values(
-    ReasonRow{0,  "The operating system is out\nof memory or resources."},
-    ReasonRow{26, "A sharing violation occurred. "},
-    ReasonRow{32, "The specified dynamic-link library was not found."},
-    ReasonRow{1,  "Unknown Error (1) occurred."},
-    ReasonRow{-7, "Unknown Error (-7) occurred."}));
-// clang-format on
-
-struct TopicRow {
-    std::string topic;
-    std::string page;
-};
-
-class HelpTopicTable : public ::testing::TestWithParam<TopicRow> {};
-
-TEST_P(HelpTopicTable, TopicNamesAPageInTheHelpFolder) {
-    EXPECT_EQ(HelpPageForTopic(GetParam().topic), GetParam().page);
+TEST(HelpTopics, TopicNamesAPageInTheHelpFolder) {
+    const std::pair<std::string, std::string> rows[] = {
+        {"ZykCalc.chm::/Introduction.htm", "Introduction.htm"},
+        {"ZykCalc.chm::/Missing.htm", "Missing.htm"},
+        {"Other.chm::/Options.htm", ""},
+        {"ZykCalc.chm::/", ""},
+        {"ZykCalc.chm::/.htm", ""},
+        {"ZykCalc.chm::/Options.html", ""},
+        {"ZykCalc.chm::/../secret.htm", ""},
+        {"ZykCalc.chm::/sub/Options.htm", ""},
+        {"ZykCalc.chm::/C:x.htm", ""},
+    };
+    for (const auto& [topic, page] : rows) {
+        EXPECT_EQ(HelpPageForTopic(topic), page) << topic;
+    }
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Topics, HelpTopicTable, ::testing::Values(
-    TopicRow{"ZykCalc.chm::/Introduction.htm", "Introduction.htm"},
-    TopicRow{"ZykCalc.chm::/Missing.htm",      "Missing.htm"},
-    TopicRow{"Other.chm::/Options.htm",        ""},
-    TopicRow{"ZykCalc.chm::/",                 ""},
-    TopicRow{"ZykCalc.chm::/.htm",             ""},
-    TopicRow{"ZykCalc.chm::/Options.html",     ""},
-    TopicRow{"ZykCalc.chm::/../secret.htm",    ""},
-    TopicRow{"ZykCalc.chm::/sub/Options.htm",  ""},
-    TopicRow{"ZykCalc.chm::/C:x.htm",          ""}));
-// clang-format on
-
-struct LinkRow {
-    std::string text;
-    std::string target;
-};
-
-class LinkTargetTable : public ::testing::TestWithParam<LinkRow> {};
-
-TEST_P(LinkTargetTable, TextBecomesAnOpenableLink) {
-    EXPECT_EQ(LinkTargetForText(GetParam().text), GetParam().target);
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Texts, LinkTargetTable, ::testing::Values(
-    LinkRow{"https://example.org/zykcalc/", "https://example.org/zykcalc/"},
-    LinkRow{"mailto:me@example.org",        "mailto:me@example.org"},
-    LinkRow{"  zykcalc@example.org ",       "mailto:zykcalc@example.org"},
-    LinkRow{"www.example.org:8080/x",       "http://www.example.org:8080/x"},
-    LinkRow{"example.org/a@b",              "http://example.org/a@b"},
-    LinkRow{"   ",                          ""}));
-// clang-format on
-
-struct UnitRow {
-    UnitRect dialog;
-    DialogBaseUnits units;
-    UnitRect pixels;
-};
-
-class DialogUnitTable : public ::testing::TestWithParam<UnitRow> {};
-
-TEST_P(DialogUnitTable, EdgesScaleWithTheFont) {
-    EXPECT_EQ(DialogRectToPixels(GetParam().dialog, GetParam().units), GetParam().pixels);
+TEST(LinkTarget, TextBecomesAnOpenableLink) {
+    const std::pair<std::string, std::string> rows[] = {
+        {"https://example.org/zykcalc/", "https://example.org/zykcalc/"},
+        {"mailto:me@example.org", "mailto:me@example.org"},
+        {"  zykcalc@example.org ", "mailto:zykcalc@example.org"},
+        {"www.example.org:8080/x", "http://www.example.org:8080/x"},
+        {"example.org/a@b", "http://example.org/a@b"},
+        {"   ", ""},
+    };
+    for (const auto& [text, target] : rows) {
+        EXPECT_EQ(LinkTargetForText(text), target) << text;
+    }
 }
 
 // The classic 6 x 13 system font: 4 units are 6 pixels across, 8 units 13 pixels down.
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Rects, DialogUnitTable, ::testing::Values(
-    UnitRow{{0, 0, 4, 8},          {6, 13}, {0, 0, 6, 13}},
-    UnitRow{{10, 20, 207, 114},    {6, 13}, {15, 33, 311, 185}},   // right edge 325.5 -> 326
-    UnitRow{{1, 1, 1, 1},          {6, 13}, {2, 2, 1, 1}},         // each edge rounded alone
-    UnitRow{{176, 167, 41, 14},    {8, 16}, {352, 334, 82, 28}}));
-// clang-format on
+TEST(DialogUnits, EdgesScaleWithTheFont) {
+    const struct {
+        UnitRect dialog;
+        DialogBaseUnits units;
+        UnitRect pixels;
+    } rows[] = {
+        {{0, 0, 4, 8}, {6, 13}, {0, 0, 6, 13}},
+        {{10, 20, 207, 114}, {6, 13}, {15, 33, 311, 185}},  // right edge 325.5 -> 326
+        {{1, 1, 1, 1}, {6, 13}, {2, 2, 1, 1}},              // each edge rounded alone
+        {{176, 167, 41, 14}, {8, 16}, {352, 334, 82, 28}},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(DialogRectToPixels(row.dialog, row.units), row.pixels) << row.dialog.x;
+    }
+}
 
 TEST(DialogUnits, AverageWidthRoundsTheLetterWidth) {
     EXPECT_EQ(AverageCharWidth(26 * 6 * 2), 6);  // 312 / 26 = 12 half-widths -> 6
