@@ -34,9 +34,7 @@ void Apply(ExpressionLine& line, const std::string& step) {
 struct LineCase {
     std::vector<std::string> steps;
     const char* text;
-    int caret;
-    int selectionStart;
-    int selectionEnd;
+    int caret, selectionStart, selectionEnd;
 };
 
 TEST(ExpressionLine, TokensCaretAndSelection) {

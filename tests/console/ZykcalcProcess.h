@@ -18,8 +18,7 @@ namespace zyk::test {
 
 struct ProcessResult {
     int status = -1;  // the exit status, -1 when the program did not exit by itself
-    std::string out;
-    std::string err;
+    std::string out, err;
 };
 
 inline std::string ReadAll(const std::filesystem::path& path) {

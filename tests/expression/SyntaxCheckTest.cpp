@@ -19,8 +19,7 @@ void ExpectSyntax(std::initializer_list<ErrorRow> rows, NumberBase base = Number
 TEST(SyntaxCheck, EveryBinaryOperatorHasItsTwoMessages) {
     struct OperatorCase {
         std::string symbol;
-        std::string_view noDigit;
-        std::string_view misplaced;
+        std::string_view noDigit, misplaced;
     };
     const OperatorCase cases[] = {
         {"+", "[ +  No digit ]   Syn ERROR", "[ +  Misplaced ]   Syn ERROR"},

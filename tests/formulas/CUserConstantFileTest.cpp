@@ -40,8 +40,7 @@ TEST_F(CUserConstantFileTest, MissingFileIsCreatedWithTheHeaderOnly) {
 TEST_F(CUserConstantFileTest, CorruptFileIsReportedAndKept) {
     struct Case {
         const char* what;
-        std::string bytes;
-        std::string badAfter;
+        std::string bytes, badAfter;
     };
     const Case cases[] = {
         {"other header", CrLfLines({"0015: User formulas to be used with Zyk Calculator!", "A"}),

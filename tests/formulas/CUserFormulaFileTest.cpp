@@ -36,8 +36,7 @@ protected:
 struct ReadCase {
     const char* what;
     std::string bytes;
-    std::vector<std::string> names;
-    std::vector<std::string> displayForms;
+    std::vector<std::string> names, displayForms;
 };
 
 TEST_F(CUserFormulaFileTest, ReadsLineEndsAndDropsIncompleteRecords) {

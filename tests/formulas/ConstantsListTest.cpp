@@ -218,8 +218,7 @@ TEST_F(ConstantsListTest, EditDoesNothingOnNone) {
 TEST_F(ConstantsListTest, DeleteSelectsTheEntryBefore) {
     struct Case {
         const char* what;
-        std::string deleted;
-        std::string selectedAfter;
+        std::string deleted, selectedAfter;
     };
     const Case cases[] = {
         {"middle", "Pi", "Newtonian Constant of Gravity"},

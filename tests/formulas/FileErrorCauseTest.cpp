@@ -10,8 +10,7 @@ namespace {
 
 TEST(FileErrorCauseTest, PlatformErrorsMapToCauses) {
     struct Case {
-        int error;
-        int cause;
+        int error, cause;
     };
     // clang-format off
     const Case cases[] = {

@@ -50,8 +50,7 @@ TEST_F(FormulaLibraryTest, AnOutdatedFileIsReportedAtConstructionAndGivesNoUserF
 
 struct SelectCase {
     int index;
-    std::string displayForm;
-    std::string calculatorForm;
+    std::string displayForm, calculatorForm;
     Lines variables;
     bool deleteEnabled;
     Lines info;

@@ -28,9 +28,7 @@ TEST(BuiltInFunctionsTest, ValueTextsReadTheirLeadingNumber) {
 
 TEST(BuiltInFunctionsTest, AbsAndFixKeepTheTextUnlessItHasAnExponent) {
     struct Case {
-        std::string value;
-        std::string abs;
-        std::string fix;
+        std::string value, abs, fix;
     };
     const Case cases[] = {
         {kMinus + "2.7", "2.7", kMinus + "2"},  // fix keeps the calculator minus

@@ -102,8 +102,7 @@ TEST(ProgramControlFlowTest, NestedBlocksRunOneBranchAndSkipTheRest) {
         "end\n"
         "print \"after\"";
     struct Case {
-        std::string answers;
-        std::string branches;
+        std::string answers, branches;
     };
     const Case cases[] = {
         {"1\n1", "pp"},    {"1\n0", "p0"}, {"1\n-1", "pn"}, {"1\n9", "pp\np5"},

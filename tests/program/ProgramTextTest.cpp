@@ -73,8 +73,7 @@ TEST(WordReaderTest, SplitsStatementsIntoWords) {
 TEST(TextScanTest, KeywordsNeedNoLetterOnEitherSide) {
     constexpr std::size_t kNone = std::string_view::npos;
     struct Case {
-        std::string line;
-        std::string keyword;
+        std::string line, keyword;
         std::size_t position;
     };
     const Case cases[] = {
@@ -92,8 +91,7 @@ TEST(TextScanTest, KeywordsNeedNoLetterOnEitherSide) {
 // Program files written on this system are mostly UTF-8; Windows-1252 files must stay as they are.
 TEST(ProgramTextTest, FileBytesAreDecodedFromUtf8OnlyWhenTheyAreUtf8) {
     const struct {
-        std::string file;
-        std::string text;
+        std::string file, text;
     } cases[] = {
         {"print \"x\xC2\xB2\"", "print \"x\xB2\""},            // UTF-8 square sign
         {"\xEF\xBB\xBFvar x", "var x"},                        // byte-order mark dropped

@@ -13,8 +13,7 @@ namespace zyk::test {
 class RecordingMessages : public UserMessages {
 public:
     struct Shown {
-        std::string text;
-        std::string caption;
+        std::string text, caption;
         MessageIcon icon;
         MessageButtons buttons;
     };

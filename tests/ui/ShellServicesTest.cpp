@@ -72,8 +72,7 @@ TEST(TextQuestion, TextWithoutABytePerCharacterIsRefused) {
 struct RestartRow {
     const char* what;
     const char* file;  // relative to a temporary folder
-    bool create;
-    bool executable;
+    bool create, executable;
     const char* reason;
 };
 

@@ -85,9 +85,7 @@ TEST_F(CalculatorMenu, ModeMenuChecksTheFormatTheBaseAndALoadedFormula) {
 struct FormulaMenuRow {
     const char* name;
     int libraryIndex;  // 0: typed as "2x+1"
-    bool edit;
-    bool save;
-    bool saveAs;
+    bool edit, save, saveAs;
 };
 
 class FormulaMenuRows : public WindowTest, public ::testing::WithParamInterface<FormulaMenuRow> {};
