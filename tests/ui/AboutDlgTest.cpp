@@ -49,18 +49,8 @@ TEST(AboutDlg, OkButtonTakesFamilyTwoTextTwoOfTheScheme) {
     ShowAndSettle(about);
     EXPECT_EQ(about.OkButton().text(), QStringLiteral("OK"));
     EXPECT_EQ(about.OkButton().Colours().face, 0x9696A0u);  // Red Sunset family 2
-    EXPECT_EQ(about.OkButton().Colours().hoverFace, 0xA0A0AAu);
     EXPECT_EQ(about.OkButton().Colours().text, 0xF0F0F0u);
     EXPECT_EQ(about.OkButton().Style(), 202);
-}
-
-TEST(AboutDlg, OkClosesTheBoxAccepted) {
-    const MemorySettingsStore store = StoreWithScheme(1);
-    CAboutDlg about(store);
-    ShowAndSettle(about);
-    QTest::mouseClick(&about.OkButton(), Qt::LeftButton);
-    EXPECT_FALSE(about.isVisible());
-    EXPECT_EQ(about.result(), QDialog::Accepted);
 }
 
 TEST(AboutDlg, TintedSchemeDrawsAnElevenPixelBorderInTheDarkColour) {

@@ -69,42 +69,38 @@ TEST(TextQuestion, TextWithoutABytePerCharacterIsRefused) {
     EXPECT_EQ(dialog.Answer(), "arrow");
 }
 
-struct RestartRow {
-    const char* what;
-    const char* file;  // relative to a temporary folder
-    bool create, executable;
-    const char* reason;
-};
-
-class RestartFailureTable : public ::testing::TestWithParam<RestartRow> {};
-
-TEST_P(RestartFailureTable, FailureSaysWhy) {
-    const RestartRow& row = GetParam();
-    QTemporaryDir dir;
-    const QString program = dir.filePath(QString::fromUtf8(row.file));
-    if (row.create) {
-        QFile file(program);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("not a program");
-        file.close();
-        file.setPermissions(row.executable ? (QFile::ReadOwner | QFile::ExeOwner)
-                                           : QFile::ReadOwner);
+TEST(RestartCalculator, FailureSaysWhy) {
+    const struct {
+        const char* file;  // relative to a temporary folder
+        bool create, executable;
+        const char* reason;
+    } rows[] = {
+        {"zykcalc", false, false, "The specified file was not found."},
+        {"gone/zykcalc", false, false, "The specified path was not found."},
+        {"zykcalc", true, false, "The operating system denied\naccess to the specified file."},
+        {"zykcalc", true, true,
+         "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.reason);
+        QTemporaryDir dir;
+        const QString program = dir.filePath(QString::fromUtf8(row.file));
+        if (row.create) {
+            QFile file(program);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("not a program");
+            file.close();
+            file.setPermissions(row.executable ? (QFile::ReadOwner | QFile::ExeOwner)
+                                               : QFile::ReadOwner);
+        }
+        test::RecordingMessages messages;
+        EXPECT_FALSE(RestartCalculator(program, dir.path(), messages));
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].text,
+                  std::string("Can't open the calculator:\n\n") + row.reason);
+        EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
     }
-    test::RecordingMessages messages;
-    EXPECT_FALSE(RestartCalculator(program, dir.path(), messages)) << row.what;
-    ASSERT_EQ(messages.shown.size(), 1u) << row.what;
-    EXPECT_EQ(messages.shown[0].text, std::string("Can't open the calculator:\n\n") + row.reason)
-        << row.what;
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
 }
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Causes, RestartFailureTable, ::testing::Values(
-    RestartRow{"missing file",      "zykcalc",      false, false, "The specified file was not found."},
-    RestartRow{"missing folder",    "gone/zykcalc", false, false, "The specified path was not found."},
-    RestartRow{"not executable",    "zykcalc",      true,  false, "The operating system denied\naccess to the specified file."},
-    RestartRow{"no program inside", "zykcalc",      true,  true,  "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."}));
-// clang-format on
 
 TEST(RestartCalculator, RealProgramStartsWithoutAMessage) {
     test::RecordingMessages messages;

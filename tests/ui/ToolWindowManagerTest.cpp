@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QTest>
 
+#include <functional>
 #include <new>
 
 #include "UiTestSupport.h"
@@ -55,39 +56,22 @@ TEST_F(ToolWindowFixture, WindowsAreMadeHiddenAtTheirStoredPlace) {
     EXPECT_TRUE(m_messages.shown.empty());
 }
 
-TEST_F(ToolWindowFixture, MenuItemShowsThenHides) {
-    QDialog* statistics = Make(ToolWindowKind::Statistics);
-    m_manager.Toggle(ToolWindowKind::Statistics);
-    EXPECT_TRUE(statistics->isVisible());
-    EXPECT_TRUE(m_manager.IsShown(ToolWindowKind::Statistics));
-    m_manager.Toggle(ToolWindowKind::Statistics);
-    EXPECT_FALSE(statistics->isVisible());
-    EXPECT_FALSE(m_manager.IsShown(ToolWindowKind::Statistics));
-}
-
-TEST_F(ToolWindowFixture, CloseBoxOnlyHidesAndTheMenuItemShowsItAgain) {
+// The menu item shows and hides; the close box and Escape only hide, clearing the shown flag so
+// that the next menu pick shows the window again.
+TEST_F(ToolWindowFixture, MenuItemTogglesAndCloseBoxOrEscapeOnlyHide) {
     QPointer<QDialog> statistics = Make(ToolWindowKind::Statistics);
-    m_manager.Toggle(ToolWindowKind::Statistics);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(statistics.data()));
-    statistics->close();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ASSERT_FALSE(statistics.isNull()) << "a tool window lives as long as the main window";
-    EXPECT_FALSE(statistics->isVisible());
-    EXPECT_FALSE(m_manager.IsShown(ToolWindowKind::Statistics));
-    m_manager.Toggle(ToolWindowKind::Statistics);
-    EXPECT_TRUE(statistics->isVisible());
-}
-
-TEST_F(ToolWindowFixture, EscapeHidesAndClearsTheShownFlag) {
-    QDialog* converter = Make(ToolWindowKind::Converter);
-    m_manager.Toggle(ToolWindowKind::Converter);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(converter));
-    QTest::keyClick(converter, Qt::Key_Escape);
-    EXPECT_FALSE(converter->isVisible());
-    EXPECT_FALSE(m_manager.IsShown(ToolWindowKind::Converter));
-    // The next menu pick shows it (it does not take two picks).
-    m_manager.Toggle(ToolWindowKind::Converter);
-    EXPECT_TRUE(converter->isVisible());
+    const auto hiddenBy = [&](const std::function<void()>& hide) {
+        m_manager.Toggle(ToolWindowKind::Statistics);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(statistics.data()));
+        EXPECT_TRUE(m_manager.IsShown(ToolWindowKind::Statistics));
+        hide();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return !statistics.isNull() && !statistics->isVisible() &&
+               !m_manager.IsShown(ToolWindowKind::Statistics);
+    };
+    EXPECT_TRUE(hiddenBy([&] { m_manager.Toggle(ToolWindowKind::Statistics); }));
+    EXPECT_TRUE(hiddenBy([&] { statistics->close(); })) << "a tool window lives on";
+    EXPECT_TRUE(hiddenBy([&] { QTest::keyClick(statistics.data(), Qt::Key_Escape); }));
 }
 
 TEST_F(ToolWindowFixture, MovesAreWrittenAtOnce) {

@@ -82,41 +82,34 @@ TEST_F(CalculatorMenu, ModeMenuChecksTheFormatTheBaseAndALoadedFormula) {
     OpenMenu().close();
 }
 
-struct FormulaMenuRow {
-    const char* name;
-    int libraryIndex;  // 0: typed as "2x+1"
-    bool edit, save, saveAs;
-};
-
-class FormulaMenuRows : public WindowTest, public ::testing::WithParamInterface<FormulaMenuRow> {};
-
-TEST_P(FormulaMenuRows, EnablingFollowsTheLoadedFormula) {
-    const FormulaMenuRow& row = GetParam();
+TEST_F(CalculatorMenu, FormulaMenuEnablingFollowsTheLoadedFormula) {
     CUserFormulaFile(DataFolder(), messages).AppendRecord("Line", "y=2x", "[y]=2[x]");
-    if (row.libraryIndex == 0) {
-        Do({Type("2x+1"), Press(Qt::Key_Return)});
-    } else {
-        FormulaLibrary library(DataFolder(), messages);
-        library.Select(row.libraryIndex);
-        Window().Core().LoadFormula(library.Current());
-        Window().UpdateDisplay();
+    const struct {
+        int libraryIndex;  // 0: typed as "2x+1"
+        bool edit, save, saveAs;
+    } rows[] = {{0, true, false, true}, {1, false, false, false}, {51, true, true, true}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.libraryIndex);
+        CloseWindow();
+        if (row.libraryIndex == 0) {
+            Do({Type("2x+1"), Press(Qt::Key_Return)});
+        } else {
+            FormulaLibrary library(DataFolder(), messages);
+            library.Select(row.libraryIndex);
+            Window().Core().LoadFormula(library.Current());
+            Window().UpdateDisplay();
+        }
+        Do({Click(kIdcDisplay)});
+        QMenu& menu = OpenMenu();
+        ASSERT_EQ(ItemTexts(menu),
+                  (QStringList{"Edit Formula\tIns", "Save", "Save As", "Clear\tEsc"}));
+        EXPECT_EQ(Item(menu, QStringLiteral("Edit Formula\tIns"))->isEnabled(), row.edit);
+        EXPECT_EQ(Item(menu, QStringLiteral("Save"))->isEnabled(), row.save);
+        EXPECT_EQ(Item(menu, QStringLiteral("Save As"))->isEnabled(), row.saveAs);
+        EXPECT_TRUE(Item(menu, QStringLiteral("Clear\tEsc"))->isEnabled());
+        menu.close();
     }
-    Do({Click(kIdcDisplay)});
-    QMenu& menu = OpenMenu();
-    ASSERT_EQ(ItemTexts(menu), (QStringList{"Edit Formula\tIns", "Save", "Save As", "Clear\tEsc"}));
-    EXPECT_EQ(Item(menu, QStringLiteral("Edit Formula\tIns"))->isEnabled(), row.edit);
-    EXPECT_EQ(Item(menu, QStringLiteral("Save"))->isEnabled(), row.save);
-    EXPECT_EQ(Item(menu, QStringLiteral("Save As"))->isEnabled(), row.saveAs);
-    EXPECT_TRUE(Item(menu, QStringLiteral("Clear\tEsc"))->isEnabled());
-    menu.close();
 }
-
-INSTANTIATE_TEST_SUITE_P(CalculatorMenu, FormulaMenuRows,
-                         ::testing::Values(FormulaMenuRow{"typed", 0, true, false, true},
-                                           FormulaMenuRow{"special", 1, false, false, false},
-                                           FormulaMenuRow{"plain", 23, false, false, false},
-                                           FormulaMenuRow{"user", 51, true, true, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CalculatorMenu, MainMenuEnablesOnlyWhatExists) {
     QStringList titles;

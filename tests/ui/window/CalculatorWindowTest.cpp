@@ -62,13 +62,8 @@ INSTANTIATE_TEST_SUITE_P(CalculatorWindow, Scenarios, ::testing::Values(
     // Modifiers and their labels.
     ScenarioRow{"labels start with their names", {}, "", "Result", "Degree", "MODE", "hyp"},
     ScenarioRow{"SHIFT", {Click(kIdcShift)}, "", kAny, kAny, "ds"},
-    ScenarioRow{"SHIFT twice", {Click(kIdcShift), Click(kIdcShift)}, "", kAny, kAny, "d"},
     ScenarioRow{"hyp on and off", {Click(kIdcHyp), Click(kIdcHyp)}, "", kAny, kAny, kAny, ""},
-    ScenarioRow{"hyp SHIFT sin", {Click(kIdcHyp), Click(kIdcShift), Click(kIdcSin)}, "\u00B7arcsinh", kAny, kAny, "d", ""},
     ScenarioRow{"SHIFT Deg is Rad", {Click(kIdcShift), Click(kIdcDeg)}, "", kAny, "[r]"},
-    ScenarioRow{"HEX then SHIFT", {Click(kIdcHex), Click(kIdcShift)}, "", kAny, kAny, "hs"},
-    ScenarioRow{"SHIFT BIN keeps the base", {Click(kIdcHex), Click(kIdcShift), Click(kIdcBin)}, "\u00B7b", kAny, kAny, "h"},
-    ScenarioRow{"Mx asks for the memory", {Type("5+"), Click(kIdcMx)}, "Select a number (0 - 9)"},
     ScenarioRow{"Mx 3", {Type("5+"), Click(kIdcMx), Click(kIdcDigit3)}, "5+\u00A6M3\u00A6"},
     // Keys that are shortcuts, not typing or focus moves.
     ScenarioRow{"Space is SHIFT", {Press(Qt::Key_Space)}, "", kAny, kAny, "ds"},
