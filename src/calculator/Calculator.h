@@ -119,16 +119,12 @@ public:
 
     ExeMode GetExeMode() const { return m_exeMode; }
     bool IsShiftOn() const { return m_shift; }
-    bool IsHypOn() const { return m_hyp; }
     bool IsMemorySelectOn() const { return m_memorySelect; }
-    AnswerFormat GetAnswerFormat() const { return m_format; }
     int MaxDecimals() const { return m_maxDecimals; }
     NumberBase GetNumberBase() const { return m_evaluator.GetNumberBase(); }
     bool DegreeMode() const { return m_evaluator.DegreeMode(); }
 
     const std::string& LastAnswer() const { return m_lastAnswer; }
-    const std::string& PreviousExpression() const { return m_previousExpression; }
-    const std::string& PasteBuffer() const { return m_pasteBuffer; }
 
     // A formula is loaded (EXE mode 422 or 423).
     bool IsFormulaLoaded() const;
@@ -153,7 +149,6 @@ private:
 
     // Token insertion and the display lines.
     void InsertToken(std::string_view token);
-    void InsertFunction(std::string_view name);
     void ExpressionChanged();
     void ShowExpression(std::string_view text, bool editing = true);
     void ShowResult(std::string_view text, bool isError, bool editing = true);
@@ -176,7 +171,6 @@ private:
     void DeleteKey(bool before);
     bool RecallPreviousExpression();
     void EnterMemorySelect();
-    void DigitKey(int digit);
     void Calculate();
 
     // Formula mode.

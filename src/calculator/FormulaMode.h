@@ -43,15 +43,12 @@ public:
     // The formula's index: 0 typed, 1-9 special, 10-50 plain built-in, 51 and up a user formula.
     int Index() const { return m_index; }
     void SetIndex(int index) { m_index = index; }
-    bool IsSpecial() const { return m_special; }
 
     const std::string& FormulaText() const { return m_formulaText; }  // the calculator form
     const std::string& DisplayForm() const { return m_displayForm; }
-    const std::string& WorkingText() const { return m_workingText; }
     const std::vector<std::string>& SpecialVariableNames() const { return m_specialNames; }
 
     int VariableCount() const { return m_evaluator.VariableCount(); }
-    int PromptIndex() const { return m_promptIndex; }
     // Every variable has its value: the answer has been shown.
     bool AllGiven() const { return m_promptIndex >= VariableCount(); }
 

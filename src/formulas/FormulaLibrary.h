@@ -54,8 +54,6 @@ public:
 
     // The combo's entries, in index order.
     const std::vector<std::string>& Names() const { return m_names; }
-    const std::vector<std::string>& DisplayForms() const { return m_displayForms; }
-    const std::vector<std::string>& CalculatorForms() const { return m_calculatorForms; }
     int EntryCount() const { return static_cast<int>(m_names.size()); }
 
     // The selected combo entry, -1 when none.

@@ -35,7 +35,6 @@ public:
     QLabel& AngleLabel() { return *m_angle; }
     QLabel& ModeLabel() { return *m_mode; }
     QLabel& HypLabel() { return *m_hyp; }
-    bool ResultShowsError() const { return m_resultShowsError; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

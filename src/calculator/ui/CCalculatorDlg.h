@@ -79,7 +79,6 @@ public:
     QAction* MainMenuAction(CalculatorCommand command) const;
     // The popup menu opened last, while it is open.
     QMenu* OpenMenu() const;
-    ToolWindowManager& ToolWindows() { return *m_toolWindows; }
     // Nothing until help was first asked for.
     CHelpViewer* HelpViewer() const { return m_help; }
     const CSchemeBackground& Background() const { return m_background; }

@@ -35,7 +35,6 @@ public:
     void Preset(const CurrentFormula& formula);
     // What OK hands back.
     const CurrentFormula& Current() const { return m_library.Current(); }
-    const FormulaLibrary& Library() const { return m_library; }
 
     QComboBox& FormulaCombo() { return *m_combo; }
     QListWidget& InfoList() { return *m_info; }

@@ -22,7 +22,6 @@ public:
     explicit CAboutDlg(const SettingsStore& store, QWidget* parent = nullptr);
 
     CColorStatic& VersionText() { return *m_version; }
-    CColorStatic& DescriptionText() { return *m_description; }
     CLinkLabel& EmailLink() { return *m_email; }
     CLinkLabel& HomepageLink() { return *m_homepage; }
     CSkinButton& OkButton() { return *m_ok; }

@@ -25,8 +25,6 @@ public:
     void SetTextLayout(Qt::Alignment alignment);
 
     ColorRef TextColour() const { return m_textColour; }
-    ColorRef BackgroundColour() const { return m_backgroundColour; }
-    bool IsTransparent() const { return m_transparent; }
     // The control's font with the face, size and styles that were set.
     QFont EffectiveFont() const;
 

@@ -41,7 +41,6 @@ public:
 
     int Style() const { return m_style; }
     bool IsHovered() const { return m_hovered; }
-    bool ShowsFocusFrame() const { return m_showFocusFrame; }
     const SkinButtonColours& Colours() const { return m_colours; }
     // What the next paint draws.
     SkinButtonLook CurrentLook() const;

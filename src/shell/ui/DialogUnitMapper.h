@@ -15,7 +15,6 @@ class DialogUnitMapper {
 public:
     explicit DialogUnitMapper(const QFont& font);
 
-    DialogBaseUnits BaseUnits() const { return m_units; }
     QRect ToPixels(int x, int y, int width, int height) const;
     QSize ToPixels(int width, int height) const;
     // Places a child control at a dialog-unit rectangle of its parent.

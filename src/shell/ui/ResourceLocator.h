@@ -15,7 +15,6 @@ public:
 
     // The full path of a file such as "images/Bkc_gold.bmp", or empty when no folder has it.
     QString Find(const QString& relativePath) const;
-    QStringList SearchFolders() const { return m_folders; }
 
 private:
     QStringList m_folders;
