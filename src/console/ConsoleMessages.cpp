@@ -16,12 +16,7 @@ MessageAnswer ConsoleMessages::ShowMessage(std::string_view text, std::string_vi
 std::optional<std::string> ConsoleMessages::AskText(std::string_view /*title*/,
                                                     std::string_view /*prompt*/,
                                                     std::string_view /*initial*/) {
-    if (m_answers.empty()) {
-        return std::nullopt;
-    }
-    std::string answer = std::move(m_answers.front());
-    m_answers.pop_front();
-    return answer;
+    return std::nullopt;
 }
 
 }  // namespace zyk

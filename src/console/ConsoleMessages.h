@@ -1,6 +1,5 @@
 #pragma once
 
-#include <deque>
 #include <iosfwd>
 #include <string>
 
@@ -9,7 +8,8 @@
 namespace zyk {
 
 // Message boxes on a terminal: the text goes to stderr and the default answer is taken (OK, or
-// Yes for a question). Questions for a text take the answers queued beforehand, or cancel.
+// Yes for a question). Questions for a text cancel: a script that answers them wraps these
+// messages in ScriptMessages.
 class ConsoleMessages : public UserMessages {
 public:
     explicit ConsoleMessages(std::ostream& err) : m_err(err) {}
@@ -19,11 +19,8 @@ public:
     std::optional<std::string> AskText(std::string_view title, std::string_view prompt,
                                        std::string_view initial) override;
 
-    void QueueAnswer(std::string answer) { m_answers.push_back(std::move(answer)); }
-
 private:
     std::ostream& m_err;
-    std::deque<std::string> m_answers;
 };
 
 }  // namespace zyk
