@@ -154,6 +154,7 @@ private:
     void ShowResult(std::string_view text, bool isError, bool editing = true);
     void ClearDisplay();
     bool InsertAllowed() const;
+    bool MenuItemInserts();  // for a named menu item: ends SHIFT; false when it may not insert
 
     // Modifiers and labels.
     void SetShift(bool on);

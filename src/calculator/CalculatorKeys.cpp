@@ -287,33 +287,31 @@ void Calculator::BaseKey(CalculatorCommand command, bool shift) {
 
 // ---- Menu items with a name -----------------------------------------------------------------
 
-void Calculator::ChooseConstant(std::string_view symbol) {
+// The memory menu, while it waits for a digit, ignores these items; otherwise they end SHIFT and
+// insert in decimal only.
+bool Calculator::MenuItemInserts() {
     if (m_memorySelect) {
-        return;
+        return false;
     }
     SetShift(false);
-    if (IsDecimal() && !symbol.empty()) {
+    return IsDecimal();
+}
+
+void Calculator::ChooseConstant(std::string_view symbol) {
+    if (MenuItemInserts() && !symbol.empty()) {
         InsertToken(ConstantToken(symbol));
     }
 }
 
 void Calculator::ChooseMemory(int digit) {
-    if (m_memorySelect) {
-        return;
-    }
-    SetShift(false);
-    if (IsDecimal() && digit >= 0 && digit <= 9) {
+    if (MenuItemInserts() && digit >= 0 && digit <= 9) {
         InsertToken(MemoryName(digit));
     }
 }
 
 void Calculator::ChooseVariable(char letter) {
-    if (m_memorySelect) {
-        return;
-    }
-    SetShift(false);
     const bool isLetter = (letter >= 'A' && letter <= 'Z') || (letter >= 'a' && letter <= 'z');
-    if (IsDecimal() && isLetter) {
+    if (MenuItemInserts() && isLetter) {
         InsertToken(std::string{'[', letter, ']'});
     }
 }
