@@ -12,8 +12,6 @@ TEST(CalculatorSettings, AFirstStartUsesTheDefaultsAndWritesTheFolders) {
     EXPECT_EQ(s.displayFont + s.viewFont, "ArialArial");
     EXPECT_EQ(s.viewFontSize, 9);
     EXPECT_EQ(s.fontOffset, 1);
-    EXPECT_EQ(s.left, 150);
-    EXPECT_EQ(s.top, 100);
     EXPECT_EQ(empty.ReadText("Folders", "Programs", ""), "/data/zyk/Programs");
     EXPECT_EQ(empty.ReadText("Folders", "Statistical", ""), "/data/zyk/Statistical");
     EXPECT_EQ(s.statisticalFolder, "/data/zyk/Statistical");

@@ -78,8 +78,6 @@ TEST(MemoryTable, SuffixStoreNeedsTheMemoryPrefixStoreAddsIt) {
     ExpectErrors(evaluator, {{"Memory not found!", {"5=¦M3¦"}}});
     EXPECT_EQ(store.WriteCount(), 0u);
     ExpectValues(evaluator, {Is("¦M3¦=5", 5.0), Is("2=¦M3¦", 2.0), Is("¦M3¦", 2.0)});
-    evaluator.SetMemory("M3", 4.0);
-    EXPECT_EQ(evaluator.Memory("M3"), 4.0);
     EXPECT_EQ(evaluator.Memory("M4"), std::nullopt);
 }
 

@@ -57,7 +57,6 @@ INSTANTIATE_TEST_SUITE_P(CalculatorWindow, Scenarios, ::testing::Values(
     ScenarioRow{"pad Enter", {Type("1+1"), Press(Qt::Key_Enter, kPad)}, "", "= 2"},
     ScenarioRow{"Ctrl+Enter", {Type("3*3"), Press(Qt::Key_Return, kCtrl)}, "", "= 9"},
     ScenarioRow{"error keeps the expression", {Type("1/0"), kExe}, "1/0", "[ / ]   Can't divide with zero"},
-    ScenarioRow{"SHIFT EXE is the answer", {Type("6*7"), kExe, Click(kIdcShift), Click(kIdcExe)}, "42"},
     ScenarioRow{"negation shows as minus", {Click(kIdcNegate), Click(kIdcDigit4)}, "\u22124"},
     // Modifiers and their labels.
     ScenarioRow{"labels start with their names", {}, "", "Result", "Degree", "MODE", "hyp"},
