@@ -25,7 +25,6 @@ public:
     void WriteText(std::string_view section, std::string_view entry,
                    std::string_view value) override;
 
-
 private:
     void WriteValue(const QString& key, const QString& asText, const QVariant& value);
 
