@@ -21,6 +21,10 @@ struct MenuRow {
     const char* inserted;  // UTF-8
 };
 
+void PrintTo(const MenuRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class MenuRows : public WindowTest, public ::testing::WithParamInterface<MenuRow> {};
 
 TEST_P(MenuRows, OpensAtItsKeyAndInsertsThePickedItem) {

@@ -38,6 +38,10 @@ struct SchemeRow {
     bool picture;
 };
 
+void PrintTo(const SchemeRow& row, std::ostream* out) {
+    *out << "scheme " << row.scheme;
+}
+
 class SchemeRows : public WindowTest, public ::testing::WithParamInterface<SchemeRow> {};
 
 TEST_P(SchemeRows, StartAppliesTheSchemeAndTheKeysKeepTheirColours) {

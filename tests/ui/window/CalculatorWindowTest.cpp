@@ -24,6 +24,11 @@ struct ScenarioRow {
     const char* hyp = nullptr;
 };
 
+// Test names show the row's name, not its bytes.
+void PrintTo(const ScenarioRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class Scenarios : public WindowTest, public ::testing::WithParamInterface<ScenarioRow> {};
 
 TEST_P(Scenarios, DisplayShowsTheOutcome) {
