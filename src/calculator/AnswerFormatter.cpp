@@ -18,7 +18,9 @@ constexpr std::array<const char*, 16> kNibbles = {
 };
 
 // -0 shows as 0: a negated zero is still zero to the user.
-double WithoutNegativeZero(double value) { return value == 0.0 ? 0.0 : value; }
+double WithoutNegativeZero(double value) {
+    return value == 0.0 ? 0.0 : value;
+}
 
 std::string ThreeDigits(int magnitude) {
     char buffer[16];
@@ -111,7 +113,8 @@ std::optional<std::string> AnswerFormatter::Hexadecimal(double value) {
         return std::nullopt;
     }
     char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%X", static_cast<unsigned>(static_cast<std::uint32_t>(*word)));
+    std::snprintf(buffer, sizeof buffer, "%X",
+                  static_cast<unsigned>(static_cast<std::uint32_t>(*word)));
     return std::string(buffer);
 }
 

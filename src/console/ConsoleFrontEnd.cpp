@@ -60,11 +60,11 @@ int RunConsole(const ConsoleOptions& options, std::ostream& out, std::ostream& e
     QCoreApplication::setApplicationName(QStringLiteral("Zyk Calc"));
     const ProgramFolder folder =
         ResolveProgramFolder(QString::fromStdString(options.dataDir), ExecutableFolder());
-    QSettingsStore store = folder.settingsFile.isEmpty() ? QSettingsStore()
-                                                         : QSettingsStore(folder.settingsFile);
+    QSettingsStore store =
+        folder.settingsFile.isEmpty() ? QSettingsStore() : QSettingsStore(folder.settingsFile);
     ConsoleMessages messages(err);
-    ConsoleContext context{options, store, std::filesystem::path(folder.path.toStdString()),
-                           messages, out, err, in};
+    ConsoleContext context{
+        options, store, std::filesystem::path(folder.path.toStdString()), messages, out, err, in};
     switch (options.command) {
         case ConsoleOptions::Command::Eval:
             return RunEvalCommand(context);

@@ -11,12 +11,14 @@ std::string WidenExponent(std::string text) {
             continue;
         }
         // Only an exponent that follows a digit or a point of the mantissa.
-        if (i == 0 || !(std::isdigit(static_cast<unsigned char>(text[i - 1])) || text[i - 1] == '.')) {
+        if (i == 0 ||
+            !(std::isdigit(static_cast<unsigned char>(text[i - 1])) || text[i - 1] == '.')) {
             continue;
         }
         std::size_t digitsStart = i + 2;
         std::size_t digitsEnd = digitsStart;
-        while (digitsEnd < text.size() && std::isdigit(static_cast<unsigned char>(text[digitsEnd]))) {
+        while (digitsEnd < text.size() &&
+               std::isdigit(static_cast<unsigned char>(text[digitsEnd]))) {
             ++digitsEnd;
         }
         const std::size_t count = digitsEnd - digitsStart;

@@ -60,10 +60,18 @@ inline constexpr IntEntry kClrBk{kColors, "clrBk", 0xA5B4B2};
 inline constexpr IntEntry kClrBkk{kColors, "clrBkk", 0x788A8C};
 inline constexpr IntEntry kClrDisplayBkC{kColors, "clrDisplayBkC", 0x50463C};
 inline constexpr std::array<IntEntry, 12> kButtonColors = {{
-    {kColors, "btnC1", 0x969B9B}, {kColors, "btnC1H", 0xA0A5A5}, {kColors, "btnC1D", 0x8C9191},
-    {kColors, "btnC2", 0x96A59B}, {kColors, "btnC2H", 0xA0AFA5}, {kColors, "btnC2D", 0x8C9B91},
-    {kColors, "btnC3", 0x8CA5A5}, {kColors, "btnC3H", 0x96AFAF}, {kColors, "btnC3D", 0x829B9B},
-    {kColors, "btnC4", 0x9696A0}, {kColors, "btnC4H", 0xA0A0AA}, {kColors, "btnC4D", 0x8C8C96},
+    {kColors, "btnC1", 0x969B9B},
+    {kColors, "btnC1H", 0xA0A5A5},
+    {kColors, "btnC1D", 0x8C9191},
+    {kColors, "btnC2", 0x96A59B},
+    {kColors, "btnC2H", 0xA0AFA5},
+    {kColors, "btnC2D", 0x8C9B91},
+    {kColors, "btnC3", 0x8CA5A5},
+    {kColors, "btnC3H", 0x96AFAF},
+    {kColors, "btnC3D", 0x829B9B},
+    {kColors, "btnC4", 0x9696A0},
+    {kColors, "btnC4H", 0xA0A0AA},
+    {kColors, "btnC4D", 0x8C8C96},
 }};
 inline constexpr std::array<IntEntry, 3> kButtonTextColors = {{
     {kColors, "btnTextC1", 0x3C3C3C},

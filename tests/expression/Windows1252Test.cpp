@@ -14,9 +14,9 @@ struct ByteCase {
 // 0x83 (the no-result variable of formulas) to the terminal as a control character.
 TEST(Windows1252, MapsTheWholeUpperHalf) {
     const ByteCase cases[] = {
-        {0x41, U'A'},     {0x80, 0x20AC},   {0x83, 0x0192}, {0x8A, 0x0160}, {0x8D, 0x008D},
-        {0x92, 0x2019},   {0x9F, 0x0178},   {0xA0, 0x00A0}, {0xA4, 0x00A4}, {0xA6, 0x00A6},
-        {0xAD, 0x00AD},   {0xB2, 0x00B2},   {0xB7, 0x00B7}, {0xFF, 0x00FF},
+        {0x41, U'A'},   {0x80, 0x20AC}, {0x83, 0x0192}, {0x8A, 0x0160}, {0x8D, 0x008D},
+        {0x92, 0x2019}, {0x9F, 0x0178}, {0xA0, 0x00A0}, {0xA4, 0x00A4}, {0xA6, 0x00A6},
+        {0xAD, 0x00AD}, {0xB2, 0x00B2}, {0xB7, 0x00B7}, {0xFF, 0x00FF},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(windows1252::ToUnicode(c.byte), c.unicode) << int(c.byte);
@@ -40,10 +40,23 @@ TEST(Windows1252, EveryByteSurvivesARoundTripThroughUtf8) {
 }
 
 TEST(Windows1252, NegationSignIsShownAsMinusAndReadBackFromBoth) {
-    EXPECT_EQ(windows1252::ToUtf8("\xAD" "5"), "\u2212" "5");
-    EXPECT_EQ(windows1252::ToUtf8("\xAD" "5", false), "\u00AD" "5");
-    EXPECT_EQ(windows1252::FromUtf8("\u2212" "5"), std::string("\xAD" "5"));
-    EXPECT_EQ(windows1252::FromUtf8("\u00AD" "5"), std::string("\xAD" "5"));
+    EXPECT_EQ(windows1252::ToUtf8("\xAD"
+                                  "5"),
+              "\u2212"
+              "5");
+    EXPECT_EQ(windows1252::ToUtf8("\xAD"
+                                  "5",
+                                  false),
+              "\u00AD"
+              "5");
+    EXPECT_EQ(windows1252::FromUtf8("\u2212"
+                                    "5"),
+              std::string("\xAD"
+                          "5"));
+    EXPECT_EQ(windows1252::FromUtf8("\u00AD"
+                                    "5"),
+              std::string("\xAD"
+                          "5"));
 }
 
 TEST(Windows1252, RefusesWhatHasNoByte) {
