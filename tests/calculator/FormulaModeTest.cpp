@@ -105,23 +105,27 @@ TEST_F(FormulaModeTest, LibraryFormulasPlainAndSpecial) {
         {"frm:23 2 EXE", "V=4{pi}r^3/3", "V=33.510321638"},
         {"1 EXE frm:31 5 EXE 2 EXE", "C=n!/(r!(n-r)!)", "C=10"},  // an answer shown is no obstacle
         {"frm:10 1 EXE 2 EXE 3 EXE", "S=vt+at²/2", "S=8"},
-        {"frm:23 2 EXE frm:15", "S=ab", "a?"},  // a second Frm replaces the formula
+        {"frm:23 2 EXE frm:15", "S=ab", "a?"},          // a second Frm replaces the formula
+        {"frm:10 1 EXE frm:23", "V=4{pi}r^3/3", "r?"},  // even halfway: asked from the start
         {"2 var:x EXE frm:0", "", ""},
         {"frm:1", "ax²+bx+c=0", "a?"},
         {"frm:1 1 EXE - 3 EXE 2 EXE", "ax²+bx+c=0", "x1= 2 , x2= 1"},
         {"frm:5 1 0 0 EXE", "f=f0 (v-u)/(v-v0)", "v?"},
-        // v = v0 divides by zero: shown as the solver's refusal.
-        {"frm:5 1 0 0 EXE 3 4 0 EXE 0 EXE 3 4 0 EXE", "f=f0 (v-u)/(v-v0)", "Ma Error"},
         {"frm:9 1 0 EXE", "a=(v2-v1)/(t2-t1)", "v1?"},
         {"frm:9 1 0 EXE 0 EXE 5 EXE 0 EXE EXE", "a=(v2-v1)/(t2-t1)", "v2?"},
         {"frm:4 3 EXE 4 EXE 5 EXE AC", "S=·sqrt(s(s-a)(s-b)(s-c))", "a?"},
         {"frm:4 Esc", "", ""},
     });
-    Restart();
-    Press("frm:1 1 EXE 2 EXE 5 EXE");
-    EXPECT_EQ(Result(), "Ma Error");
-    EXPECT_TRUE(Calc().ResultIsError());
-    EXPECT_EQ(Calc().GetExeMode(), ExeMode::SpecialFormula);
+    // A refused quadratic (no real roots) and an infinite Doppler answer (v = v0) alike show the
+    // solver's text, an error text, and keep the formula loaded.
+    for (const char* keys :
+         {"frm:1 1 EXE 2 EXE 5 EXE", "frm:5 1 0 0 EXE 3 4 0 EXE 0 EXE 3 4 0 EXE"}) {
+        Restart();
+        Press(keys);
+        EXPECT_EQ(Result(), "Ma Error") << keys;
+        EXPECT_TRUE(Calc().ResultIsError()) << keys;
+        EXPECT_EQ(Calc().GetExeMode(), ExeMode::SpecialFormula) << keys;
+    }
 }
 
 TEST_F(FormulaModeTest, TheLibraryIsPresetWithTheLoadedFormula) {
@@ -183,6 +187,7 @@ TEST_F(FormulaModeTest, SaveAsAppendsAndSaveReplacesUserFormulas) {
     Press("frm:51 EditFormula <Del 5 EXE 4 EXE Save");
     EXPECT_EQ(Result(), "ƒ=13");
     Press("Esc 2 var:z EXE Save");  // refused: not a user formula
+    Press("frm:23 SaveAs:Copy");    // refused: Save As is disabled for a built-in formula
     EXPECT_EQ(UserRecords(),
               (std::vector<std::string>{"Line|ƒ=2x+5|[ƒ]=2[x]+5", "Triple|y=3t|[y]=3[t]"}));
     EXPECT_TRUE(m_messages.shown.empty());
