@@ -125,6 +125,14 @@ TEST_F(CUserFormulaFileTest, FailedRenameOfTheOutdatedFileKeepsItAndSaysWhy) {
     ASSERT_EQ(m_messages.Texts().size(), 1u);
     EXPECT_EQ(m_messages.Texts()[0].rfind("Can't rename UserEq.dat to UserEq.old:\n\n", 0), 0u);
     EXPECT_EQ(ReadBytes("UserEq.dat"), "outdated\r\n");
+    // Rename and replace stop there too: writing no records over the file would lose its own.
+    EXPECT_FALSE(File().RenameRecord(0, "X"));
+    EXPECT_FALSE(File().ReplaceRecord(0, "y=x", "[y]=[x]"));
+    ASSERT_EQ(m_messages.Texts().size(), 3u);
+    for (const std::string& text : m_messages.Texts()) {
+        EXPECT_EQ(text.rfind("Can't rename UserEq.dat to UserEq.old:\n\n", 0), 0u) << text;
+    }
+    EXPECT_EQ(ReadBytes("UserEq.dat"), "outdated\r\n");
 }
 
 TEST_F(CUserFormulaFileTest, WriteAllWritesCrLfLinesThatReadBack) {
@@ -176,15 +184,22 @@ TEST_F(CUserFormulaFileTest, RenameReplaceAndAppend) {
     const std::string newRecord = CrLfLines({"N", "y=x", "[y]=[x]"});
     const std::string unknownRecord = CrLfLines({"Unknown", "y=x", "[y]=[x]"});
     const std::string header = kHeader + "\r\n";
+    const std::string outdated =
+        "0014: User formulas to be used with Zyk Calculator!\r\n" + one.substr(header.size());
+    const std::string couldNotRename = "Could not rename the formula!   \n\n";
     // clang-format off
     const EditCase cases[] = {
         {"rename first", two, Rename(0, "X"), CrLfLines({kHeader, "X", "a=1", "[a]=1", "B", "b=2", "[b]=2"}), {}},
         {"rename second", two, Rename(1, "X"), CrLfLines({kHeader, "A", "a=1", "[a]=1", "X", "b=2", "[b]=2"}), {}},
         {"rename to empty text", one, Rename(0, ""), CrLfLines({kHeader, "", "a=1", "[a]=1"}), {}},
-        {"rename index = record count", one, Rename(1, "X"), one, {"Could not rename the formula!   \n\n"}},
+        {"rename index = record count", one, Rename(1, "X"), one, {couldNotRename}},
         {"rename drops an incomplete record", one + "Half\r\n", Rename(0, "X"), CrLfLines({kHeader, "X", "a=1", "[a]=1"}), {}},
         {"rename rewrites LF with CR LF", kHeader + "\nA\na=1\n[a]=1\n", Rename(0, "X"), CrLfLines({kHeader, "X", "a=1", "[a]=1"}), {}},
-        {"rename in a missing file", std::nullopt, Rename(0, "X"), header, {"Could not rename the formula!   \n\n"}},
+        {"rename in a missing file", std::nullopt, Rename(0, "X"), header, {couldNotRename}},
+        // An empty or outdated file is reported, then counts as holding no records.
+        {"rename in an empty file", "", Rename(0, "X"), "", {"The file is corrupt!", couldNotRename}},
+        {"rename in an outdated file", outdated, Rename(0, "X"), header, {kRenewed, couldNotRename}},
+        {"replace in an outdated file", outdated, Replace(0), header + unknownRecord, {kRenewed}},
         {"replace keeps the name", two, Replace(1), CrLfLines({kHeader, "A", "a=1", "[a]=1", "B", "y=x", "[y]=[x]"}), {}},
         {"replace beyond adds Unknown", two, Replace(5), two + unknownRecord, {}},
         {"replace in a missing file", std::nullopt, Replace(0), header + unknownRecord, {}},
