@@ -6,7 +6,7 @@
 #include "calculator/CalculatorMessages.h"
 #include "calculator/KeyTokens.h"
 #include "calculator/NumberText.h"
-#include "expression/SpecialBytes.h"
+#include "expression/ExpressionBytes.h"
 #include "formulas/BuiltInFormulas.h"
 #include "program/ProgramHost.h"
 #include "shell/SettingsKeys.h"

@@ -7,7 +7,7 @@
 #include "calculator/Calculator.h"
 #include "calculator/CalculatorMessages.h"
 #include "calculator/KeyTokens.h"
-#include "expression/SpecialBytes.h"
+#include "expression/ExpressionBytes.h"
 #include "program/ProgramHost.h"
 
 namespace zyk {

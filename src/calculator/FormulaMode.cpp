@@ -5,7 +5,7 @@
 
 #include "calculator/CalculatorMessages.h"
 #include "expression/NumberFormat.h"
-#include "expression/SpecialBytes.h"
+#include "expression/ExpressionBytes.h"
 #include "formulas/CFormulaSolver.h"
 #include "formulas/FormulaMessages.h"
 

@@ -1,6 +1,6 @@
 #include "calculator/NumberText.h"
 
-#include "expression/SpecialBytes.h"
+#include "expression/ExpressionBytes.h"
 
 namespace zyk {
 

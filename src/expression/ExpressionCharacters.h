@@ -4,10 +4,10 @@
 #include <optional>
 #include <string_view>
 
-#include "expression/SpecialBytes.h"
+#include "expression/ExpressionBytes.h"
 
 // The character classes that the syntax pre-pass and the evaluator share. Bytes are compared as
-// chars; every byte above 0x7F that matters has a name in SpecialBytes.h.
+// chars; every byte above 0x7F that matters has a name in ExpressionBytes.h.
 namespace zyk::characters {
 
 inline constexpr bool IsDigit(char c) {

@@ -16,7 +16,7 @@ enum class NumberBase : std::int32_t {
     Binary = 3003,
 };
 
-// Turns one expression text (a Windows-1252 byte string, see SpecialBytes.h) into a double or an
+// Turns one expression text (a Windows-1252 byte string, see ExpressionBytes.h) into a double or an
 // error text. A recursive-descent parser that computes as it walks; it builds no tree and never
 // rewrites the text. Holds the variable, constant and memory tables that names in the text read.
 class ExpressionEvaluator {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "expression/NumberFormat.h"
-#include "expression/SpecialBytes.h"
+#include "expression/ExpressionBytes.h"
 #include "program/TextScan.h"
 
 namespace zyk {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "expression/SpecialBytes.h"
+#include "expression/ExpressionBytes.h"
 #include "program/BuiltInFunctions.h"
 #include "program/LanguageWords.h"
 #include "program/TextScan.h"

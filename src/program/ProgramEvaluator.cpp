@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "expression/SpecialBytes.h"
+#include "expression/ExpressionBytes.h"
 #include "program/TextScan.h"
 
 namespace zyk {

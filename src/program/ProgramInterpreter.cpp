@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "expression/SpecialBytes.h"
+#include "expression/ExpressionBytes.h"
 #include "program/BlockScanner.h"
 #include "program/LanguageWords.h"
 #include "program/PreRunCheck.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "expression/SpecialBytes.h"
+#include "expression/ExpressionBytes.h"
 #include "program/BuiltInFunctions.h"
 
 namespace zyk {

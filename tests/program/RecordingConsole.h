@@ -9,7 +9,7 @@
 
 #include "calculator/AnswerFormatter.h"
 #include "expression/ExpressionEvaluator.h"
-#include "expression/SpecialBytes.h"
+#include "expression/ExpressionBytes.h"
 #include "expression/Windows1252.h"
 #include "program/ProgramConsole.h"
 #include "program/ProgramInterpreter.h"
