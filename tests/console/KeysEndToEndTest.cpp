@@ -24,11 +24,8 @@ TEST_F(KeysEndToEnd, PrintsTheExpressionLineAndTheResultLine) {
         {{}, "(-) 5 EXE <", "\u22125\n\n", 0},  // the negation sign as U+2212
         {{}, "1 / 0 EXE", "1/0\n[ / ]   Can't divide with zero\n", 1},
         {{}, "2 var:x + 1 EXE 3 EXE", "\u0192=2x+1\n\u0192=7\n", 0},
-        {{}, "sin X² SHIFT and SHIFT MOD mem:1", "\u00B7sin\u00B2|\u00A4\u00A6M1\u00A6\n\n", 0},
         {{}, "frm:1 1 EXE 2 EXE 5 EXE", "ax\u00B2+bx+c=0\nMa Error\n", 1},
-        {{"--base", "hex"}, "F F EXE", "\n= FF\n", 0},
         {{"--format", "scientific", "--decimals", "3"}, "2 / 3 EXE", "\n= 6.6667e-001\n", 0},
-        {{}, "SHIFT", "\nResult\n", 0},
     };
     for (const auto& row : cases) {
         const ProcessResult run = Keys(row.keys, row.options);
