@@ -49,7 +49,6 @@ TEST(CFormulaSolverTest, CosineAndSineLaw) {
     ExpectSolutions({
         {"right angle", 2, {3, 4, 90}, "a= 5"},
         {"eleven significant digits", 2, {1, 1, 90}, "a= 1.4142135624"},
-        {"equilateral", 2, {1, 1, 60}, "a= 1"},
         {"straight angle", 2, {3, 4, 180}, "Ma Error"},
         {"zero angle", 2, {3, 4, 0}, "Ma Error"},
         {"b not positive", 2, {0, 4, 90}, "Ma Error"},
@@ -97,7 +96,6 @@ TEST(CFormulaSolverTest, DopplerEffects) {
 
 TEST(CFormulaSolverTest, Coordinates) {
     ExpectSolutions({
-        {"diagonal", 7, {1, 1}, "r= 1.41421356  , A=45"},
         {"3-4-5", 7, {3, 4}, "r= 5  , A=53.1301024"},
         {"second quadrant not resolved", 7, {-1, 1}, "r= 1.41421356  , A=-45"},
         {"negative x axis gives A=0", 7, {-1, 0}, "r= 1  , A=0"},

@@ -189,7 +189,6 @@ TEST_F(CUserFormulaFileTest, RenameReplaceAndAppend) {
     const std::string couldNotRename = "Could not rename the formula!   \n\n";
     // clang-format off
     const EditCase cases[] = {
-        {"rename first", two, Rename(0, "X"), CrLfLines({kHeader, "X", "a=1", "[a]=1", "B", "b=2", "[b]=2"}), {}},
         {"rename second", two, Rename(1, "X"), CrLfLines({kHeader, "A", "a=1", "[a]=1", "X", "b=2", "[b]=2"}), {}},
         {"rename to empty text", one, Rename(0, ""), CrLfLines({kHeader, "", "a=1", "[a]=1"}), {}},
         {"rename index = record count", one, Rename(1, "X"), one, {couldNotRename}},
@@ -205,7 +204,6 @@ TEST_F(CUserFormulaFileTest, RenameReplaceAndAppend) {
         {"replace in a missing file", std::nullopt, Replace(0), header + unknownRecord, {}},
         {"replace in an empty file", "", Replace(0), header + unknownRecord, {"The file is corrupt!"}},
         {"append after a record", one, Append(), one + newRecord, {}},
-        {"append after the header", header, Append(), header + newRecord, {}},
         {"append to a missing file", std::nullopt, Append(), header + newRecord, {}},
         {"append after a last line without end", kHeader + "\r\nA\r\na=1\r\n[a]=1", Append(), one + newRecord, {}},
     };
