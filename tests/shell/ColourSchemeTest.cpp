@@ -33,7 +33,6 @@ TEST(ApplyScheme, WritesItsRowAndReportsWhatToDraw) {
         // preset Bkc clrBk   clrBkk    btnC2     btnC4D    btnTextC3 display   tinted picture
         {0,  0,    0xD4D0C8, 0xD4D0C8, 0xD4D0C8, 0x808080, 0x3C3C3C, 0x645A50, false, ""},
         {1,  4141, 0xA5B4B2, 0x788A8C, 0x96A59B, 0x8C8C96, 0x8CF0F0, 0x50463C, true,  "images/Bkc_gold.bmp"},
-        {4,  4144, 0xB4AFA5, 0x917D6E, 0xA5A096, 0x8C8296, 0x8CF0F0, 0x50463C, true,  "images/Bkc_blue.bmp"},
         {8,  4148, 0xA5B4AA, 0x788C78, 0x91A096, 0x788C8C, 0x8CF0F0, 0x50463C, true,  "images/Bkc_green.bmp"},
         {9,  0,    0xD4D0C8, 0xD4D0C8, 0xD4D0C8, 0x808080, 0x3C3C3C, 0x645A50, true,  ""},
         {-1, 0,    0xD4D0C8, 0xD4D0C8, 0xD4D0C8, 0x808080, 0x3C3C3C, 0x645A50, false, ""},
@@ -98,7 +97,6 @@ TEST(AssignButtonColours, FamilyAndTextEntryAreClampedIntoRange) {
     } rows[] = {
         {1, 2, 0xA08C96, 0xAA96A0, 0x96828C, 0xF0F0F0},  // ">>"
         {3, 1, 0xA0A096, 0xAAAAA0, 0x96968C, 0x3C3C3C},  // Add, Delete
-        {2, 2, 0xA08C8C, 0xAA9696, 0x968C82, 0xF0F0F0},  // Calculate
         {4, 3, 0xA0A0AA, 0xAAAAB4, 0x9696A0, 0x8CF0F0},  // "?"
         {0, 0, 0xA08C96, 0xAA96A0, 0x96828C, 0x3C3C3C},  // clamped up
         {7, 9, 0xA0A0AA, 0xAAAAB4, 0x9696A0, 0x8CF0F0},  // clamped down
