@@ -35,35 +35,35 @@ protected:
 
 TEST_F(ProgramInterpreterTest, PrintPausesAndTheEndOffersARunAgain) {
     Start("var x\nx = x+1\nprint \"x=\" x");
-    EXPECT_TRUE(m_console.InProgramMode());
+    EXPECT_TRUE(m_console.programMode);
     EXPECT_EQ(m_interpreter.Step(100), StepStatus::Paused);
     EXPECT_EQ(m_interpreter.State(), RunState::Paused);
     EXPECT_EQ(m_interpreter.CurrentLine(), 2);
-    EXPECT_EQ(m_console.ResultLine(), "x=1");
+    EXPECT_EQ(m_console.resultLine, "x=1");
     EXPECT_EQ(m_interpreter.Step(100), StepStatus::Paused);  // nothing runs until EXE
     m_interpreter.Run();
     EXPECT_EQ(m_interpreter.Step(100), StepStatus::Ended);
-    EXPECT_EQ(m_console.ExpressionLine(), "Hit [Exe] to run again!");
-    EXPECT_EQ(m_console.ResultLine(), "");
+    EXPECT_EQ(m_console.expressionLine, "Hit [Exe] to run again!");
+    EXPECT_EQ(m_console.resultLine, "");
     EXPECT_EQ(m_interpreter.State(), RunState::Running);
     EXPECT_TRUE(m_interpreter.Data().Variables().empty());
     EXPECT_EQ(m_interpreter.Step(100), StepStatus::Ended);  // until EXE
     // EXE starts from the top with fresh data: x is declared anew, not "Already exists!".
     m_interpreter.Run();
-    EXPECT_EQ(m_console.ExpressionLine(), "");
+    EXPECT_EQ(m_console.expressionLine, "");
     EXPECT_EQ(m_interpreter.Step(100), StepStatus::Paused);
-    EXPECT_EQ(m_console.ResultLine(), "x=1");
+    EXPECT_EQ(m_console.resultLine, "x=1");
 }
 
 TEST_F(ProgramInterpreterTest, AnErrorStopsTheRunAndNamesTheLine) {
     Start("var x\nx = 1\nx = y");
     EXPECT_EQ(m_interpreter.Step(100), StepStatus::Failed);
     EXPECT_EQ(m_interpreter.FailedLine(), 2);
-    EXPECT_EQ(m_console.ResultLine(), "[ 3: y ]  Not valid");
-    EXPECT_FALSE(m_console.ResultEditing());
-    EXPECT_EQ(m_console.ExpressionLine(), "");
-    EXPECT_FALSE(m_console.ExpressionEditing());
-    EXPECT_TRUE(m_console.InProgramMode());  // not an error of the calculator's evaluator
+    EXPECT_EQ(m_console.resultLine, "[ 3: y ]  Not valid");
+    EXPECT_FALSE(m_console.resultEditing);
+    EXPECT_EQ(m_console.expressionLine, "");
+    EXPECT_FALSE(m_console.expressionEditing);
+    EXPECT_TRUE(m_console.programMode);  // not an error of the calculator's evaluator
     EXPECT_TRUE(m_interpreter.Data().Variables().empty());
     EXPECT_EQ(m_interpreter.Step(100), StepStatus::Failed);
     m_interpreter.Run();  // EXE runs it again from the top
@@ -73,12 +73,12 @@ TEST_F(ProgramInterpreterTest, AnErrorStopsTheRunAndNamesTheLine) {
 
     Start("var x\nx = 1/0");
     EXPECT_EQ(m_interpreter.Step(100), StepStatus::Failed);
-    EXPECT_FALSE(m_console.InProgramMode());  // the evaluator's error ends program mode
+    EXPECT_FALSE(m_console.programMode);  // the evaluator's error ends program mode
 
     Start("print \"a\"\ndo while (1 = 1)");  // the check fails before any line runs
     EXPECT_EQ(m_interpreter.FailedLine(), 1);
     EXPECT_EQ(m_interpreter.Step(100), StepStatus::Failed);
-    EXPECT_EQ(m_console.ResultLine(), "[ 2: do ]  do .. loop   syn Error!");
+    EXPECT_EQ(m_console.resultLine, "[ 2: do ]  do .. loop   syn Error!");
 }
 
 TEST_F(ProgramInterpreterTest, InputWaitsThenShowsTheValueForATimedSecond) {
@@ -86,26 +86,26 @@ TEST_F(ProgramInterpreterTest, InputWaitsThenShowsTheValueForATimedSecond) {
     EXPECT_EQ(m_interpreter.Step(100), StepStatus::Waiting);
     EXPECT_TRUE(m_interpreter.IsWaiting());
     EXPECT_EQ(m_interpreter.State(), RunState::AwaitInput);
-    EXPECT_EQ(m_console.ResultLine(), "x?");
-    m_console.QueueAnswer("-2");
+    EXPECT_EQ(m_console.resultLine, "x?");
+    m_console.answers.push_back("-2");
     m_interpreter.Run();
     EXPECT_FALSE(m_interpreter.IsWaiting());
     EXPECT_EQ(m_interpreter.Data().Variables()[0].value, kMinus + "2");
     EXPECT_EQ(m_interpreter.Step(100), StepStatus::Holding);
-    EXPECT_EQ(m_console.ResultLine(), "x = " + kMinus + "2");
+    EXPECT_EQ(m_console.resultLine, "x = " + kMinus + "2");
     EXPECT_EQ(m_interpreter.Step(100), StepStatus::Paused);  // lines cleared, then the print
-    EXPECT_EQ(m_console.ResultLine(), kMinus + "6");
+    EXPECT_EQ(m_console.resultLine, kMinus + "6");
 
     Start("var x\nfx f(x)\nf(x) = x+1\ninput f\nprint f(2)");
     EXPECT_EQ(m_interpreter.Step(100), StepStatus::Waiting);
     EXPECT_EQ(m_interpreter.State(), RunState::AwaitFunction);
-    EXPECT_EQ(m_console.ResultLine(), "f(x) = ?");
-    EXPECT_EQ(m_console.ExpressionLine(), "x+1");  // the present formula, to edit
+    EXPECT_EQ(m_console.resultLine, "f(x) = ?");
+    EXPECT_EQ(m_console.expressionLine, "x+1");  // the present formula, to edit
     m_interpreter.Run();
     EXPECT_EQ(m_interpreter.Step(100), StepStatus::Holding);
-    EXPECT_EQ(m_console.ResultLine(), "f(x) =x+1");
+    EXPECT_EQ(m_console.resultLine, "f(x) =x+1");
     EXPECT_EQ(m_interpreter.Step(100), StepStatus::Paused);
-    EXPECT_EQ(m_console.ResultLine(), "3");
+    EXPECT_EQ(m_console.resultLine, "3");
 }
 
 TEST_F(ProgramInterpreterTest, ResetAndBudgetKeepARunawayProgramInHand) {
@@ -127,7 +127,7 @@ TEST_F(ProgramInterpreterTest, HundredThousandIterationsRunInBoundedMemory) {
         "var i, s\ndo while (i < 100000)\n  i = i+1\n  if (s < 0) then\n    s = 0\n"
         "  else\n    s = s+2\n  end\nloop\nprint s");
     EXPECT_EQ(RunSlices(997), StepStatus::Paused);
-    EXPECT_EQ(m_console.ResultLine(), "200000");
+    EXPECT_EQ(m_console.resultLine, "200000");
     EXPECT_EQ(m_interpreter.Data().Variables().size(), 2u);
     EXPECT_EQ(m_deepestIf, 1u);
     EXPECT_EQ(m_deepestDo, 1u);
@@ -139,7 +139,7 @@ TEST_F(ProgramInterpreterTest, LeavingOrRepeatingALoopDropsTheBlocksOpenedInside
         "var i\ndo while (i < 1000)\n  i = i+1\n  do while (1 = 1)\n    if (1 = 1) then\n"
         "      exit do\n    end\n  loop\nloop\nprint i");
     EXPECT_EQ(RunSlices(1), StepStatus::Paused);
-    EXPECT_EQ(m_console.ResultLine(), "1000");
+    EXPECT_EQ(m_console.resultLine, "1000");
     EXPECT_EQ(m_interpreter.IfDepth(), 0u);
     EXPECT_EQ(m_deepestIf, 1u);
     // The loop closes inside an if-block: each repeat drops that block again.
@@ -167,7 +167,7 @@ TEST_F(ProgramInterpreterTest, NestingBeyondTheLimitsStopsTheRun) {
     };
     Start(nestedCalls(ProgramEvaluator::kMaxNesting - 1));
     EXPECT_EQ(m_interpreter.Step(100), StepStatus::Paused);
-    EXPECT_EQ(m_console.ResultLine(), "1");
+    EXPECT_EQ(m_console.resultLine, "1");
     Start(nestedCalls(1000));
     EXPECT_EQ(m_interpreter.Step(100), StepStatus::Failed);
     EXPECT_TRUE(m_interpreter.ErrorLine().ends_with(" ]  Not valid")) << m_interpreter.ErrorLine();

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "calculator/AnswerFormatter.h"
-#include "expression/ExpressionEvaluator.h"
 #include "expression/ExpressionBytes.h"
+#include "expression/ExpressionEvaluator.h"
 #include "expression/Windows1252.h"
 #include "program/ProgramConsole.h"
 #include "program/ProgramInterpreter.h"
@@ -17,19 +17,19 @@
 namespace zyk::test {
 
 // The calculator's side of a run: the real evaluator with the program answer format (Normal, ten
-// significant digits), the display lines, every non-empty result line recorded in order (what
-// the console prints), and answers to input queued beforehand.
+// significant digits), the display lines, every non-empty result line in order (what the console
+// prints), and answers to input queued beforehand.
 class RecordingConsole : public ProgramConsole {
 public:
     void SetExpressionLine(std::string_view text, bool editing) override {
-        m_expressionLine = text;
-        m_expressionEditing = editing;
+        expressionLine = text;
+        expressionEditing = editing;
     }
     void SetResultLine(std::string_view text, bool editing) override {
-        m_resultLine = text;
-        m_resultEditing = editing;
+        resultLine = text;
+        resultEditing = editing;
         if (!text.empty()) {
-            m_shown.emplace_back(text);
+            shown.emplace_back(text);
         }
     }
     Evaluation EvaluateText(std::string_view expression) override {
@@ -43,36 +43,26 @@ public:
     }
     // The next queued answer replaces the line; without one the line is read as it stands.
     bool ReadExpressionLine(std::string& text) override {
-        if (!m_answers.empty()) {
-            m_expressionLine = m_answers.front();
-            m_answers.pop_front();
+        if (!answers.empty()) {
+            expressionLine = answers.front();
+            answers.pop_front();
         }
-        text = m_expressionLine;
+        text = expressionLine;
         if (!text.empty() && text.front() == '-') {
             text.front() = kNegationSign;
         }
         return !text.empty();
     }
-    void EnterProgramMode() override { m_programMode = true; }
-    void LeaveProgramMode() override { m_programMode = false; }
+    void EnterProgramMode() override { programMode = true; }
+    void LeaveProgramMode() override { programMode = false; }
 
-    void QueueAnswer(std::string answer) { m_answers.push_back(std::move(answer)); }
-    const std::vector<std::string>& Shown() const { return m_shown; }
-    const std::string& ExpressionLine() const { return m_expressionLine; }
-    const std::string& ResultLine() const { return m_resultLine; }
-    bool ResultEditing() const { return m_resultEditing; }
-    bool ExpressionEditing() const { return m_expressionEditing; }
-    bool InProgramMode() const { return m_programMode; }
+    std::string expressionLine, resultLine;
+    bool expressionEditing = true, resultEditing = true, programMode = false;
+    std::deque<std::string> answers;
+    std::vector<std::string> shown;
 
 private:
     ExpressionEvaluator m_evaluator;
-    std::string m_expressionLine;
-    std::string m_resultLine;
-    bool m_expressionEditing = true;
-    bool m_resultEditing = true;
-    bool m_programMode = false;
-    std::deque<std::string> m_answers;
-    std::vector<std::string> m_shown;
 };
 
 // "a\nb" -> {"a", "b"}; "" -> {}.
@@ -86,35 +76,10 @@ inline std::vector<std::string> Lines(std::string_view text) {
     return lines;
 }
 
-struct RunOutcome {
-    std::vector<std::string> shown;  // result-line texts in order
-    StepStatus status = StepStatus::Idle;
-    std::string errorLine;
-};
-
-// Runs a program (lines separated by '\n') as a terminal would: every print and input is
-// answered at once, inputs in order ("\n"-separated answers).
-inline RunOutcome RunProgramText(std::string_view program, std::string_view answers = {}) {
-    RecordingConsole console;
-    for (std::string& answer : Lines(answers)) {
-        console.QueueAnswer(std::move(answer));
-    }
-    ProgramInterpreter interpreter(console);
-    interpreter.SetProgram(ProgramText::FromFileContents(program));
-    interpreter.StartProgram();
-    RunOutcome outcome;
-    for (int round = 0; round < 100000; ++round) {  // a guard against a runaway broken build
-        outcome.status = interpreter.Step(1000);
-        if (outcome.status == StepStatus::Paused || outcome.status == StepStatus::Waiting) {
-            interpreter.Run();
-        } else if (outcome.status != StepStatus::Continue &&
-                   outcome.status != StepStatus::Holding) {
-            break;
-        }
-    }
-    outcome.shown = console.Shown();
-    outcome.errorLine = interpreter.ErrorLine();
-    return outcome;
+inline std::string Bytes(std::string_view utf8) {
+    const auto bytes = windows1252::FromUtf8(utf8);
+    EXPECT_TRUE(bytes.has_value()) << utf8;
+    return bytes.value_or(std::string());
 }
 
 // A program, the result-line texts it shows ("\n"-separated), the error line it stops with
@@ -127,16 +92,25 @@ struct ProgramCase {
     std::string answers = "";
 };
 
-inline std::string Bytes(std::string_view utf8) {
-    const auto bytes = windows1252::FromUtf8(utf8);
-    EXPECT_TRUE(bytes.has_value()) << utf8;
-    return bytes.value_or(std::string());
-}
-
+// Runs the program as a terminal would: every print and input is answered at once.
 inline void ExpectRun(const ProgramCase& c) {
-    const RunOutcome outcome = RunProgramText(Bytes(c.program), Bytes(c.answers));
+    RecordingConsole console;
+    const std::vector<std::string> answers = Lines(Bytes(c.answers));
+    console.answers.assign(answers.begin(), answers.end());
+    ProgramInterpreter interpreter(console);
+    interpreter.SetProgram(ProgramText::FromFileContents(Bytes(c.program)));
+    interpreter.StartProgram();
+    StepStatus status = StepStatus::Idle;
+    for (int round = 0; round < 100000; ++round) {  // a guard against a runaway broken build
+        status = interpreter.Step(1000);
+        if (status == StepStatus::Paused || status == StepStatus::Waiting) {
+            interpreter.Run();
+        } else if (status != StepStatus::Continue && status != StepStatus::Holding) {
+            break;
+        }
+    }
     std::vector<std::string> shown;
-    for (const std::string& line : outcome.shown) {
+    for (const std::string& line : console.shown) {
         shown.push_back(windows1252::ToUtf8(line));
     }
     std::vector<std::string> expected = Lines(c.shown);
@@ -144,9 +118,8 @@ inline void ExpectRun(const ProgramCase& c) {
         expected.push_back(c.errorLine);
     }
     EXPECT_EQ(shown, expected) << c.program;
-    EXPECT_EQ(outcome.status, c.errorLine.empty() ? StepStatus::Ended : StepStatus::Failed)
-        << c.program;
-    EXPECT_EQ(windows1252::ToUtf8(outcome.errorLine), c.errorLine) << c.program;
+    EXPECT_EQ(status, c.errorLine.empty() ? StepStatus::Ended : StepStatus::Failed) << c.program;
+    EXPECT_EQ(windows1252::ToUtf8(interpreter.ErrorLine()), c.errorLine) << c.program;
 }
 
 }  // namespace zyk::test
