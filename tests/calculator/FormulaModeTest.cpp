@@ -31,15 +31,13 @@ protected:
 
 TEST_F(FormulaModeTest, TypedFormulasAskTheirVariablesAndRun) {
     ExpectKeyCases({
-        {"2 var:x + 1 EXE", "ƒ=2x+1", "x?"},
         {"2 var:x + 1 EXE 3 EXE", "ƒ=2x+1", "ƒ=7"},  // x is the last variable: runs at once
         {"2 var:x + 1 EXE 3 EXE EXE", "ƒ=2x+1", "x?"},
         {"2 var:x + 1 EXE EXE", "ƒ=2x+1", "ƒ=1"},  // nothing typed is 0
         {"var:y SHIFT Mx 2 var:x EXE 4 EXE", "y=2x", "y=8"},
         {"2 var:a + var:b EXE 3 EXE", "ƒ=2a+b", "b?"},
         {"2 var:a + var:b EXE 3 EXE 4 EXE", "ƒ=2a+b", "ƒ=10"},
-        {"2 var:x * var:x EXE 3 EXE", "ƒ=2x*x", "ƒ=18"},  // used twice, asked once
-        {"4 SHIFT X² var:r X^Y 3 / 3 EXE 2 EXE", "ƒ=4{pi}r^3/3", "ƒ=33.510321638"},
+        {"2 var:x * var:x EXE 3 EXE", "ƒ=2x*x", "ƒ=18"},           // used twice, asked once
         {"2 var:x EXE 2 SHIFT X² EXE", "ƒ=2x", "ƒ=12.566370614"},  // a value may be an expression
         {"2 var:x EXE - 3 EXE", "ƒ=2x", "ƒ=-6"},                   // a leading '-' is the sign
         {"mode:Scientific 1 0 0 0 var:x EXE 2 EXE", "ƒ=1000x", "ƒ=2.e+003"},
@@ -56,9 +54,7 @@ TEST_F(FormulaModeTest, PreparationFaultsStayInCalculatingMode) {
     const std::pair<const char*, const char*> cases[] = {
         {"[y]=[x]=2", "[ = ]  Formel Error!"},
         {"2=[x]", "Formel Error!"},
-        {"[y]+2=[x]", "Formel Error!"},
         {"[1]+2", "Not a valid varible"},
-        {"[ƒ]+[1]", "Not a valid varible"},
         {"2+[", "Not a valid varible"},
         {"[x]+", "[ +  No digit ]   Syn ERROR"},
         {"[x]+1", "Varible has no value?"},  // only the left side: calculated at once
@@ -151,9 +147,8 @@ TEST_F(FormulaModeTest, TheFormulaMenuEnablesItsItemsByTheLoadedFormula) {
     AddUserFormula("Line", "y=2x+1", "[y]=2[x]+1");
     const std::pair<const char*, const char*> cases[] = {
         // Formula menu current, Edit Formula, Save, Save As
-        {"", "0000"},           {"2 var:x EXE", "1101"}, {"2 var:x EXE 3 EXE", "1101"},
-        {"frm:23", "1000"},     {"frm:1", "1000"},       {"frm:51", "1111"},
-        {"frm:51 Esc", "0000"},
+        {"", "0000"},      {"2 var:x EXE", "1101"}, {"frm:23", "1000"},
+        {"frm:1", "1000"}, {"frm:51", "1111"},      {"frm:51 Esc", "0000"},
     };
     for (const auto& [keys, expected] : cases) {
         Restart();
