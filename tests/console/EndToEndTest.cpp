@@ -1,0 +1,188 @@
+// Runs the built zykcalc as a user runs it (--eval, --keys, --run), in a temporary data folder of
+// its own: standard input fed from a text, standard output (UTF-8), standard error and the exit
+// status collected.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/TempFolder.h"
+
+namespace zyk::test {
+namespace {
+
+struct ProcessResult {
+    int status = -1;  // the exit status, -1 when the program did not exit by itself
+    std::string out, err;
+};
+
+std::string ReadAll(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteAll(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// One argument for the shell, quoted so that nothing in it is interpreted.
+std::string Quoted(const std::string& argument) {
+    std::string quoted = "'";
+    for (const char c : argument) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
+// The arguments, what stdout shows, the exit status.
+struct PrintCase {
+    std::vector<std::string> arguments;
+    std::string out;
+    int status;
+};
+
+class EndToEnd : public ::testing::Test {
+protected:
+    // zykcalc --data-dir <temp> ARGUMENTS... < input
+    ProcessResult Run(const std::vector<std::string>& arguments,
+                      const std::string& input = "") const {
+        const auto in = m_folder / "in.txt";
+        const auto out = m_folder / "out.txt";
+        const auto err = m_folder / "err.txt";
+        WriteAll(in, input);
+        std::string command = Quoted(ZYKCALC_PATH) + " --data-dir " + Quoted(m_folder.string());
+        for (const auto& argument : arguments) {
+            command += " " + Quoted(argument);
+        }
+        command +=
+            " <" + Quoted(in.string()) + " >" + Quoted(out.string()) + " 2>" + Quoted(err.string());
+        const int raw = std::system(command.c_str());
+        ProcessResult result;
+        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        result.out = ReadAll(out);
+        result.err = ReadAll(err);
+        return result;
+    }
+    void ExpectPrints(std::initializer_list<PrintCase> cases) const {
+        for (const PrintCase& c : cases) {
+            const ProcessResult run = Run(c.arguments);
+            EXPECT_EQ(run.out, c.out) << c.arguments.back() << "\n" << run.err;
+            EXPECT_EQ(run.status, c.status) << c.arguments.back();
+        }
+    }
+
+    TempFolder m_temp;
+    const std::filesystem::path m_folder = m_temp.Path();
+};
+
+using EvalEndToEnd = EndToEnd;
+using KeysEndToEnd = EndToEnd;
+using RunEndToEnd = EndToEnd;
+
+TEST_F(EvalEndToEnd, PrintsTheResultLineAndItsStatus) {
+    ExpectPrints({
+        {{"--eval", "2{pi}"}, "= 6.2831853072\n", 0},
+        {{"--eval", "\u22125+2"}, "= -3\n", 0},  // U+2212 is read as the negation sign
+        {{"--eval", "1/0"}, "[ / ]   Can't divide with zero\n", 1},
+        {{"--eval", "(\u22128)^(1/3)"}, "Ma  ERROR\n", 1},  // not a number
+        {{"--base", "hex", "--eval", "FF+1"}, "= 100\n", 0},
+        {{"--angle", "rad", "--eval", "·sin({pi}/2)"}, "= 1\n", 0},
+        {{"--eval", "2[x]+1"}, "x?\n", 0},  // a formula: the calculator asks for its variable
+        {{"--eval", ""}, "No expression\n", 1},
+    });
+}
+
+TEST_F(EvalEndToEnd, RefusesCharactersOutsideWindows1252) {
+    const ProcessResult result = Run({"--eval", "1+\u4E2D"});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("U+4E2D"), std::string::npos) << result.err;
+}
+
+// Both display lines.
+TEST_F(KeysEndToEnd, PrintsTheExpressionLineAndTheResultLine) {
+    ExpectPrints({
+        {{"--keys", "1 + 2 EXE"}, "\n= 3\n", 0},
+        {{"--keys", "(-) 5 EXE <"}, "\u22125\n\n", 0},  // the negation sign as U+2212
+        {{"--keys", "1 / 0 EXE"}, "1/0\n[ / ]   Can't divide with zero\n", 1},
+        {{"--keys", "2 var:x + 1 EXE 3 EXE"}, "\u0192=2x+1\n\u0192=7\n", 0},
+        {{"--keys", "frm:1 1 EXE 2 EXE 5 EXE"}, "ax\u00B2+bx+c=0\nMa Error\n", 1},
+        {{"--format", "scientific", "--decimals", "3", "--keys", "2 / 3 EXE"},
+         "\n= 6.6667e-001\n",
+         0},
+    });
+}
+
+TEST_F(KeysEndToEnd, BadKeysAreUsageErrors) {
+    for (const char* keys : {"1 + sine", "frm:51", "mem:12", "1 \xE4\xB8\xAD"}) {
+        const ProcessResult run = Run({"--keys", keys});
+        EXPECT_EQ(run.status, 2) << keys;
+        EXPECT_EQ(run.out, "") << keys;
+        EXPECT_NE(run.err.find("zykcalc: "), std::string::npos) << keys << "\n" << run.err;
+    }
+}
+
+TEST_F(KeysEndToEnd, MemoriesAndFormulasStayInTheDataFolder) {
+    ExpectPrints({
+        {{"--keys", "7 SHIFT Mx Mx 3 EXE"}, "\n= 7\n", 0},
+        {{"--keys", "Mx 3 * 2 EXE"}, "\n= 14\n", 0},
+        {{"--keys", "2 var:x SaveAs:Twice"}, "\u0192=2x\nx?\n", 0},
+        {{"--keys", "frm:51 4 EXE"}, "\u0192=2x\n\u0192=8\n", 0},
+    });
+    const std::string file = ReadAll(m_folder / "UserEq.dat");
+    EXPECT_NE(file.find("Twice\r\n\x83=2x\r\n[\x83]=2[x]\r\n"), std::string::npos);
+}
+
+TEST_F(RunEndToEnd, PrintsWhatTheResultLineShows) {
+    const struct {
+        std::string program;  // file bytes (Windows-1252, CR LF or LF)
+        std::string input;    // stdin, UTF-8
+        std::string out;      // stdout, UTF-8
+        int status;
+        std::vector<std::string> options = {};
+    } cases[] = {
+        {"var x, y\r\ninput \"Number? \" x\r\ny = x*2\r\nprint \"twice: \" y\r\n", "21\n",
+         "Number? \nx = 21\ntwice: 42\n", 0},
+        // A leading minus is the calculator minus; it is written as U+2212.
+        {"var x\ninput x\nprint x\n", "-2.5\n", "x?\nx = \u22122.5\n\u22122.5\n", 0},
+        {"var x\ninput x\nprint x\n", "\u22122.5\r\n", "x?\nx = \u22122.5\n\u22122.5\n", 0},
+        // End of input reads as an empty line: 0.
+        {"var a, b\ninput a\ninput b\nprint a+b\n", "4\n", "a?\na = 4\nb?\nb = 0\n4\n", 0},
+        {"print \"caf\xE9 \xB2\"\n", "", "caf\u00E9 \u00B2\n", 0},
+        {"", "", "", 0},
+        {"var x\nx = 1\nx = y\n", "", "[ 3: y ]  Not valid\n", 1},
+        {"print asin(1)\n", "", "1.570796327\n", 0, {"--angle", "rad"}},
+        {"print 1500*1000\n", "", "1.5e+006\n", 0, {"--format", "scientific"}},
+        // Programs print with ten significant digits whatever the display decimals.
+        {"print 2/3\n", "", "0.6666666667\n", 0, {"--decimals", "3"}},
+    };
+    const auto path = m_folder / "program.bas";
+    for (const auto& c : cases) {
+        WriteAll(path, c.program);
+        std::vector<std::string> arguments = c.options;
+        arguments.insert(arguments.end(), {"--run", path.string()});
+        const ProcessResult run = Run(arguments, c.input);
+        EXPECT_EQ(run.out, c.out) << c.program;
+        EXPECT_EQ(run.status, c.status) << c.program;
+        EXPECT_EQ(run.err, "") << c.program;
+    }
+}
+
+TEST_F(RunEndToEnd, AFileThatCannotBeReadIsAUsageError) {
+    for (const auto& file : {m_folder / "missing.bas", m_folder}) {
+        const ProcessResult run = Run({"--run", file.string()});
+        EXPECT_EQ(run.status, 2) << file;
+        EXPECT_EQ(run.out, "") << file;
+        EXPECT_NE(run.err.find(file.filename().string()), std::string::npos) << run.err;
+    }
+}
+
+}  // namespace
+}  // namespace zyk::test
