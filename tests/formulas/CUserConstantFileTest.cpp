@@ -1,21 +1,13 @@
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
 #include "FormulaTestSupport.h"
 #include "formulas/CUserConstantFile.h"
 
-namespace zyk {
+namespace zyk::test {
 namespace {
-
-using test::CrLfLines;
-using test::TempFolderTest;
 
 const std::string kHeader = "1025: User constants to be used with Zyk Calculator!";
 
 struct Lists {
-    std::vector<std::string> names, symbols, values;
+    Lines names, symbols, values;
 };
 
 class CUserConstantFileTest : public TempFolderTest {
@@ -95,4 +87,4 @@ TEST_F(CUserConstantFileTest, FailuresUseTheirOwnFileName) {
 }
 
 }  // namespace
-}  // namespace zyk
+}  // namespace zyk::test

@@ -1,20 +1,13 @@
-#include <gtest/gtest.h>
-
 #include <cerrno>
 #include <functional>
 #include <optional>
-#include <string>
-#include <vector>
 
 #include "FormulaTestSupport.h"
 #include "formulas/CUserFormulaFile.h"
 #include "formulas/FileErrorCause.h"
 
-namespace zyk {
+namespace zyk::test {
 namespace {
-
-using test::CrLfLines;
-using test::TempFolderTest;
 
 const std::string kHeader = "0015: User formulas to be used with Zyk Calculator!";
 const std::string kRenewed =
@@ -308,4 +301,4 @@ TEST(FileErrorCauseTest, CauseTextsAreExact) {
 }
 
 }  // namespace
-}  // namespace zyk
+}  // namespace zyk::test

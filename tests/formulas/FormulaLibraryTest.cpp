@@ -1,31 +1,17 @@
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
 #include "FormulaTestSupport.h"
 #include "formulas/FormulaLibrary.h"
 
-namespace zyk {
+namespace zyk::test {
 namespace {
-
-using test::CrLfLines;
-using test::TempFolderTest;
 
 const std::string kHeader = "0015: User formulas to be used with Zyk Calculator!";
 const std::vector<std::string> kNoSelection{"There is no formula selected!"};
 const std::string kCanNotRemove = "You can not remove this formula!  ";
 const std::string kCanNotRename = "Sorry! But you can not rename this formula!   \n\n";
 
-using Lines = std::vector<std::string>;
-
 class FormulaLibraryTest : public TempFolderTest {
 protected:
-    void WriteUserFormulas(const Lines& recordLines) {
-        Lines lines{kHeader};
-        lines.insert(lines.end(), recordLines.begin(), recordLines.end());
-        WriteBytes("UserEq.dat", CrLfLines(lines));
-    }
+    void WriteUserFormulas(const Lines& lines) { WriteRecords("UserEq.dat", kHeader, lines); }
 };
 
 TEST_F(FormulaLibraryTest, WithoutAFileTheListIsTheBuiltInRowsAndNothingIsSelected) {
@@ -221,4 +207,4 @@ TEST_F(FormulaLibraryTest, SelectingOutsideTheListClearsTheSelectionOnly) {
 }
 
 }  // namespace
-}  // namespace zyk
+}  // namespace zyk::test

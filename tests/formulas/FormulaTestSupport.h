@@ -12,6 +12,17 @@
 
 namespace zyk::test {
 
+using Lines = std::vector<std::string>;
+
+// Joins lines with CR LF after each, as the data files are written.
+inline std::string CrLfLines(const Lines& lines) {
+    std::string out;
+    for (const std::string& line : lines) {
+        out += line + "\r\n";
+    }
+    return out;
+}
+
 // A fresh temporary folder and recorded messages for each test.
 class TempFolderTest : public ::testing::Test {
 protected:
@@ -28,6 +39,10 @@ protected:
     void WriteBytes(const std::string& name, const std::string& bytes) const {
         ASSERT_FALSE(ReplaceFileContents(m_folder / name, bytes)) << name;
     }
+    void WriteRecords(const std::string& name, const std::string& header, Lines lines) const {
+        lines.insert(lines.begin(), header);
+        WriteBytes(name, CrLfLines(lines));
+    }
     bool Exists(const std::string& name) const { return std::filesystem::exists(m_folder / name); }
     // A path whose parent is a regular file: every open below it fails with "not a directory",
     // even for root.
@@ -41,14 +56,5 @@ protected:
     const std::filesystem::path m_folder = m_temp.Path();
     RecordingMessages m_messages;
 };
-
-// Joins lines with CR LF after each, as the data files are written.
-inline std::string CrLfLines(const std::vector<std::string>& lines) {
-    std::string out;
-    for (const std::string& line : lines) {
-        out += line + "\r\n";
-    }
-    return out;
-}
 
 }  // namespace zyk::test
