@@ -1,15 +1,8 @@
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "RecordingConsole.h"
 #include "program/BlockScanner.h"
 
-namespace zyk {
+namespace zyk::test {
 namespace {
-
-using test::ExpectRun;
-using test::ProgramCase;
 
 TEST(ProgramControlFlowTest, ComparisonsAndTheirCombinations) {
     struct Case {
@@ -109,7 +102,7 @@ TEST(ProgramControlFlowTest, NestedBlocksRunOneBranchAndSkipTheRest) {
         {"0\n1", "0p\nz"}, {"0\n0", "z"},  {"-1\n1", "np"}, {"-1\n0", "nn"},
     };
     for (const Case& c : cases) {
-        const auto lines = test::Lines(c.answers);
+        const auto lines = Lines(c.answers);
         const auto echo = [](const std::string& value) {
             return value[0] == '-' ? "−" + value.substr(1) : value;
         };
@@ -226,4 +219,4 @@ TEST(PreRunCheckTest, BlockWordsAndTheirBalance) {
 }
 
 }  // namespace
-}  // namespace zyk
+}  // namespace zyk::test

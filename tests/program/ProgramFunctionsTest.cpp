@@ -1,16 +1,8 @@
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
 #include "RecordingConsole.h"
 #include "program/BuiltInFunctions.h"
 
-namespace zyk {
+namespace zyk::test {
 namespace {
-
-using test::ExpectRun;
-using test::ProgramCase;
 
 TEST(ProgramFunctionsTest, MappedCalculatorFunctions) {
     const ProgramCase cases[] = {
@@ -120,4 +112,4 @@ TEST(BuiltInFunctionsTest, RoundGcdAndSpread) {
 }
 
 }  // namespace
-}  // namespace zyk
+}  // namespace zyk::test

@@ -1,11 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <string>
 
 #include "RecordingConsole.h"
 
-namespace zyk {
+namespace zyk::test {
 namespace {
 
 const std::string kMinus(1, kNegationSign);
@@ -27,7 +24,7 @@ protected:
         return status;
     }
 
-    test::RecordingConsole m_console;
+    RecordingConsole m_console;
     ProgramInterpreter m_interpreter{m_console};
     std::size_t m_deepestIf = 0;
     std::size_t m_deepestDo = 0;
@@ -174,4 +171,4 @@ TEST_F(ProgramInterpreterTest, NestingBeyondTheLimitsStopsTheRun) {
 }
 
 }  // namespace
-}  // namespace zyk
+}  // namespace zyk::test

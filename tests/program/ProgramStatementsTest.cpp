@@ -1,12 +1,7 @@
-#include <gtest/gtest.h>
-
 #include "RecordingConsole.h"
 
-namespace zyk {
+namespace zyk::test {
 namespace {
-
-using test::ExpectRun;
-using test::ProgramCase;
 
 TEST(ProgramStatementsTest, DeclarationsAndAssignment) {
     const ProgramCase cases[] = {
@@ -139,4 +134,4 @@ TEST(ProgramStatementsTest, PrintAndInput) {
 }
 
 }  // namespace
-}  // namespace zyk
+}  // namespace zyk::test

@@ -1,17 +1,10 @@
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
 #include "RecordingConsole.h"
 #include "program/ProgramText.h"
 #include "program/TextScan.h"
 #include "program/WordReader.h"
 
-namespace zyk {
+namespace zyk::test {
 namespace {
-
-using test::Lines;
 
 TEST(ProgramTextTest, FileLinesEndWithCrLfOrLfAndLoseTheirComment) {
     struct Case {
@@ -106,4 +99,4 @@ TEST(ProgramTextTest, FileBytesAreDecodedFromUtf8OnlyWhenTheyAreUtf8) {
 }
 
 }  // namespace
-}  // namespace zyk
+}  // namespace zyk::test
