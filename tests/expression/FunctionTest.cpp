@@ -1,7 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
-
 #include "EvaluatorCases.h"
 
 namespace zyk::test {

@@ -1,6 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
 #include <limits>
 
 #include "EvaluatorCases.h"

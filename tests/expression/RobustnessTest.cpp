@@ -1,7 +1,4 @@
-#include <gtest/gtest.h>
-
 #include <random>
-#include <string>
 
 #include "EvaluatorCases.h"
 #include "shell/MemorySettingsStore.h"
