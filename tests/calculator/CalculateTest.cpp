@@ -1,4 +1,5 @@
 #include "CalculatorTestSupport.h"
+#include "calculator/CalculatorSettings.h"
 
 namespace zyk::test {
 namespace {
@@ -77,6 +78,81 @@ TEST_F(Calculate, CopyAndPasteUseTheCalculatorsOwnBuffer) {
     Press("Paste");
     EXPECT_EQ(Expression(), "112344");
     EXPECT_EQ(Calc().Caret(), 5);
+}
+
+TEST(CalculatorSettings, AFirstStartUsesTheDefaultsAndWritesTheFolders) {
+    MemorySettingsStore empty;
+    const auto s = CalculatorSettings::Read(empty, "/data/zyk");
+    EXPECT_EQ(s.format, AnswerFormat::Normal);
+    EXPECT_EQ(s.maxDecimals, 10);
+    EXPECT_EQ(s.displayFont + s.viewFont, "ArialArial");
+    EXPECT_EQ(s.viewFontSize, 9);
+    EXPECT_EQ(s.fontOffset, 1);
+    EXPECT_EQ(empty.ReadText("Folders", "Programs", ""), "/data/zyk/Programs");
+    EXPECT_EQ(empty.ReadText("Folders", "Statistical", ""), "/data/zyk/Statistical");
+    EXPECT_EQ(s.statisticalFolder, "/data/zyk/Statistical");
+    EXPECT_EQ(empty.WriteCount(), 2u);  // nothing else is written
+}
+
+TEST(CalculatorSettings, StoredValuesAreReadAndFoldersKept) {
+    MemorySettingsStore store;
+    store.WriteInt("Display", "Format", 503);
+    store.WriteText("View", "FontSize", "12pt");
+    store.WriteInt("Settings", "Top", -20);
+    store.WriteText("Folders", "Programs", "/home/me/basic");
+    const auto s = CalculatorSettings::Read(store, "/data/zyk");
+    EXPECT_EQ(s.format, AnswerFormat::Engineering);
+    EXPECT_EQ(s.viewFontSize, 12);
+    EXPECT_EQ(s.top, -20);
+    EXPECT_EQ(s.programsFolder, "/home/me/basic");
+    EXPECT_EQ(store.ReadText("Folders", "Programs", ""), "/home/me/basic");
+}
+
+TEST(CalculatorSettings, HandEditedValuesOutOfRangeFallBackToTheDefaults) {
+    const std::tuple<int, int, AnswerFormat, int> cases[] = {
+        {501, 0, AnswerFormat::Normal, 0},      {502, 15, AnswerFormat::Scientific, 15},
+        {503, 7, AnswerFormat::Engineering, 7}, {500, -1, AnswerFormat::Normal, 10},
+        {504, 16, AnswerFormat::Normal, 10},    {-502, -2147483647, AnswerFormat::Normal, 10},
+    };
+    for (const auto& [format, decimals, expectedFormat, expectedDecimals] : cases) {
+        MemorySettingsStore store;
+        store.WriteInt("Display", "Format", format);
+        store.WriteInt("Display", "Decimals", decimals);
+        const auto s = CalculatorSettings::Read(store, "/tmp");
+        EXPECT_EQ(s.format, expectedFormat) << format;
+        EXPECT_EQ(s.maxDecimals, expectedDecimals) << decimals;
+    }
+}
+
+class Settings : public CalculatorTest {};
+
+TEST_F(Settings, TheCalculatorAnswersWithTheStoredFormatAndDecimals) {
+    m_store.WriteInt("Display", "Format", 502);
+    m_store.WriteInt("Display", "Decimals", 3);
+    Restart();
+    Press("2 / 3 EXE");
+    EXPECT_EQ(Result(), "= 6.6667e-001");
+    m_store.WriteInt("Display", "Format", 777);
+    m_store.WriteInt("Display", "Decimals", 40);
+    Restart();
+    Press("2 / 3 EXE");
+    EXPECT_EQ(Result(), "= 0.66666666667");
+}
+
+TEST_F(Settings, MemoriesLoadFromTheirEntriesWithAtofRules) {
+    const std::pair<const char*, const char*> stored[] = {
+        {"0", "1.5"}, {"3", "2.5"},   {"7", "1e3"}, {"9", "-4"},
+        {"1", "abc"}, {"2", "12xyz"}, {"5", " 6"},  // "4", "6" and "8" are absent
+    };
+    for (const auto& [entry, text] : stored) {
+        m_store.WriteText("User Constants", entry, text);
+    }
+    Restart();
+    const char* expected[] = {"1.5", "0", "12", "2.5", "0", "6", "0", "1000", "0", "-4"};
+    for (int digit = 0; digit <= 9; ++digit) {
+        Press("AC mem:" + std::to_string(digit) + " EXE");
+        EXPECT_EQ(Result(), "= " + std::string(expected[digit])) << "M" << digit;
+    }
 }
 
 }  // namespace
