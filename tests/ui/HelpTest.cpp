@@ -24,6 +24,12 @@ namespace {
 
 const QString kShippedResources = QStringLiteral(ZYK_SOURCE_DIR "/resources");
 
+QString ReadPage(const QString& page) {
+    QFile file(kShippedResources + QStringLiteral("/help/") + page);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << page.toStdString();
+    return QString::fromUtf8(file.readAll());
+}
+
 class HelpFolder {
 public:
     HelpFolder() { QDir(m_dir.path()).mkpath(QStringLiteral("help")); }
@@ -79,10 +85,7 @@ TEST(ShippedHelp, EveryTopicOpensAndEveryPageLinkResolves) {
          {kHelpIntroduction, kHelpOptions, kHelpStatistics, kHelpProgramming}) {
         ASSERT_TRUE(viewer.OpenTopic(topic)) << topic;
         EXPECT_FALSE(viewer.Browser().documentTitle().isEmpty()) << topic;
-        QFile page(kShippedResources + QStringLiteral("/help/") +
-                   QString::fromStdString(HelpPageForTopic(topic)));
-        ASSERT_TRUE(page.open(QIODevice::ReadOnly));
-        const QString html = QString::fromUtf8(page.readAll());
+        const QString html = ReadPage(QString::fromStdString(HelpPageForTopic(topic)));
         for (auto match = link.globalMatch(html); match.hasNext();) {
             const auto found = match.next();
             const QString target = kShippedResources + QStringLiteral("/help/") + found.captured(1);
@@ -112,14 +115,6 @@ TEST(ContextHelp, PopupShowsTheTextWithoutParentUntilAKeyDeletesIt) {
     QTest::keyClick(popup.data(), Qt::Key_A);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(popup.isNull());
-}
-
-const QString kHelpFolder = QStringLiteral(ZYK_SOURCE_DIR "/resources/help/");
-
-QString ReadPage(const QString& page) {
-    QFile file(kHelpFolder + page);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << page.toStdString();
-    return QString::fromUtf8(file.readAll());
 }
 
 struct ProgramRun {

@@ -34,23 +34,17 @@ void WhenModalOpens(std::function<void(QWidget&)> answer) {
 
 TEST(QtUserMessages, MessageBoxUsesTheApplicationTitleAndReturnsTheAnswer) {
     QtUserMessages messages;
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    WhenModalOpens([&](QWidget& modal) {
+    WhenModalOpens([](QWidget& modal) {
         auto& box = dynamic_cast<QMessageBox&>(modal);
-        title = box.windowTitle();
-        text = box.text();
-        icon = box.icon();
+        EXPECT_EQ(box.windowTitle(), QStringLiteral("Zyk Calc"));
+        EXPECT_EQ(box.text(), QString::fromUtf8("The folder:\n\nC:\\caf\u00e9\n\ndoes not exist."));
+        EXPECT_EQ(box.icon(), QMessageBox::Question);
         box.button(QMessageBox::No)->click();
     });
-    const MessageAnswer answer =
-        messages.ShowMessage("The folder:\n\nC:\\caf\xE9\n\ndoes not exist.", {},
-                             MessageIcon::Question, MessageButtons::YesNo);
-    EXPECT_EQ(answer, MessageAnswer::No);
-    EXPECT_EQ(title, QStringLiteral("Zyk Calc"));
-    EXPECT_EQ(text, QString::fromUtf8("The folder:\n\nC:\\caf\u00e9\n\ndoes not exist."));
-    EXPECT_EQ(icon, QMessageBox::Question);
+    // The answer is the button the box was closed with, so the checks above ran.
+    EXPECT_EQ(messages.ShowMessage("The folder:\n\nC:\\caf\xE9\n\ndoes not exist.", {},
+                                   MessageIcon::Question, MessageButtons::YesNo),
+              MessageAnswer::No);
 }
 
 TEST(TextQuestion, TextWithoutABytePerCharacterIsRefused) {
