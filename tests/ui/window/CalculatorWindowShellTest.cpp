@@ -113,6 +113,8 @@ TEST_F(CalculatorWindowShell, AStartWithUnchangedSettingsDoesNotRewriteTheirFile
         ChooseScheme(settings, 5);
     }
     const ino_t chosen = FileIdentity(file);
+    QFile held(file);  // keeps the replaced file's inode in use, so no new file can reuse it
+    ASSERT_TRUE(held.open(QIODevice::ReadOnly));
     start();
     EXPECT_NE(FileIdentity(file), chosen) << "a changed scheme is written";
     EXPECT_EQ(QSettingsStore(file).ReadInt("Colors", "Bkc", 0), 4145);
