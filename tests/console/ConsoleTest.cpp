@@ -212,22 +212,6 @@ TEST(ConsoleOptions, RefusesBadLinesWithAClearMessage) {
     }
 }
 
-TEST(ConsoleOptions, ReadsCommandAndModifiersInAnyOrder) {
-    const ParsedOptions parsed =
-        ParseConsoleOptions({"--decimals", "0", "--base", "hex", "--eval", "FF+1", "--angle", "rad",
-                             "--format", "engineering", "--data-dir", "/tmp/z"});
-    ASSERT_TRUE(parsed.error.empty()) << parsed.error;
-    const ConsoleOptions& o = parsed.options;
-    EXPECT_EQ(o.command, ConsoleOptions::Command::Eval);
-    EXPECT_EQ(o.argument, "FF+1");
-    EXPECT_EQ(o.base, "hex");
-    EXPECT_EQ(o.angle, "rad");
-    EXPECT_EQ(o.format, "engineering");
-    EXPECT_EQ(o.decimals, 0);
-    EXPECT_EQ(o.dataDir, "/tmp/z");
-    EXPECT_TRUE(o.IsConsoleCommand());
-}
-
 TEST(ConsoleOptions, NoCommandMeansTheWindow) {
     const ParsedOptions parsed = ParseConsoleOptions({"--data-dir", "/tmp/z"});
     ASSERT_TRUE(parsed.error.empty());

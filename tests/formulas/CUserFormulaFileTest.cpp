@@ -63,14 +63,6 @@ TEST_F(CUserFormulaFileTest, ReadsLineEndsAndDropsIncompleteRecords) {
     }
 }
 
-TEST_F(CUserFormulaFileTest, ReadIntoAppendsToWhatTheListsHold) {
-    WriteBytes("UserEq.dat", CrLfLines({kHeader, "Mine", "y=2x", "[y]=2[x]"}));
-    std::vector<std::string> names{"None"}, displayForms{"x"}, calculatorForms{""};
-    ASSERT_TRUE(File().ReadInto(names, displayForms, calculatorForms));
-    EXPECT_EQ(names, (std::vector<std::string>{"None", "Mine"}));
-    EXPECT_EQ(calculatorForms, (std::vector<std::string>{"", "[y]=2[x]"}));
-}
-
 TEST_F(CUserFormulaFileTest, MissingFileIsCreatedWithTheHeaderOnlySilently) {
     const Lists lists = Read();
     EXPECT_TRUE(lists.names.empty());

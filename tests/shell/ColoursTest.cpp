@@ -123,12 +123,6 @@ TEST(BackgroundPictureFile, NumbersAroundTheTableNameNoFile) {
     EXPECT_EQ(BackgroundPictureFile(0), "");
 }
 
-TEST(ColorRef, RedSitsInTheLowByte) {
-    EXPECT_EQ(Rgb(60, 80, 100), 0x64503Cu);
-    EXPECT_EQ(RedOf(0xA5B4B2), 0xB2);
-    EXPECT_EQ(BlueOf(0xA5B4B2), 0xA5);
-}
-
 // text 1, face 2, disabled face 3, light 4, shadow 5, dark frame 6, hover face 7, hover frame 8,
 // focus frame 9
 constexpr SkinButtonColours kColours{1, 2, 3, 4, 5, 6, 7, 8, 9};
