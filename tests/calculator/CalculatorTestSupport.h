@@ -11,6 +11,7 @@
 #include "calculator/KeyScript.h"
 #include "calculator/ScriptMessages.h"
 #include "expression/Windows1252.h"
+#include "program/ProgramHost.h"
 #include "shell/MemorySettingsStore.h"
 #include "support/RecordingMessages.h"
 #include "support/TempFolder.h"
@@ -28,6 +29,18 @@ inline std::string Bytes(std::string_view utf8) {
 inline std::string Utf8(std::string_view bytes) {
     return windows1252::ToUtf8(bytes);
 }
+
+// Counts what the calculator hands to the interpreter.
+class FakeHost : public ProgramHost {
+public:
+    void Run() override { ++runs; }
+    bool IsWaiting() const override { return waiting; }
+    void Reset() override { ++resets; }
+
+    int runs = 0;
+    int resets = 0;
+    bool waiting = false;
+};
 
 // A calculator over an in-memory store and a temporary data folder, pressed with the key names
 // of zykcalc --keys.

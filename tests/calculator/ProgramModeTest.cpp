@@ -1,20 +1,7 @@
 #include "CalculatorTestSupport.h"
-#include "program/ProgramHost.h"
 
 namespace zyk::test {
 namespace {
-
-// Counts what the calculator hands to the interpreter.
-class FakeHost : public ProgramHost {
-public:
-    void Run() override { ++runs; }
-    bool IsWaiting() const override { return waiting; }
-    void Reset() override { ++resets; }
-
-    int runs = 0;
-    int resets = 0;
-    bool waiting = false;
-};
 
 class ProgramMode : public CalculatorTest {
 protected:

@@ -1,22 +1,14 @@
 #include <random>
 
 #include "CalculatorTestSupport.h"
-#include "program/ProgramHost.h"
 
 namespace zyk::test {
 namespace {
 
-class NullHost : public ProgramHost {
-public:
-    void Run() override {}
-    bool IsWaiting() const override { return false; }
-    void Reset() override {}
-};
-
 class RandomKeys : public CalculatorTest {
 protected:
     void TearDown() override { Calc().SetProgramHost(nullptr); }
-    NullHost m_host;
+    FakeHost m_host;
 };
 
 // Any order of commands, menu items, view notifications and inserts keeps the calculator in a
