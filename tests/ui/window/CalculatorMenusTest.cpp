@@ -3,8 +3,6 @@
 
 #include <QMenuBar>
 
-#include <algorithm>
-
 #include "calculator/KeypadTable.h"
 
 namespace zyk::window_test {
@@ -12,54 +10,41 @@ namespace {
 
 using CalculatorMenu = WindowTest;
 
-struct MenuRow {
-    const char* name;
-    std::vector<Step> opening;
-    int items;
-    const char* pick;      // UTF-8
-    const char* inserted;  // UTF-8
-};
-
-void PrintTo(const MenuRow& row, std::ostream* out) {
-    *out << row.name;
+TEST_F(CalculatorMenu, EachMenuOpensBelowItsKeyAndInsertsThePickedItem) {
+    const struct {
+        std::vector<Step> opening;
+        int items;
+        const char* pick;      // UTF-8
+        const char* inserted;  // UTF-8
+    } rows[] = {
+        {{Click(kIdcConst)}, 12, "{e_0}   Electric constant", "{e_0}"},
+        {{Press(Qt::Key_F11)}, 12, "{c}   Speed of light", "{c}"},
+        {{Click(kIdcShift), Click(kIdcConst)}, 10, "Mem 3", "\u00A6M3\u00A6"},
+        {{Click(kIdcShift), Click(kIdcHexD)}, 26, "z", "[z]"},
+        {{Type("40+2"), Press(Qt::Key_Return), Press(Qt::Key_C, Qt::ControlModifier),
+          Click(kIdcDisplay)},
+         4,
+         "Paste\tCtrl+V",
+         "42"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.pick);
+        CloseWindow();
+        Do(row.opening);
+        QMenu& menu = OpenMenu();
+        EXPECT_EQ(ItemTexts(menu).size(), row.items);
+        // Below the key that opened it, or moved up only as far as the screen needs.
+        const QWidget& key =
+            Key(row.opening.back().click != 0 ? row.opening.back().click : kIdcConst);
+        const QPoint below = key.mapToGlobal(QPoint(0, key.height()));
+        EXPECT_LE(std::abs(menu.geometry().left() - below.x()), 2);
+        EXPECT_LE(menu.geometry().top(), below.y() + 2);
+        EXPECT_GE(menu.geometry().bottom(), below.y());
+        Pick(QString::fromUtf8(row.pick));
+        EXPECT_FALSE(menu.isVisible());
+        EXPECT_EQ(ExpressionShown(), QString::fromUtf8(row.inserted));
+    }
 }
-
-class MenuRows : public WindowTest, public ::testing::WithParamInterface<MenuRow> {};
-
-TEST_P(MenuRows, OpensAtItsKeyAndInsertsThePickedItem) {
-    const MenuRow& row = GetParam();
-    Do(row.opening);
-    QMenu& menu = OpenMenu();
-    EXPECT_EQ(ItemTexts(menu).size(), row.items);
-    // Opened at the key that opened it: below it, or moved up only as far as the screen needs.
-    const QWidget& key = Key(row.opening.back().click != 0 ? row.opening.back().click : kIdcConst);
-    const QPoint below = key.mapToGlobal(QPoint(0, key.height()));
-    EXPECT_LE(std::abs(menu.geometry().left() - below.x()), 2);
-    EXPECT_LE(menu.geometry().top(), below.y() + 2);
-    EXPECT_GE(menu.geometry().bottom(), below.y());
-    Pick(QString::fromUtf8(row.pick));
-    EXPECT_FALSE(menu.isVisible());
-    EXPECT_EQ(ExpressionShown(), QString::fromUtf8(row.inserted));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    CalculatorMenu, MenuRows,
-    ::testing::Values(
-        MenuRow{"constants", {Click(kIdcConst)}, 12, "{e_0}   Electric constant", "{e_0}"},
-        MenuRow{"constants by F11", {Press(Qt::Key_F11)}, 12, "{c}   Speed of light", "{c}"},
-        MenuRow{"memories", {Click(kIdcShift), Click(kIdcConst)}, 10, "Mem 3", "\u00A6M3\u00A6"},
-        MenuRow{"lower variables", {Click(kIdcShift), Click(kIdcHexD)}, 26, "z", "[z]"},
-        MenuRow{"display menu paste",
-                {Type("40+2"), Press(Qt::Key_Return), Press(Qt::Key_C, Qt::ControlModifier),
-                 Click(kIdcDisplay)},
-                4,
-                "Paste\tCtrl+V",
-                "42"}),
-    [](const auto& info) {
-        std::string name(info.param.name);
-        std::replace(name.begin(), name.end(), ' ', '_');
-        return name;
-    });
 
 TEST_F(CalculatorMenu, ModeMenuShowsTheCalculatorsChecksAndForwardsThePick) {
     Do({Click(kIdcMode)});

@@ -30,47 +30,41 @@ void ChooseScheme(SettingsStore& store, int scheme) {
 
 constexpr int kPlatformFace = -2;
 
-struct SchemeRow {
-    int scheme;  // -1: none chosen yet
-    int bkc;
-    int background;  // "clrBk"
-    ColorRef display;
-    bool picture;
-};
-
-void PrintTo(const SchemeRow& row, std::ostream* out) {
-    *out << "scheme " << row.scheme;
-}
-
-class SchemeRows : public WindowTest, public ::testing::WithParamInterface<SchemeRow> {};
-
-TEST_P(SchemeRows, StartAppliesTheSchemeAndTheKeysKeepTheirColours) {
-    const SchemeRow& row = GetParam();
-    store.WriteInt(settings::kClrBk.section, settings::kClrBk.entry, 0x123456);  // by hand
-    if (row.scheme >= 0) {
-        ChooseScheme(store, row.scheme);
-    }
+TEST_F(CalculatorWindowShell, StartAppliesTheSchemeAndTheKeysKeepTheirColours) {
+    const struct {
+        int scheme;  // -1: none chosen yet
+        int bkc;
+        int background;  // "clrBk"
+        ColorRef display;
+        bool picture;
+    } rows[] = {{-1, 4141, 0xA5B4B2, 0x50463C, true}, {0, 0, kPlatformFace, 0x645A50, false}};
     PutResource(QStringLiteral("images/Bkc_green.bmp"));
-    Window();
-    EXPECT_EQ(Read(store, settings::kColorsBkc), row.bkc);
-    EXPECT_EQ(Read(store, settings::kClrBk), row.background == kPlatformFace
-                                                 ? static_cast<int>(CurrentPlatformColours().face)
-                                                 : row.background);
-    EXPECT_EQ(Window().Display().Background(), ToQColor(row.display));
-    EXPECT_EQ(Window().Background().HasPicture(), row.picture);
-    for (const int id : Window().Keypad().ControlIds()) {
-        const KeypadKeyColours expected = *KeypadColoursForKey(id);
-        const SkinButtonColours& shown = Key(id).Colours();
-        EXPECT_EQ(std::tie(shown.face, shown.text, shown.light, shown.shadow),
-                  std::tie(expected.face, expected.text, expected.light, expected.shadow))
-            << id;
-        EXPECT_EQ(Key(id).Style(), expected.hoverFace ? kSkinStyleHoverFace : kSkinStyleNoHover);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.scheme);
+        CloseWindow();
+        store = MemorySettingsStore();
+        store.WriteInt(settings::kClrBk.section, settings::kClrBk.entry, 0x123456);  // by hand
+        if (row.scheme >= 0) {
+            ChooseScheme(store, row.scheme);
+        }
+        Window();
+        EXPECT_EQ(Read(store, settings::kColorsBkc), row.bkc);
+        EXPECT_EQ(Read(store, settings::kClrBk),
+                  row.background == kPlatformFace ? static_cast<int>(CurrentPlatformColours().face)
+                                                  : row.background);
+        EXPECT_EQ(Window().Display().Background(), ToQColor(row.display));
+        EXPECT_EQ(Window().Background().HasPicture(), row.picture);
+        for (const int id : Window().Keypad().ControlIds()) {
+            const KeypadKeyColours expected = *KeypadColoursForKey(id);
+            const SkinButtonColours& shown = Key(id).Colours();
+            EXPECT_EQ(std::tie(shown.face, shown.text, shown.light, shown.shadow),
+                      std::tie(expected.face, expected.text, expected.light, expected.shadow))
+                << id;
+            EXPECT_EQ(Key(id).Style(),
+                      expected.hoverFace ? kSkinStyleHoverFace : kSkinStyleNoHover);
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(CalculatorWindowShell, SchemeRows,
-                         ::testing::Values(SchemeRow{-1, 4141, 0xA5B4B2, 0x50463C, true},
-                                           SchemeRow{0, 0, kPlatformFace, 0x645A50, false}));
 
 TEST_F(CalculatorWindowShell, MissingPictureShowsWhiteAndALaterSchemeIsFollowed) {
     PutResource(QStringLiteral("images/Bkc_green.bmp"));
