@@ -3,25 +3,20 @@
 
 #include <QApplication>
 
+#include <memory>
+
 namespace {
 
 class QtApplicationEnvironment : public ::testing::Environment {
 public:
-    void SetUp() override {
-        if (QApplication::instance() == nullptr) {
-            static int argc = 1;
-            static char name[] = "ui_tests";
-            static char* argv[] = {name, nullptr};
-            m_application = new QApplication(argc, argv);
-        }
-    }
-    void TearDown() override {
-        delete m_application;
-        m_application = nullptr;
-    }
+    void SetUp() override { m_application = std::make_unique<QApplication>(m_argc, m_argv); }
+    void TearDown() override { m_application.reset(); }
 
 private:
-    QApplication* m_application = nullptr;
+    int m_argc = 1;  // QApplication keeps references to both
+    char m_name[9] = "ui_tests";
+    char* m_argv[2] = {m_name, nullptr};
+    std::unique_ptr<QApplication> m_application;
 };
 
 const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
