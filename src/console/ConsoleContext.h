@@ -39,5 +39,7 @@ std::optional<std::string> ConsoleInputText(ConsoleContext& context, std::string
 int RunEvalCommand(ConsoleContext& context);
 int RunKeysCommand(ConsoleContext& context);
 int RunProgramCommand(ConsoleContext& context);
+int RunConvertCommand(ConsoleContext& context);
+int RunConvertListCommand(ConsoleContext& context);
 
 }  // namespace zyk

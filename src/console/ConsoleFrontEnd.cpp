@@ -72,6 +72,10 @@ int RunConsole(const ConsoleOptions& options, std::ostream& out, std::ostream& e
             return RunKeysCommand(context);
         case ConsoleOptions::Command::Run:
             return RunProgramCommand(context);
+        case ConsoleOptions::Command::Convert:
+            return RunConvertCommand(context);
+        case ConsoleOptions::Command::ConvertList:
+            return RunConvertListCommand(context);
         default:
             return UsageError(context, "no console command given");
     }

@@ -6,8 +6,8 @@
 
 namespace zyk {
 
-// Runs a console command (--eval, --keys, --run, --help, --version) without any window and
-// returns the process's exit status. Never creates a QApplication.
+// Runs a console command (--eval, --keys, --run, --convert, --help, --version) without any window
+// and returns the process's exit status. Never creates a QApplication.
 int RunConsole(const ConsoleOptions& options, std::ostream& out, std::ostream& err,
                std::istream& in);
 

@@ -7,6 +7,8 @@ namespace zyk {
 namespace {
 
 constexpr int kMaxDecimals = 15;
+constexpr const char* kOnlyOneCommand =
+    "only one of --eval, --keys, --run, --convert and --screenshot may be given";
 
 bool OneOf(const std::string& value, std::initializer_list<const char*> choices) {
     for (const char* choice : choices) {
@@ -29,6 +31,10 @@ std::string UsageText() {
            "  --keys \"KEY KEY..\"   press keys and menu items, print the expression and result "
            "lines\n"
            "  --run FILE.bas       run a program with the terminal as its console\n"
+           "  --convert VALUE FROM TO\n"
+           "                       convert VALUE between two units of one group (names or marks)\n"
+           "                       and print the converter's result lines\n"
+           "  --convert --list     list the converter's groups and units\n"
            "  --screenshot DIR     render every window to PNG files in DIR (no display needed)\n"
            "  --help               show this text\n"
            "  --version            show the version\n"
@@ -41,8 +47,8 @@ std::string UsageText() {
            "settings)\n"
            "  --data-dir DIR                         keep settings and data files in DIR\n"
            "\n"
-           "Exit status: 0 answer, 1 error text (or a program stopped on an error), 2 usage "
-           "error.\n";
+           "Exit status: 0 answer, 1 error text (a program stopped on an error, a failed\n"
+           "conversion), 2 usage error (also an unknown unit, or units of two groups).\n";
 }
 
 ParsedOptions ParseConsoleOptions(const std::vector<std::string>& arguments) {
@@ -74,6 +80,25 @@ ParsedOptions ParseConsoleOptions(const std::vector<std::string>& arguments) {
             options.command = ConsoleOptions::Command::Version;
             return parsed;
         }
+        if (arg == "--convert") {
+            if (hasValue && arguments[i + 1] == "--list") {
+                if (!setCommand(ConsoleOptions::Command::ConvertList, {})) {
+                    return fail(kOnlyOneCommand);
+                }
+                ++i;
+                continue;
+            }
+            if (i + 3 >= arguments.size()) {
+                return fail("--convert needs VALUE FROM TO (or --list)");
+            }
+            if (!setCommand(ConsoleOptions::Command::Convert, arguments[i + 1])) {
+                return fail(kOnlyOneCommand);
+            }
+            options.convertFrom = arguments[i + 2];
+            options.convertTo = arguments[i + 3];
+            i += 3;
+            continue;
+        }
         static const std::array<std::pair<const char*, ConsoleOptions::Command>, 4> kCommands = {{
             {"--eval", ConsoleOptions::Command::Eval},
             {"--keys", ConsoleOptions::Command::Keys},
@@ -87,7 +112,7 @@ ParsedOptions ParseConsoleOptions(const std::vector<std::string>& arguments) {
                     return fail(needsValue());
                 }
                 if (!setCommand(command, arguments[++i])) {
-                    return fail("only one of --eval, --keys, --run and --screenshot may be given");
+                    return fail(kOnlyOneCommand);
                 }
                 matched = true;
             }

@@ -8,10 +8,13 @@ namespace zyk {
 
 // What the command line asked for. Texts are UTF-8 as typed.
 struct ConsoleOptions {
-    enum class Command { None, Eval, Keys, Run, Help, Version, Screenshot };
+    enum class Command { None, Eval, Keys, Run, Convert, ConvertList, Help, Version, Screenshot };
 
     Command command = Command::None;
-    std::string argument;  // TEXT of --eval, KEYS of --keys, FILE of --run, DIR of --screenshot
+    std::string argument;     // TEXT of --eval, KEYS of --keys, FILE of --run, DIR of --screenshot,
+                              // VALUE of --convert
+    std::string convertFrom;  // FROM and TO of --convert
+    std::string convertTo;
 
     std::optional<std::string> base;    // "dec", "hex", "bin"
     std::optional<std::string> angle;   // "deg", "rad"
@@ -21,6 +24,7 @@ struct ConsoleOptions {
 
     bool IsConsoleCommand() const {
         return command == Command::Eval || command == Command::Keys || command == Command::Run ||
+               command == Command::Convert || command == Command::ConvertList ||
                command == Command::Help || command == Command::Version;
     }
 };

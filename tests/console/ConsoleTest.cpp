@@ -86,6 +86,7 @@ protected:
 using EvalEndToEnd = EndToEnd;
 using KeysEndToEnd = EndToEnd;
 using RunEndToEnd = EndToEnd;
+using ConvertEndToEnd = EndToEnd;
 
 TEST_F(EvalEndToEnd, PrintsTheResultLineAndItsStatus) {
     ExpectPrints({
@@ -182,6 +183,62 @@ TEST_F(RunEndToEnd, AFileThatCannotBeReadIsAUsageError) {
     }
 }
 
+// The results list of the converter window, one line each; unit names and marks in any case.
+TEST_F(ConvertEndToEnd, PrintsTheResultsList) {
+    ExpectPrints({
+        {{"--convert", "100", "Celsius", "Fahrenheit"},
+         "Celsius  >>  Fahrenheit:\n\n  100 \u00B0C = 212. \u00B0F\n",
+         0},
+        {{"--convert", "2", " nautical MILE ", "meter"},
+         "Nautical Mile  >>  Meter:\n\n  2 Naut mi = 3704. m\n",
+         0},
+        {{"--convert", "1", "in\u00B2", "m\u00B2"},
+         "Sq inches  >>  Sq meters:\n\n  1 in\u00B2 = 6.4e-004 m\u00B2\n",
+         0},
+        {{"--convert", "-1", "K", "\u00B0C"},
+         "Conversion failed!\n\nError!  Error!   The value is below the absolute zero...\n",
+         1},
+        {{"--convert", "", "m", "ft"}, "Conversion failed!\n\nERROR!   No value to convert!\n", 1},
+        {{"--convert", "1e308", "pc", "A"},
+         "Conversion failed!\n\nError!  Error!   The result is out of range...\n",
+         1},
+    });
+}
+
+TEST_F(ConvertEndToEnd, UnitsItCannotConvertAreUsageErrors) {
+    const struct {
+        std::vector<std::string> units;
+        const char* messagePart;
+    } cases[] = {
+        {{"furlong", "m"}, "'furlong' is not a unit of the converter"},
+        {{"None", "m"}, "'None' is not a unit"},
+        {{"K", "parsec"}, "Kelvin converts to Celsius, Fahrenheit, not to Parsec"},
+        {{"h", "h"}, "Hours converts to Seconds, Minutes, Days, Years, not to Hours"},
+        {{"Knot", "mph"}, "'mph' is not a unit of the converter; Knot converts to Meter/s, Km/h"},
+    };
+    for (const auto& c : cases) {
+        const ProcessResult run = Run({"--convert", "1", c.units[0], c.units[1]});
+        EXPECT_EQ(run.status, 2) << c.units[0];
+        EXPECT_EQ(run.out, "") << c.units[0];
+        EXPECT_NE(run.err.find(c.messagePart), std::string::npos) << run.err;
+    }
+}
+
+TEST_F(ConvertEndToEnd, ListsTheGroupsAndTheirUnits) {
+    const ProcessResult run = Run({"--convert", "--list"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.rfind("Temperature\n  Celsius                       \u00B0C\n", 0), 0u)
+        << run.out;
+    EXPECT_NE(run.out.find("\nPressure\n  Pascal (Pa)                   Pa\n"), std::string::npos);
+    EXPECT_NE(run.out.find("\n  lbf/ft\u00B2                       lbf/ft\u00B2\n"),
+              std::string::npos);
+    const std::string time =
+        "Time\n  Seconds                       s\n  Minutes                       min\n"
+        "  Hours                         h\n  Days                          day\n"
+        "  Years                         yr\n";
+    EXPECT_EQ(run.out.substr(run.out.rfind("Time\n")), time);
+}
+
 struct RefusedCase {
     std::vector<std::string> arguments;
     const char* messagePart;
@@ -199,6 +256,8 @@ TEST(ConsoleOptions, RefusesBadLinesWithAClearMessage) {
         {{"--eval", "1", "--decimals", "3x"}, "--decimals"},
         {{"--eval", "1", "--decimals", ""}, "--decimals"},
         {{"--eval", "1", "--keys", "1"}, "only one of"},
+        {{"--convert", "1", "m"}, "--convert needs VALUE FROM TO (or --list)"},
+        {{"--convert", "--list", "--eval", "1"}, "only one of"},
         {{"--eval", "1", "--data-dir", ""}, "--data-dir needs a folder"},
         {{"1+2"}, "unknown option '1+2'"},
     };
