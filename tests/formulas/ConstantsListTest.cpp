@@ -1,7 +1,6 @@
 #include "FormulaTestSupport.h"
 #include "formulas/CUserConstantFile.h"
 #include "formulas/ConstantsList.h"
-#include "formulas/NumEditFilter.h"
 
 namespace zyk::test {
 namespace {
@@ -273,19 +272,6 @@ TEST_F(ConstantsListTest, UnwritableFolderKeepsWorkingAndReportsAMismatch) {
     EXPECT_TRUE(m_messages.shown.empty());
     list.SelectComboEntry(list.ComboSelection());
     EXPECT_EQ(list.InfoLines(), Lines{"No constant selected!"});
-}
-
-TEST(NumEditFilterTest, TypedCharacters) {
-    const std::pair<char, std::optional<char>> cases[] = {
-        {'7', '7'},          {'e', 'e'},
-        {'-', '-'},          {'.', '.'},
-        {';', ';'},          {',', '.'},
-        {'E', std::nullopt}, {'+', std::nullopt},
-        {' ', std::nullopt}, {'\xB7', std::nullopt},
-    };
-    for (const auto& [typed, inserted] : cases) {
-        EXPECT_EQ(FilterNumEditCharacter(typed), inserted) << typed;
-    }
 }
 
 struct Lists {

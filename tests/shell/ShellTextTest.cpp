@@ -5,6 +5,7 @@
 #include "shell/DialogUnits.h"
 #include "shell/HelpTopics.h"
 #include "shell/LinkTarget.h"
+#include "shell/NumEditFilter.h"
 #include "shell/ShellMessages.h"
 
 namespace zyk {
@@ -75,6 +76,19 @@ TEST(DialogUnits, AverageWidthRoundsTheLetterWidth) {
     EXPECT_EQ(AverageCharWidth(26 * 6 * 2), 6);  // 312 / 26 = 12 half-widths -> 6
     EXPECT_EQ(AverageCharWidth(338), 7);         // 13 half-widths round up
     EXPECT_EQ(AverageCharWidth(0), 0);
+}
+
+TEST(NumEditFilterTest, TypedCharacters) {
+    const std::pair<char, std::optional<char>> cases[] = {
+        {'7', '7'},          {'e', 'e'},
+        {'-', '-'},          {'.', '.'},
+        {';', ';'},          {',', '.'},
+        {'E', std::nullopt}, {'+', std::nullopt},
+        {' ', std::nullopt}, {'\xB7', std::nullopt},
+    };
+    for (const auto& [typed, inserted] : cases) {
+        EXPECT_EQ(FilterNumEditCharacter(typed), inserted) << typed;
+    }
 }
 
 }  // namespace

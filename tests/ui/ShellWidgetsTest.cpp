@@ -3,6 +3,7 @@
 #include "shell/ui/CAboutDlg.h"
 #include "shell/ui/CColorStatic.h"
 #include "shell/ui/CLinkLabel.h"
+#include "shell/ui/CNumEdit.h"
 #include "shell/ui/CSkinButton.h"
 #include "shell/ui/QtColors.h"
 
@@ -206,6 +207,17 @@ TEST(SkinButton, TwoColourSetterGivesThePlatformFaceWhenDisabled) {
     CSkinButton button(QStringLiteral("Add"));
     button.SetColours(Rgb(1, 2, 3), Rgb(4, 5, 6));
     EXPECT_EQ(button.Colours().disabledFace, FromQColor(button.palette().color(QPalette::Button)));
+}
+
+TEST(NumEdit, FiltersTypingButNotPasting) {
+    CNumEdit field;
+    QTest::keyClicks(&field, QStringLiteral("1,5x;E-e 2"));
+    EXPECT_EQ(field.text(), QStringLiteral("1.5;-e2"));
+    QTest::keyClick(&field, Qt::Key_Backspace);
+    EXPECT_EQ(field.text(), QStringLiteral("1.5;-e"));
+    field.clear();
+    field.insert(QStringLiteral("1,5 abc"));  // what a paste inserts
+    EXPECT_EQ(field.text(), QStringLiteral("1,5 abc"));
 }
 
 }  // namespace

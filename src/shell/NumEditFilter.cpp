@@ -1,4 +1,4 @@
-#include "formulas/NumEditFilter.h"
+#include "shell/NumEditFilter.h"
 
 namespace zyk {
 
