@@ -3,6 +3,8 @@
 as RGBA PNG files in several sizes with the standard library only (4 x 4 supersampling).
 
     tools/make_icon.py [OUTPUT_FOLDER]     (default: resources/icons)
+
+The same shapes are also written as a scalable SVG (zykcalc.svg) for the desktop's icon theme.
 """
 
 import os
@@ -98,6 +100,49 @@ def render(size):
     return rows
 
 
+def svg_rect(x0, y0, x1, y1, radius, fill, scale=256):
+    return ('<rect x="%g" y="%g" width="%g" height="%g" rx="%g" fill="%s"/>'
+            % (round(x0 * scale, 2), round(y0 * scale, 2), round((x1 - x0) * scale, 2),
+               round((y1 - y0) * scale, 2), round(radius * scale, 2), fill))
+
+
+def render_svg():
+    """The icon as SVG: the shapes of colour_at, at 256 units."""
+    def rgb(r, g, b):
+        return "#%02x%02x%02x" % (r, g, b)
+    top, bottom = int(78 - 26 * 0.03), int(78 - 26 * 0.97)
+    parts = [
+        '<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" viewBox="0 0 256 256">',
+        '<defs><linearGradient id="body" x1="0" y1="0" x2="0" y2="1">'
+        '<stop offset="0" stop-color="%s"/><stop offset="1" stop-color="%s"/>'
+        '</linearGradient></defs>' % (rgb(top, top + 2, top + 6), rgb(bottom, bottom + 2, bottom + 6)),
+        svg_rect(0.12, 0.03, 0.88, 0.97, 0.11, "url(#body)"),
+        svg_rect(0.20, 0.11, 0.80, 0.33, 0.035, rgb(60, 70, 80)),
+    ]
+    yellow = rgb(220, 220, 100)
+    parts.append(svg_rect(0.255, 0.185, 0.335, 0.205, 0, yellow))
+    parts.append(svg_rect(0.255, 0.235, 0.335, 0.255, 0, yellow))
+    for i in range(3):
+        bx = 0.45 + i * 0.105
+        parts.append(svg_rect(bx, 0.165, bx + 0.075, 0.275, 0, yellow))
+    left, top_edge, right, bottom_edge, gap = 0.20, 0.41, 0.80, 0.89, 0.045
+    width = (right - left - gap * (KEY_COLUMNS - 1)) / KEY_COLUMNS
+    height = (bottom_edge - top_edge - gap * (KEY_ROWS - 1)) / KEY_ROWS
+    for row in range(KEY_ROWS):
+        for column in range(KEY_COLUMNS):
+            kx = left + column * (width + gap)
+            ky = top_edge + row * (height + gap)
+            if (column, row) == (KEY_COLUMNS - 1, KEY_ROWS - 1):
+                fill = rgb(214, 172, 84)
+            elif row == 0:
+                fill = rgb(140, 160, 180)
+            else:
+                fill = rgb(200, 200, 200)
+            parts.append(svg_rect(kx, ky, kx + width, ky + height, 0.025, fill))
+    parts.append("</svg>")
+    return "\n".join(parts) + "\n"
+
+
 def write_png(path, rows, size):
     def chunk(kind, data):
         return (struct.pack(">I", len(data)) + kind + data +
@@ -118,6 +163,10 @@ def main():
         path = os.path.join(folder, "zykcalc-%d.png" % size)
         write_png(path, render(size), size)
         print(path)
+    path = os.path.join(folder, "zykcalc.svg")
+    with open(path, "w") as out:
+        out.write(render_svg())
+    print(path)
 
 
 if __name__ == "__main__":

@@ -4,6 +4,7 @@
 #   tools/zyk.sh test       build and run every test
 #   tools/zyk.sh sanitize   build the core with ASan + UBSan and run its tests
 #   tools/zyk.sh bench      build and run the benchmarks
+#   tools/zyk.sh package    build the Debian package zykcalc_VERSION-1_ARCH.deb in this folder
 # Installs what the build needs with apt-get when it is missing (as root, or through sudo).
 set -euo pipefail
 
@@ -59,8 +60,18 @@ case "${1:-}" in
         cmake --build build -j "$jobs"
         for b in build/bench/*_bench; do [ -x "$b" ] && "$b"; done
         ;;
+    package)
+        packages+=(dpkg-dev file gzip)
+        install_missing
+        configure build
+        cmake --build build -j "$jobs"
+        (cd build && cpack -G DEB >/dev/null)
+        deb=$(ls -t build/zykcalc_*.deb | head -n 1)
+        cp "$deb" .
+        echo "$(basename "$deb")"
+        ;;
     *)
-        echo "usage: tools/zyk.sh run|test|sanitize|bench" >&2
+        echo "usage: tools/zyk.sh run|test|sanitize|bench|package" >&2
         exit 2
         ;;
 esac

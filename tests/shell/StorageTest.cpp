@@ -5,6 +5,9 @@
 #include <QTemporaryDir>
 
 #include <filesystem>
+#include <vector>
+
+#include <unistd.h>
 
 #include "shell/AtomicFile.h"
 #include "shell/ui/ProgramFolder.h"
@@ -47,20 +50,78 @@ TEST(QSettingsStore, EntriesSpoiledByHandReadAsTheirDefaults) {
     EXPECT_EQ(store.ReadInt("Settings", "Left", 150), 32);
 }
 
-TEST(ProgramFolder, DataDirIsCreatedAndHoldsTheSettingsFile) {
-    QTemporaryDir dir;
-    const QString data = dir.filePath("portable/data");
-    const ProgramFolder folder = ResolveProgramFolder(data, QString());
-    EXPECT_TRUE(QDir(data).exists());
-    EXPECT_EQ(folder.path, QDir(data).absolutePath());
-    EXPECT_EQ(folder.settingsFile, folder.path + "/Zyk Calc.ini");
-}
+// Where each kind of copy keeps its data files: the build folder and a portable copy beside
+// the executable, an installed copy in the user's data folder (also when it may write beside
+// the executable, as root may), --data-dir wherever it points.
+TEST(ProgramFolder, EachKindOfCopyKeepsItsDataWhereItsUserExpects) {
+    enum class Expect { ExecutableFolder, UserFolder, DataDir };
+    struct Row {
+        const char* name;
+        const char* executableDir;  // relative to the temporary root
+        std::vector<const char*> folders;
+        bool readOnly;
+        const char* dataDir;  // relative, or nullptr
+        Expect expect;
+    };
+    const Row rows[] = {
+        {"build folder",
+         "build",
+         {"build/help", "build/images"},
+         false,
+         nullptr,
+         Expect::ExecutableFolder},
+        {"portable copy", "zyk", {"zyk/help"}, false, nullptr, Expect::ExecutableFolder},
+        {"installed prefix",
+         "usr/bin",
+         {"usr/share/zykcalc/help"},
+         false,
+         nullptr,
+         Expect::UserFolder},
+        {"read-only folder", "ro", {"ro/help"}, true, nullptr, Expect::UserFolder},
+        {"--data-dir beats an installed copy",
+         "usr/bin",
+         {"usr/share/zykcalc/help"},
+         false,
+         "portable/data",
+         Expect::DataDir},
+    };
+    for (const Row& row : rows) {
+        QTemporaryDir dir;
+        QDir root(dir.path());
+        root.mkpath(row.executableDir);
+        for (const char* folder : row.folders) {
+            root.mkpath(folder);
+        }
+        const QString exe = root.filePath(row.executableDir);
+        if (row.readOnly) {
+            QFile::setPermissions(exe, QFile::ReadOwner | QFile::ExeOwner);
+        }
+        const QString user = root.filePath("home/data");
+        const QString data = row.dataDir ? root.filePath(row.dataDir) : QString();
+        const ProgramFolder folder = ResolveProgramFolder(data, exe, user);
+        QFile::setPermissions(exe, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
-TEST(ProgramFolder, WritableExecutableFolderIsUsedWithTheUsersOwnSettings) {
-    QTemporaryDir dir;
-    const ProgramFolder folder = ResolveProgramFolder(QString(), dir.path());
-    EXPECT_EQ(folder.path, QDir(dir.path()).absolutePath());
-    EXPECT_TRUE(folder.settingsFile.isEmpty());
+        switch (row.expect) {
+            case Expect::ExecutableFolder:
+                EXPECT_EQ(folder.path, QDir(exe).absolutePath()) << row.name;
+                EXPECT_TRUE(folder.settingsFile.isEmpty()) << row.name;
+                break;
+            case Expect::UserFolder:
+                // Root may write anywhere: a read-only folder only counts for other users.
+                if (row.readOnly && ::geteuid() == 0) {
+                    break;
+                }
+                EXPECT_EQ(folder.path, QDir(user).absolutePath()) << row.name;
+                EXPECT_TRUE(QDir(user).exists()) << row.name;
+                EXPECT_TRUE(folder.settingsFile.isEmpty()) << row.name;
+                break;
+            case Expect::DataDir:
+                EXPECT_TRUE(QDir(data).exists()) << row.name;
+                EXPECT_EQ(folder.path, QDir(data).absolutePath()) << row.name;
+                EXPECT_EQ(folder.settingsFile, folder.path + "/Zyk Calc.ini") << row.name;
+                break;
+        }
+    }
 }
 
 class AtomicFileTest : public ::testing::Test {

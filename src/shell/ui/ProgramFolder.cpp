@@ -14,7 +14,17 @@ bool IsWritableFolder(const QString& path) {
 
 }  // namespace
 
-ProgramFolder ResolveProgramFolder(const QString& dataDir, const QString& executableDir) {
+bool IsInstalledCopy(const QString& executableDir) {
+    if (executableDir.isEmpty()) {
+        return false;
+    }
+    const QDir folder(executableDir);
+    return !QFileInfo(folder.filePath(QStringLiteral("help"))).isDir() &&
+           QFileInfo(folder.filePath(QStringLiteral("../share/zykcalc/help"))).isDir();
+}
+
+ProgramFolder ResolveProgramFolder(const QString& dataDir, const QString& executableDir,
+                                   const QString& userDataDir) {
     ProgramFolder folder;
     if (!dataDir.isEmpty()) {
         QDir().mkpath(dataDir);
@@ -22,11 +32,14 @@ ProgramFolder ResolveProgramFolder(const QString& dataDir, const QString& execut
         folder.settingsFile = folder.path + QStringLiteral("/Zyk Calc.ini");
         return folder;
     }
-    if (!executableDir.isEmpty() && IsWritableFolder(executableDir)) {
+    if (!executableDir.isEmpty() && IsWritableFolder(executableDir) &&
+        !IsInstalledCopy(executableDir)) {
         folder.path = QDir(executableDir).absolutePath();
         return folder;
     }
-    QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QString appData = userDataDir.isEmpty()
+                          ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                          : userDataDir;
     if (appData.isEmpty()) {
         appData = QDir::homePath() + QStringLiteral("/.zykcalc");
     }
