@@ -7,10 +7,10 @@
 #include <istream>
 #include <ostream>
 
+#include "charset/Windows1252.h"
 #include "console/ConsoleContext.h"
-#include "expression/Windows1252.h"
-#include "shell/ui/ProgramFolder.h"
-#include "shell/ui/QSettingsStore.h"
+#include "shell/qt/ProgramFolder.h"
+#include "shell/qt/QSettingsStore.h"
 
 namespace zyk {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "expression/Windows1252.h"
+#include "charset/Windows1252.h"
 
 namespace zyk {
 

@@ -3,7 +3,7 @@
 #include <istream>
 #include <ostream>
 
-#include "expression/Windows1252.h"
+#include "charset/Windows1252.h"
 
 namespace zyk {
 

@@ -1,11 +1,11 @@
 #include <algorithm>
 #include <ostream>
 
+#include "charset/Windows1252.h"
 #include "console/ConsoleContext.h"
 #include "converter/ConverterPanel.h"
 #include "converter/UnitLookup.h"
 #include "converter/UnitTable.h"
-#include "expression/Windows1252.h"
 
 namespace zyk {
 namespace {

@@ -1,9 +1,9 @@
 #include <ostream>
 
 #include "calculator/Calculator.h"
+#include "charset/Windows1252.h"
 #include "console/CalculatorOptions.h"
 #include "console/ConsoleContext.h"
-#include "expression/Windows1252.h"
 
 namespace zyk {
 

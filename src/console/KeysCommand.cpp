@@ -3,9 +3,9 @@
 #include "calculator/Calculator.h"
 #include "calculator/KeyScript.h"
 #include "calculator/ScriptMessages.h"
+#include "charset/Windows1252.h"
 #include "console/CalculatorOptions.h"
 #include "console/ConsoleContext.h"
-#include "expression/Windows1252.h"
 
 namespace zyk {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "expression/Windows1252.h"
+#include "charset/Windows1252.h"
 
 namespace zyk {
 

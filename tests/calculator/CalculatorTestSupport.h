@@ -10,7 +10,7 @@
 #include "calculator/Calculator.h"
 #include "calculator/KeyScript.h"
 #include "calculator/ScriptMessages.h"
-#include "expression/Windows1252.h"
+#include "charset/Windows1252.h"
 #include "program/ProgramHost.h"
 #include "shell/MemorySettingsStore.h"
 #include "support/RecordingMessages.h"

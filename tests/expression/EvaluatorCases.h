@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "calculator/BuiltInConstants.h"
+#include "charset/Windows1252.h"
 #include "expression/ExpressionEvaluator.h"
-#include "expression/Windows1252.h"
 
 // Table rows for the evaluator. Texts are UTF-8 with the special characters as themselves
 // (·, ², ¦, ¤) and the negation sign as − (U+2212); they are turned into the calculator's bytes.

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "charset/Windows1252.h"
 #include "expression/NumberFormat.h"
-#include "expression/Windows1252.h"
 
 namespace zyk {
 namespace {

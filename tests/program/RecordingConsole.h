@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "calculator/AnswerFormatter.h"
+#include "charset/Windows1252.h"
 #include "expression/ExpressionBytes.h"
 #include "expression/ExpressionEvaluator.h"
-#include "expression/Windows1252.h"
 #include "program/ProgramConsole.h"
 #include "program/ProgramInterpreter.h"
 

@@ -10,8 +10,8 @@
 #include <unistd.h>
 
 #include "shell/AtomicFile.h"
-#include "shell/ui/ProgramFolder.h"
-#include "shell/ui/QSettingsStore.h"
+#include "shell/qt/ProgramFolder.h"
+#include "shell/qt/QSettingsStore.h"
 #include "support/TempFolder.h"
 
 namespace zyk {

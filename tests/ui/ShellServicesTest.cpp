@@ -12,7 +12,6 @@
 #include "shell/ui/CTextQuestionDlg.h"
 #include "shell/ui/QtUserMessages.h"
 #include "shell/ui/ResourceLocator.h"
-#include "shell/ui/RestartProgram.h"
 #include "shell/ui/ScreenshotRegistry.h"
 
 namespace zyk {
@@ -57,45 +56,6 @@ TEST(TextQuestion, TextWithoutABytePerCharacterIsRefused) {
     dialog.OkButton().click();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.Answer(), "arrow");
-}
-
-TEST(RestartCalculator, FailureSaysWhy) {
-    const struct {
-        const char* file;  // relative to a temporary folder
-        bool create, executable;
-        const char* reason;
-    } rows[] = {
-        {"zykcalc", false, false, "The specified file was not found."},
-        {"gone/zykcalc", false, false, "The specified path was not found."},
-        {"zykcalc", true, false, "The operating system denied\naccess to the specified file."},
-        {"zykcalc", true, true,
-         "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.reason);
-        QTemporaryDir dir;
-        const QString program = dir.filePath(QString::fromUtf8(row.file));
-        if (row.create) {
-            QFile file(program);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write("not a program");
-            file.close();
-            file.setPermissions(row.executable ? (QFile::ReadOwner | QFile::ExeOwner)
-                                               : QFile::ReadOwner);
-        }
-        test::RecordingMessages messages;
-        EXPECT_FALSE(RestartCalculator(program, dir.path(), messages));
-        ASSERT_EQ(messages.shown.size(), 1u);
-        EXPECT_EQ(messages.shown[0].text,
-                  std::string("Can't open the calculator:\n\n") + row.reason);
-        EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
-    }
-}
-
-TEST(RestartCalculator, RealProgramStartsWithoutAMessage) {
-    test::RecordingMessages messages;
-    EXPECT_TRUE(RestartCalculator(QStringLiteral("/bin/true"), QStringLiteral("/"), messages));
-    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST(Screenshots, RegistryRendersEveryWindowAndListsFailures) {

@@ -7,9 +7,9 @@
 #include "calculator/Calculator.h"
 #include "calculator/ui/CExpressionEdit.h"
 #include "shell/ColourScheme.h"
+#include "shell/qt/QtText.h"
 #include "shell/ui/CSchemeBackground.h"
 #include "shell/ui/QtColors.h"
-#include "shell/ui/QtText.h"
 
 namespace zyk {
 namespace {

@@ -20,12 +20,12 @@
 #include "shell/ColourScheme.h"
 #include "shell/HelpTopics.h"
 #include "shell/SettingsKeys.h"
+#include "shell/qt/QtText.h"
 #include "shell/ui/CAboutDlg.h"
 #include "shell/ui/CHelpViewer.h"
 #include "shell/ui/CSkinButton.h"
 #include "shell/ui/CWindowPositionKeeper.h"
 #include "shell/ui/QtColors.h"
-#include "shell/ui/QtText.h"
 #include "shell/ui/QtUserMessages.h"
 
 namespace zyk {

@@ -8,9 +8,9 @@
 #include "calculator/KeypadTable.h"
 #include "calculator/ui/KeypadLayout.h"
 #include "shell/KeypadColours.h"
+#include "shell/qt/QtText.h"
 #include "shell/ui/CSkinButton.h"
 #include "shell/ui/QtColors.h"
-#include "shell/ui/QtText.h"
 
 namespace zyk {
 namespace {

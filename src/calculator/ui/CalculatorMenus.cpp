@@ -6,7 +6,7 @@
 #include "calculator/Calculator.h"
 #include "calculator/KeypadTable.h"
 #include "calculator/ui/CalculatorWindowText.h"
-#include "shell/ui/QtText.h"
+#include "shell/qt/QtText.h"
 
 namespace zyk {
 namespace {

@@ -3,7 +3,7 @@
 #include <QKeySequence>
 
 #include "calculator/KeypadTable.h"
-#include "shell/ui/QtText.h"
+#include "shell/qt/QtText.h"
 
 namespace zyk {
 

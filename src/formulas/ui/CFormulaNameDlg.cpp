@@ -5,10 +5,10 @@
 #include <QLineEdit>
 
 #include "formulas/ui/FormulaDialogText.h"
+#include "shell/qt/QtText.h"
 #include "shell/ui/CSchemeWindowColors.h"
 #include "shell/ui/CSkinButton.h"
 #include "shell/ui/DialogUnitMapper.h"
-#include "shell/ui/QtText.h"
 
 namespace zyk {
 namespace {

@@ -6,10 +6,10 @@
 #include <QSignalBlocker>
 
 #include "formulas/ui/FormulaDialogText.h"
+#include "shell/qt/QtText.h"
 #include "shell/ui/CSchemeWindowColors.h"
 #include "shell/ui/CSkinButton.h"
 #include "shell/ui/DialogUnitMapper.h"
-#include "shell/ui/QtText.h"
 
 namespace zyk {
 namespace {

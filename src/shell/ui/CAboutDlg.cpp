@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "shell/ShellMessages.h"
+#include "shell/qt/QtText.h"
 #include "shell/ui/ApplicationIcon.h"
 #include "shell/ui/CColorStatic.h"
 #include "shell/ui/CLinkLabel.h"
@@ -12,7 +13,6 @@
 #include "shell/ui/CSkinButton.h"
 #include "shell/ui/DialogUnitMapper.h"
 #include "shell/ui/QtColors.h"
-#include "shell/ui/QtText.h"
 
 namespace zyk {
 namespace {

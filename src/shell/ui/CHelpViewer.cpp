@@ -9,7 +9,7 @@
 
 #include "shell/HelpTopics.h"
 #include "shell/ShellMessages.h"
-#include "shell/ui/QtText.h"
+#include "shell/qt/QtText.h"
 
 namespace zyk {
 

@@ -7,8 +7,8 @@
 
 #include "shell/LinkTarget.h"
 #include "shell/ShellMessages.h"
+#include "shell/qt/QtText.h"
 #include "shell/ui/QtColors.h"
-#include "shell/ui/QtText.h"
 #include "shell/ui/QtUserMessages.h"
 
 namespace zyk {

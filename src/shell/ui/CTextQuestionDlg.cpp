@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "shell/ShellMessages.h"
-#include "shell/ui/QtText.h"
+#include "shell/qt/QtText.h"
 
 namespace zyk {
 

@@ -2,8 +2,8 @@
 
 #include <QMessageBox>
 
+#include "shell/qt/QtText.h"
 #include "shell/ui/CTextQuestionDlg.h"
-#include "shell/ui/QtText.h"
 
 namespace zyk {
 namespace {

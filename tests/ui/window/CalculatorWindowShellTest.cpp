@@ -5,14 +5,14 @@
 
 #include <sys/stat.h>
 
+#include "app/Application.h"
 #include "calculator/KeypadTable.h"
 #include "shell/ColourScheme.h"
 #include "shell/KeypadColours.h"
 #include "shell/SkinButtonLook.h"
-#include "shell/ui/Application.h"
+#include "shell/qt/QSettingsStore.h"
 #include "shell/ui/CAboutDlg.h"
 #include "shell/ui/CHelpViewer.h"
-#include "shell/ui/QSettingsStore.h"
 #include "shell/ui/QtColors.h"
 
 namespace zyk::window_test {

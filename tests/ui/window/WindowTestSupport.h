@@ -21,8 +21,8 @@
 #include "calculator/ui/CKeypad.h"
 #include "shell/MemorySettingsStore.h"
 #include "shell/SettingsKeys.h"
+#include "shell/qt/QtText.h"
 #include "shell/ui/CSkinButton.h"
-#include "shell/ui/QtText.h"
 #include "support/RecordingMessages.h"
 
 // Readable failure messages for texts.

@@ -6,7 +6,7 @@
 #include "console/ConsoleOptions.h"
 
 #ifdef ZYK_HAVE_APP
-#include "shell/ui/Application.h"
+#include "app/Application.h"
 #endif
 
 int main(int argc, char* argv[]) {

@@ -1,4 +1,4 @@
-#include "shell/ui/RestartProgram.h"
+#include "app/RestartProgram.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "expression/Windows1252.h"
+#include "charset/Windows1252.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "shell/ui/QSettingsStore.h"
+#include "shell/qt/QSettingsStore.h"
 
-#include "shell/ui/QtText.h"
+#include "shell/qt/QtText.h"
 
 namespace zyk {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/ui/Application.h"
+#include "app/Application.h"
 
 #include <QApplication>
 #include <QFile>
@@ -16,9 +16,9 @@
 #include "calculator/ui/CalculatorScreenshots.h"
 #include "console/CalculatorOptions.h"
 #include "console/ConsoleOptions.h"
+#include "shell/qt/ProgramFolder.h"
+#include "shell/qt/QSettingsStore.h"
 #include "shell/ui/ApplicationIcon.h"
-#include "shell/ui/ProgramFolder.h"
-#include "shell/ui/QSettingsStore.h"
 #include "shell/ui/QtUserMessages.h"
 #include "shell/ui/ResourceLocator.h"
 #include "shell/ui/ScreenshotRegistry.h"

@@ -2,8 +2,8 @@
 
 #include <QString>
 
+#include "app/RestartProgram.h"
 #include "shell/UserMessages.h"
-#include "shell/ui/RestartProgram.h"
 
 namespace zyk {
 

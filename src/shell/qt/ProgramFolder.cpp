@@ -1,4 +1,4 @@
-#include "shell/ui/ProgramFolder.h"
+#include "shell/qt/ProgramFolder.h"
 
 #include <QDir>
 #include <QFileInfo>

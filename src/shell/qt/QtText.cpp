@@ -1,6 +1,6 @@
-#include "shell/ui/QtText.h"
+#include "shell/qt/QtText.h"
 
-#include "expression/Windows1252.h"
+#include "charset/Windows1252.h"
 
 namespace zyk {
 
