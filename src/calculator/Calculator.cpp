@@ -2,14 +2,13 @@
 
 #include <cstdlib>
 
-#include "calculator/BuiltInConstants.h"
 #include "calculator/CalculatorMessages.h"
+#include "calculator/EvaluatorStartup.h"
 #include "calculator/KeyTokens.h"
 #include "calculator/NumberText.h"
 #include "expression/ExpressionBytes.h"
 #include "formulas/BuiltInFormulas.h"
 #include "program/ProgramHost.h"
-#include "shell/SettingsKeys.h"
 #include "shell/SettingsStore.h"
 
 namespace zyk {
@@ -22,7 +21,6 @@ Calculator::Calculator(SettingsStore& store, UserMessages& messages,
       m_messages(messages),
       m_programFolder(std::move(programFolder)),
       m_settings(CalculatorSettings::Read(store, m_programFolder)),
-      m_evaluator(&store),
       m_formula(m_evaluator),
       m_resultText(text::kInitialResult),
       m_format(m_settings.format),
@@ -30,15 +28,7 @@ Calculator::Calculator(SettingsStore& store, UserMessages& messages,
       m_angleLabel(text::kInitialAngleLabel),
       m_modeLabel(text::kInitialModeLabel),
       m_hypLabel(text::kInitialHypLabel) {
-    for (char digit = '0'; digit <= '9'; ++digit) {
-        const std::string entry(1, digit);
-        const std::string value =
-            m_store.ReadText(settings::kUserConstants, entry, settings::kMemoryDefault);
-        m_evaluator.SetMemory("M" + entry, std::atof(value.c_str()));
-    }
-    for (const auto& constant : kBuiltInConstants) {
-        m_evaluator.SetConstant(constant.name, constant.value);
-    }
+    SetUpEvaluator(m_evaluator, m_store);
 }
 
 Calculator::~Calculator() = default;

@@ -4,10 +4,7 @@
 
 #include "expression/ExpressionMessages.h"
 #include "expression/ExpressionParser.h"
-#include "expression/NumberFormat.h"
 #include "expression/SyntaxChecker.h"
-#include "shell/SettingsKeys.h"
-#include "shell/SettingsStore.h"
 
 namespace zyk {
 namespace {
@@ -23,7 +20,7 @@ std::optional<std::size_t> IndexOf(const Names& names, std::string_view name) {
 
 }  // namespace
 
-ExpressionEvaluator::ExpressionEvaluator(SettingsStore* store) : m_store(store) {}
+ExpressionEvaluator::ExpressionEvaluator() = default;
 
 ExpressionEvaluator::~ExpressionEvaluator() = default;
 
@@ -152,10 +149,10 @@ bool ExpressionEvaluator::ReplaceMemory(std::string_view name, double value) {
     return false;
 }
 
-void ExpressionEvaluator::WriteMemoryEntry(char digit, double value, std::string_view format) {
-    if (m_store != nullptr) {
-        m_store->WriteText(settings::kUserConstants, std::string_view(&digit, 1),
-                           FormatDouble(format, value));
+void ExpressionEvaluator::ReportMemoryStore(char digit, double value,
+                                            std::string_view format) const {
+    if (m_memoryStored) {
+        m_memoryStored(MemoryStoreReport{digit, value, format});
     }
 }
 

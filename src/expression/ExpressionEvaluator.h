@@ -1,14 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace zyk {
-
-class SettingsStore;
 
 enum class NumberBase : std::int32_t {
     Decimal = 3001,
@@ -16,18 +16,29 @@ enum class NumberBase : std::int32_t {
     Binary = 3003,
 };
 
+// A value stored into memory M<digit> by the text, with the printf format the stored text is
+// kept in ("%g"; "%.11g" for "value=¦M1¦").
+struct MemoryStoreReport {
+    char digit;
+    double value;
+    std::string_view format;
+};
+
 // Turns one expression text (a Windows-1252 byte string, see ExpressionBytes.h) into a double or an
 // error text. A recursive-descent parser that computes as it walks; it builds no tree and never
 // rewrites the text. Holds the variable, constant and memory tables that names in the text read.
 class ExpressionEvaluator {
 public:
-    // Memory stores write their "User Constants" entry through the store when one is given.
-    explicit ExpressionEvaluator(SettingsStore* store = nullptr);
+    ExpressionEvaluator();
     ~ExpressionEvaluator();
     ExpressionEvaluator(const ExpressionEvaluator&) = delete;
     ExpressionEvaluator& operator=(const ExpressionEvaluator&) = delete;
 
-    void SetSettingsStore(SettingsStore* store) { m_store = store; }
+    // Told of every memory store the text makes, so that its owner can keep the memory.
+    using MemoryStoreCallback = std::function<void(const MemoryStoreReport&)>;
+    void SetMemoryStoreCallback(MemoryStoreCallback callback) {
+        m_memoryStored = std::move(callback);
+    }
 
     // True when the text evaluated without error; otherwise ErrorText() holds the message.
     bool Evaluate(std::string_view text, double& value, int startIndex = 0);
@@ -71,10 +82,10 @@ private:
     std::optional<int> FindVariable(std::string_view name) const;
     // Replaces the value of an existing memory in place; false when there is none.
     bool ReplaceMemory(std::string_view name, double value);
-    // The store's "User Constants" entry of memory M<digit>, written with a printf format.
-    void WriteMemoryEntry(char digit, double value, std::string_view format);
+    // Tells the callback, when there is one, that memory M<digit> now holds `value`.
+    void ReportMemoryStore(char digit, double value, std::string_view format) const;
 
-    SettingsStore* m_store = nullptr;
+    MemoryStoreCallback m_memoryStored;
     NumberBase m_numberBase = NumberBase::Decimal;
     bool m_degreeMode = true;
     std::string m_errorText;

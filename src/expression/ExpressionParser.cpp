@@ -383,7 +383,7 @@ double ExpressionParser::PrefixStore(std::size_t openBar) {
     const char digit = m_text[termStart - 3];
     const char name[] = {'M', digit};
     m_evaluator.SetMemory(std::string_view(name, 2), value);
-    m_evaluator.WriteMemoryEntry(digit, value, "%g");
+    m_evaluator.ReportMemoryStore(digit, value, "%g");
     return value;
 }
 
@@ -528,7 +528,7 @@ void ExpressionParser::SuffixStore(double value) {
         Fail(msg::kMemoryNotFound);
         return;
     }
-    m_evaluator.WriteMemoryEntry(digit, value, digit == '1' ? "%.11g" : "%g");
+    m_evaluator.ReportMemoryStore(digit, value, digit == '1' ? "%.11g" : "%g");
     m_cursor = digitAt + 1;
     if (Current() == kMemoryBar) {
         ++m_cursor;

@@ -7,9 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "calculator/BuiltInConstants.h"
+#include "calculator/EvaluatorStartup.h"
 #include "charset/Windows1252.h"
 #include "expression/ExpressionEvaluator.h"
+#include "shell/MemorySettingsStore.h"
 
 // Table rows for the evaluator. Texts are UTF-8 with the special characters as themselves
 // (·, ², ¦, ¤) and the negation sign as − (U+2212); they are turned into the calculator's bytes.
@@ -46,15 +47,14 @@ inline std::string Bytes(std::string_view utf8) {
     return bytes.value_or(std::string());
 }
 
-// As the calculator sets its evaluator up: the thirteen constants and memories M0-M9 at 0.
-inline void LoadCalculatorTables(ExpressionEvaluator& evaluator) {
-    for (const auto& constant : kBuiltInConstants) {
-        evaluator.SetConstant(constant.name, constant.value);
-    }
-    for (char digit = '0'; digit <= '9'; ++digit) {
-        evaluator.SetMemory(std::string{'M', digit}, 0.0);
-    }
-}
+// The evaluator as the calculator starts it (built-in constants, memories M0-M9), its memories
+// kept in a store of its own: empty, so every memory starts at 0.
+class CalculatorEvaluator : public ::testing::Test {
+protected:
+    CalculatorEvaluator() { SetUpEvaluator(m_evaluator, m_store); }
+    MemorySettingsStore m_store;
+    ExpressionEvaluator m_evaluator;
+};
 
 // Equal to a few units in the last place; near 0 (sin pi and the like) absolutely.
 inline bool Close(double actual, double expected) {

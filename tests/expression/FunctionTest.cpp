@@ -3,11 +3,7 @@
 namespace zyk::test {
 namespace {
 
-class Functions : public ::testing::Test {
-protected:
-    void SetUp() override { LoadCalculatorTables(m_evaluator); }
-    ExpressionEvaluator m_evaluator;
-};
+using Functions = CalculatorEvaluator;
 
 TEST_F(Functions, TrigonometryInBothAngleModes) {
     ExpectValues(m_evaluator, {Is("·sin30", 0.5), Is("·cos60", 0.5), Is("·tan45", 1.0),

@@ -5,11 +5,7 @@
 namespace zyk::test {
 namespace {
 
-class Grammar : public ::testing::Test {
-protected:
-    void SetUp() override { LoadCalculatorTables(m_evaluator); }
-    ExpressionEvaluator m_evaluator;
-};
+using Grammar = CalculatorEvaluator;
 
 TEST_F(Grammar, MultiplyAndDivideGroupToTheRight) {
     // 100/(10/(5/2)), 16/(4*(2/8)); sums stay left-associative; 8/2(2) is 8/(2*2).
@@ -98,8 +94,9 @@ TEST_F(Grammar, StartIndexAndGroups) {
 
 // Inputs the keypad never produces, and how the engine answers them (docs/expression-engine.md).
 TEST(Decisions, UnclosedNamesAndUnknownArcFunctionsAreRefused) {
+    MemorySettingsStore store;
     ExpressionEvaluator evaluator;
-    LoadCalculatorTables(evaluator);
+    SetUpEvaluator(evaluator, store);
     ExpectErrors(evaluator, {{"[ ¦  Missing ]   Syn ERROR", {"¦M1", "2+¦M1+3", "¦¦"}},
                              {"[ }  Missing ]   Syn ERROR", {"{pi", "2*{pi+1"}},
                              {"[ ]  Missing ]   Syn ERROR", {"[x", "[x+1"}},

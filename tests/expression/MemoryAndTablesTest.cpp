@@ -1,20 +1,15 @@
+#include <vector>
+
 #include "EvaluatorCases.h"
-#include "shell/MemorySettingsStore.h"
 
 namespace zyk::test {
 namespace {
 
-class Memories : public ::testing::Test {
+class Memories : public CalculatorEvaluator {
 protected:
-    void SetUp() override {
-        m_evaluator.SetSettingsStore(&m_store);
-        LoadCalculatorTables(m_evaluator);
-    }
     std::string Entry(char digit) const {
         return m_store.ReadText("User Constants", std::string(1, digit), "(none)");
     }
-    MemorySettingsStore m_store;
-    ExpressionEvaluator m_evaluator;
 };
 
 TEST_F(Memories, StoresWriteTheirEntryWithTheRightFormat) {
@@ -68,18 +63,44 @@ TEST_F(Memories, FaultyStoresWriteNothing) {
     EXPECT_EQ(m_store.WriteCount(), 0u);
 }
 
-TEST(MemoryTable, SuffixStoreNeedsTheMemoryPrefixStoreAddsIt) {
-    MemorySettingsStore store;
-    ExpressionEvaluator evaluator(&store);
-    ExpectErrors(evaluator, {{"Memory not found!", {"5=¦M3¦"}}});
-    EXPECT_EQ(store.WriteCount(), 0u);
-    ExpectValues(evaluator, {Is("¦M3¦=5", 5.0), Is("2=¦M3¦", 2.0), Is("¦M3¦", 2.0)});
+// The evaluator only reports a store; its owner decides where the memory is kept.
+TEST(MemoryTable, EveryStoreIsReportedWithItsFormatAndFaultsReportNothing) {
+    ExpressionEvaluator evaluator;
+    std::vector<MemoryStoreReport> reports;
+    evaluator.SetMemoryStoreCallback(
+        [&reports](const MemoryStoreReport& report) { reports.push_back(report); });
+    // A suffix store needs the memory in the table; a prefix store adds it.
+    ExpectErrors(evaluator, {{"Memory not found!", {"5=¦M3¦"}},
+                             {"[ / ]   Can't divide with zero", {"¦M5¦=1/0"}}});
+    EXPECT_TRUE(reports.empty());
+    EXPECT_EQ(evaluator.Memory("M3"), std::nullopt);
+
+    const struct {
+        std::string_view text;
+        char digit;
+        double value;
+        std::string_view format;
+    } rows[] = {
+        {"¦M3¦=5", '3', 5.0, "%g"},    {"2=¦M3¦", '3', 2.0, "%g"},
+        {"¦M1¦=1/4", '1', 0.25, "%g"}, {"1/8=¦M1¦", '1', 0.125, "%.11g"},
+        {"1+¦M7¦=4", '7', 4.0, "%g"},  {"9=¦M7¦", '7', 9.0, "%g"},
+    };
+    for (const auto& row : rows) {
+        reports.clear();
+        double value = 0.0;
+        ASSERT_TRUE(evaluator.Evaluate(Bytes(row.text), value)) << row.text;
+        ASSERT_EQ(reports.size(), 1u) << row.text;
+        EXPECT_EQ(reports[0].digit, row.digit) << row.text;
+        EXPECT_EQ(reports[0].value, row.value) << row.text;
+        EXPECT_EQ(reports[0].format, row.format) << row.text;
+    }
     EXPECT_EQ(evaluator.Memory("M4"), std::nullopt);
 }
 
 TEST(VariableAndConstantTables, NamesLookUpTheirValues) {
+    MemorySettingsStore store;
     ExpressionEvaluator evaluator;
-    LoadCalculatorTables(evaluator);
+    SetUpEvaluator(evaluator, store);
     evaluator.AddVariable("x");
     evaluator.AddVariable("r");
     evaluator.AddVariable("n");  // never given a value: reads 0

@@ -1,7 +1,6 @@
 #include <random>
 
 #include "EvaluatorCases.h"
-#include "shell/MemorySettingsStore.h"
 
 // Every text must end with an answer or with a non-empty error text: no crash, hang or read past
 // the text (run these under AddressSanitizer too).
@@ -18,13 +17,9 @@ std::string Repeat(std::string_view piece, int count) {
     return text;
 }
 
-class Robustness : public ::testing::Test {
+class Robustness : public CalculatorEvaluator {
 protected:
-    void SetUp() override {
-        m_evaluator.SetSettingsStore(&m_store);
-        LoadCalculatorTables(m_evaluator);
-        m_evaluator.AddVariable("x");
-    }
+    void SetUp() override { m_evaluator.AddVariable("x"); }
     void ExpectTermination(const std::string& bytes, NumberBase base) {
         m_evaluator.SetNumberBase(base);
         double value = 0.0;
@@ -44,8 +39,6 @@ protected:
             ExpectTermination(text, kBases[round % 3]);
         }
     }
-    MemorySettingsStore m_store;
-    ExpressionEvaluator m_evaluator;
 };
 
 TEST_F(Robustness, EverySingleByteAndEveryPair) {
