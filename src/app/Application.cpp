@@ -16,6 +16,8 @@
 #include "calculator/ui/CalculatorScreenshots.h"
 #include "console/CalculatorOptions.h"
 #include "console/ConsoleOptions.h"
+#include "converter/ui/CConverterDlg.h"
+#include "converter/ui/ConverterScreenshots.h"
 #include "shell/qt/ProgramFolder.h"
 #include "shell/qt/QSettingsStore.h"
 #include "shell/ui/ApplicationIcon.h"
@@ -73,6 +75,7 @@ bool RestartIfRequested(bool closedWithOk, bool restartRequested, const QString&
 int TakeScreenshots(const QString& folder) {
     ScreenshotRegistry registry;
     RegisterCalculatorScreenshots(registry);
+    RegisterConverterScreenshots(registry);
     RegisterShellScreenshots(registry);
     QStringList failures;
     const QStringList written =
@@ -115,6 +118,11 @@ int RunApplication(int argc, char* argv[], const ConsoleOptions& options) {
     {
         CCalculatorDlg window(CalculatorWindowContext{*store, ToPath(folder.path),
                                                       ResourceLocator::ForApplication()});
+        window.AddToolWindow(ToolWindowKind::Converter, [&window, &store]() -> QDialog* {
+            return new CConverterDlg(
+                *store, [&window](std::string_view text) { window.InsertNumberText(text); },
+                &window);
+        });
         ApplyCalculatorOptions(window.Core(), options);
         window.UpdateDisplay();
         // Decoding the icon's pictures would delay the window: it gets its icon once it shows.

@@ -155,6 +155,16 @@ void CCalculatorDlg::UpdateDisplay() {
     m_display->Show(*m_calculator);
 }
 
+void CCalculatorDlg::InsertNumberText(std::string_view text) {
+    m_calculator->InsertNumberText(text);
+    UpdateDisplay();
+}
+
+void CCalculatorDlg::InsertConstant(std::string_view symbol, std::string_view valueText) {
+    m_calculator->InsertConstant(symbol, valueText);
+    UpdateDisplay();
+}
+
 void CCalculatorDlg::KeyClicked(int controlId) {
     if (const std::optional<KeypadKey> key = KeyForControlId(controlId)) {
         const ViewEffect effect = m_calculator->Execute(key->command);

@@ -9,6 +9,7 @@
 
 #include "calculator/CalculatorCommand.h"
 #include "calculator/ui/KeyboardShortcuts.h"
+#include "formulas/ConstantInsertTarget.h"
 #include "shell/SettingsStore.h"
 #include "shell/ToolWindowTable.h"
 #include "shell/UserMessages.h"
@@ -42,7 +43,7 @@ struct CalculatorWindowContext {
 // the window then shows the calculator's state and does what the command's view effect asks
 // (open a menu, the formula library, help, the About box, a tool window). It applies the colour
 // scheme at start and follows later changes lazily; its keypad keeps its own colours.
-class CCalculatorDlg : public QDialog {
+class CCalculatorDlg : public QDialog, public ConstantInsertTarget {
     Q_OBJECT
 
 public:
@@ -56,6 +57,11 @@ public:
     bool HandleKey(int key, Qt::KeyboardModifiers modifiers, const QString& text);
     // Shows the calculator's current state (after the calculator was driven directly).
     void UpdateDisplay();
+
+    // The tool windows' insert operations: the calculator inserts at the caret (or does nothing
+    // unless the expression line is being edited) and the display shows it.
+    void InsertNumberText(std::string_view text);
+    void InsertConstant(std::string_view symbol, std::string_view valueText) override;
 
     // Writes the scheme of "Colors" "Preset" to the store, reloads the background picture and
     // the display colour, and repaints the tool windows (start-up and the Options dialog).

@@ -1,0 +1,42 @@
+#include "converter/ui/ConverterScreenshots.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "converter/UnitTable.h"
+#include "converter/ui/CConverterDlg.h"
+#include "shell/ColourScheme.h"
+#include "shell/SettingsKeys.h"
+#include "shell/ui/CSkinButton.h"
+#include "shell/ui/QtColors.h"
+#include "shell/ui/ScreenshotRegistry.h"
+
+namespace zyk {
+namespace {
+
+constexpr int kGoldScheme = 1;
+constexpr int kPlainScheme = 0;
+constexpr int kFahrenheitInCelsiusToList = 1;
+
+ScreenshotRegistry::Factory ConverterInScheme(int scheme) {
+    return [scheme](ScreenshotContext& context) -> std::unique_ptr<QWidget> {
+        context.store.WriteInt(settings::kColorsPreset.section, settings::kColorsPreset.entry,
+                               scheme);
+        ApplyScheme(context.store, CurrentPlatformColours());
+        auto dialog = std::make_unique<CConverterDlg>(context.store, nullptr);
+        dialog->ValueField().setText(QStringLiteral("100"));
+        dialog->FromList().setCurrentIndex(kCelsiusPosition);
+        dialog->ToList().setCurrentIndex(kFahrenheitInCelsiusToList);
+        dialog->ConvertButton().click();
+        return dialog;
+    };
+}
+
+}  // namespace
+
+void RegisterConverterScreenshots(ScreenshotRegistry& registry) {
+    registry.Register("converter-gold", ConverterInScheme(kGoldScheme));
+    registry.Register("converter-none", ConverterInScheme(kPlainScheme));
+}
+
+}  // namespace zyk
