@@ -41,5 +41,7 @@ int RunKeysCommand(ConsoleContext& context);
 int RunProgramCommand(ConsoleContext& context);
 int RunConvertCommand(ConsoleContext& context);
 int RunConvertListCommand(ConsoleContext& context);
+int RunStatsCommand(ConsoleContext& context);
+int RunRegressionCommand(ConsoleContext& context);
 
 }  // namespace zyk

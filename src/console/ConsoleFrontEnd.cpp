@@ -76,6 +76,10 @@ int RunConsole(const ConsoleOptions& options, std::ostream& out, std::ostream& e
             return RunConvertCommand(context);
         case ConsoleOptions::Command::ConvertList:
             return RunConvertListCommand(context);
+        case ConsoleOptions::Command::Stats:
+            return RunStatsCommand(context);
+        case ConsoleOptions::Command::Regression:
+            return RunRegressionCommand(context);
         default:
             return UsageError(context, "no console command given");
     }

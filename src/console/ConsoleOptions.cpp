@@ -8,7 +8,8 @@ namespace {
 
 constexpr int kMaxDecimals = 15;
 constexpr const char* kOnlyOneCommand =
-    "only one of --eval, --keys, --run, --convert and --screenshot may be given";
+    "only one of --eval, --keys, --run, --convert, --stats, --regression and --screenshot may "
+    "be given";
 
 bool OneOf(const std::string& value, std::initializer_list<const char*> choices) {
     for (const char* choice : choices) {
@@ -35,6 +36,10 @@ std::string UsageText() {
            "                       convert VALUE between two units of one group (names or marks)\n"
            "                       and print the converter's result lines\n"
            "  --convert --list     list the converter's groups and units\n"
+           "  --stats FILE.ssd     load a value file and print the seven lines of Calculate\n"
+           "  --regression MODEL FILE.slr\n"
+           "                       fit a pair file (MODEL linear, logarithmic, exponential or\n"
+           "                       power) and print the six result lines\n"
            "  --screenshot DIR     render every window to PNG files in DIR (no display needed)\n"
            "  --help               show this text\n"
            "  --version            show the version\n"
@@ -48,7 +53,8 @@ std::string UsageText() {
            "  --data-dir DIR                         keep settings and data files in DIR\n"
            "\n"
            "Exit status: 0 answer, 1 error text (a program stopped on an error, a failed\n"
-           "conversion), 2 usage error (also an unknown unit, or units of two groups).\n";
+           "conversion, a data pair without ';'), 2 usage error (also an unknown unit, units of\n"
+           "two groups, an unknown regression model, a file that cannot be read).\n";
 }
 
 ParsedOptions ParseConsoleOptions(const std::vector<std::string>& arguments) {
@@ -99,8 +105,20 @@ ParsedOptions ParseConsoleOptions(const std::vector<std::string>& arguments) {
             i += 3;
             continue;
         }
-        static const std::array<std::pair<const char*, ConsoleOptions::Command>, 4> kCommands = {{
+        if (arg == "--regression") {
+            if (i + 2 >= arguments.size()) {
+                return fail("--regression needs MODEL FILE");
+            }
+            if (!setCommand(ConsoleOptions::Command::Regression, arguments[i + 2])) {
+                return fail(kOnlyOneCommand);
+            }
+            options.model = arguments[i + 1];
+            i += 2;
+            continue;
+        }
+        static const std::array<std::pair<const char*, ConsoleOptions::Command>, 5> kCommands = {{
             {"--eval", ConsoleOptions::Command::Eval},
+            {"--stats", ConsoleOptions::Command::Stats},
             {"--keys", ConsoleOptions::Command::Keys},
             {"--run", ConsoleOptions::Command::Run},
             {"--screenshot", ConsoleOptions::Command::Screenshot},

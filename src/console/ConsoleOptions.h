@@ -8,13 +8,26 @@ namespace zyk {
 
 // What the command line asked for. Texts are UTF-8 as typed.
 struct ConsoleOptions {
-    enum class Command { None, Eval, Keys, Run, Convert, ConvertList, Help, Version, Screenshot };
+    enum class Command {
+        None,
+        Eval,
+        Keys,
+        Run,
+        Convert,
+        ConvertList,
+        Stats,
+        Regression,
+        Help,
+        Version,
+        Screenshot
+    };
 
     Command command = Command::None;
-    std::string argument;     // TEXT of --eval, KEYS of --keys, FILE of --run, DIR of --screenshot,
-                              // VALUE of --convert
+    std::string argument;     // TEXT of --eval, KEYS of --keys, FILE of --run, --stats and
+                              // --regression, DIR of --screenshot, VALUE of --convert
     std::string convertFrom;  // FROM and TO of --convert
     std::string convertTo;
+    std::string model;  // MODEL of --regression
 
     std::optional<std::string> base;    // "dec", "hex", "bin"
     std::optional<std::string> angle;   // "deg", "rad"
@@ -25,6 +38,7 @@ struct ConsoleOptions {
     bool IsConsoleCommand() const {
         return command == Command::Eval || command == Command::Keys || command == Command::Run ||
                command == Command::Convert || command == Command::ConvertList ||
+               command == Command::Stats || command == Command::Regression ||
                command == Command::Help || command == Command::Version;
     }
 };

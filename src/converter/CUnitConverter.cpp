@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "converter/ConverterMessages.h"
-#include "converter/LeadingNumber.h"
+#include "shell/LeadingNumber.h"
 #include "converter/SevenDigitFormat.h"
 #include "converter/UnitTable.h"
 

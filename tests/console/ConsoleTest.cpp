@@ -87,6 +87,7 @@ using EvalEndToEnd = EndToEnd;
 using KeysEndToEnd = EndToEnd;
 using RunEndToEnd = EndToEnd;
 using ConvertEndToEnd = EndToEnd;
+using StatisticsEndToEnd = EndToEnd;
 
 TEST_F(EvalEndToEnd, PrintsTheResultLineAndItsStatus) {
     ExpectPrints({
@@ -239,6 +240,78 @@ TEST_F(ConvertEndToEnd, ListsTheGroupsAndTheirUnits) {
     EXPECT_EQ(run.out.substr(run.out.rfind("Time\n")), time);
 }
 
+// A data file opened and calculated as the statistics window does; the result lines, UTF-8.
+TEST_F(StatisticsEndToEnd, PrintsTheResultLines) {
+    WriteAll(m_folder / "values.ssd", "4\r\n1\n3\r\n2");
+    WriteAll(m_folder / "empty.ssd", "");
+    WriteAll(m_folder / "fit.slr", "1;2\r\n2;3\r\n3;5\r\n4;4\r\n");
+    WriteAll(m_folder / "exp.slr", "0;1\n1;2\n2;4\n");
+    const std::string values = (m_folder / "values.ssd").string();
+    ExpectPrints({
+        {{"--stats", values},
+         "Number of Values : 4\nSum : 10\nSquare Sum : 30\nMean Value : 2.5\nMedian : 2.5\n"
+         "Population Std Deviation : 1.118033989\nSample Std Deviation : 1.290994449\n",
+         0},
+        {{"--stats", (m_folder / "empty.ssd").string()},
+         "Number of Values : 0\nSum : 0\nSquare Sum : 0\nMean Value : nan\nMedian : 0\n"
+         "Population Std Deviation : nan\nSample Std Deviation : nan\n",
+         0},
+        {{"--regression", "linear", (m_folder / "fit.slr").string()},
+         "Number of Data Pairs : 4\nConstant Term a : 1.5\nConstant Term b : 0.8\n"
+         "Correlation Coefficient r : 0.8\nFormula y(x) : y = a + bx\n"
+         "Formula x(y) : x = (y - a) / b\n",
+         0},
+        {{"--regression", "Exponential", (m_folder / "exp.slr").string()},
+         "Number of Data Pairs : 3\nConstant Term a : 1\nConstant Term b : 0.69314718056\n"
+         "Correlation Coefficient r : 1\nFormula y(x) : y = a\u00B7e^bx\n"
+         "Formula x(y) : x = (ln y - ln a) / b\n",
+         0},
+    });
+}
+
+TEST_F(StatisticsEndToEnd, ErrorsSayWhatIsWrong) {
+    WriteAll(m_folder / "bad.slr", "1;2\r\n3\r\n");
+    const struct {
+        std::vector<std::string> arguments;
+        std::string err;
+        int status;
+    } cases[] = {
+        {{"--regression", "power", (m_folder / "bad.slr").string()},
+         "No Semicolon found in data pair!  \n",
+         1},
+        {{"--regression", "cubic", (m_folder / "bad.slr").string()},
+         "zykcalc: --regression takes linear, logarithmic, exponential or power, not 'cubic'\n",
+         2},
+        {{"--stats", (m_folder / "missing.ssd").string()},
+         "zykcalc: cannot read the data file '" + (m_folder / "missing.ssd").string() + "'\n",
+         2},
+        {{"--regression", "linear", m_folder.string()},
+         "zykcalc: cannot read the data file '" + m_folder.string() + "'\n",
+         2},
+    };
+    for (const auto& c : cases) {
+        const ProcessResult run = Run(c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.arguments[1];
+        EXPECT_EQ(run.out, "") << c.arguments[1];
+        EXPECT_EQ(run.err.substr(0, run.err.find("Try")), c.err) << c.arguments[1];
+    }
+}
+
+// A million values load and calculate (the time goal is the benchmark's).
+TEST_F(StatisticsEndToEnd, AMillionValuesWork) {
+    std::string bytes;
+    for (int i = 1000000; i >= 1; --i) {
+        bytes += std::to_string(i % 1000) + "\r\n";
+    }
+    WriteAll(m_folder / "big.ssd", bytes);
+    const ProcessResult run = Run({"--stats", (m_folder / "big.ssd").string()});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out,
+              "Number of Values : 1000000\nSum : 499500000\nSquare Sum : 3.328335e+011\n"
+              "Mean Value : 499.5\nMedian : 499.5\nPopulation Std Deviation : 288.6749903\n"
+              "Sample Std Deviation : 288.6751346\n");
+}
+
 struct RefusedCase {
     std::vector<std::string> arguments;
     const char* messagePart;
@@ -258,6 +331,9 @@ TEST(ConsoleOptions, RefusesBadLinesWithAClearMessage) {
         {{"--eval", "1", "--keys", "1"}, "only one of"},
         {{"--convert", "1", "m"}, "--convert needs VALUE FROM TO (or --list)"},
         {{"--convert", "--list", "--eval", "1"}, "only one of"},
+        {{"--stats"}, "--stats needs a value"},
+        {{"--regression", "linear"}, "--regression needs MODEL FILE"},
+        {{"--stats", "a.ssd", "--regression", "power", "b.slr"}, "only one of"},
         {{"--eval", "1", "--data-dir", ""}, "--data-dir needs a folder"},
         {{"1+2"}, "unknown option '1+2'"},
     };

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "converter/ConverterPanel.h"
-#include "converter/LeadingNumber.h"
 #include "converter/SevenDigitFormat.h"
 #include "converter/UnitLookup.h"
 #include "converter/UnitTable.h"
@@ -163,24 +162,6 @@ TEST(UnitConverterTest, SevenSignificantDigits) {
     for (const auto& c : cases) {
         EXPECT_EQ(FormatSevenDigits(c.value), c.text) << c.value;
     }
-}
-
-TEST(UnitConverterTest, LeadingNumberReadsAsAtofDoesInEveryLocale) {
-    const struct {
-        const char* text;
-        double value;
-    } cases[] = {
-        {" \t12", 12},  {"+3", 3},     {"-4.5e2", -450},   {"1e", 1}, {"1e+", 1},
-        {"2E-1x", 0.2}, {".5", 0.5},   {"5.", 5},          {"-", 0},  {"0x1A", 0},
-        {"nan", 0},     {"1e-999", 0}, {"1e-310", 1e-310},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(ReadLeadingNumber(c.text), c.value) << c.text;
-    }
-    EXPECT_EQ(ReadLeadingNumber("1e999"), HUGE_VAL);
-    EXPECT_EQ(ReadLeadingNumber("-123456789e400"), -HUGE_VAL);
-    EXPECT_EQ(ReadLeadingNumber("0.000000000000000000001e330"), HUGE_VAL);
-    EXPECT_EQ(ReadLeadingNumber("0.00001e-400"), 0.0);
 }
 
 TEST(UnitConverterTest, ToListsHoldTheOtherUnitsOfTheGroup) {

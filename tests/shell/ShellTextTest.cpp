@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cmath>
 #include <string>
 
 #include "shell/DialogUnits.h"
 #include "shell/HelpTopics.h"
+#include "shell/LeadingNumber.h"
 #include "shell/LinkTarget.h"
 #include "shell/NumEditFilter.h"
 #include "shell/ShellMessages.h"
@@ -88,6 +91,43 @@ TEST(NumEditFilterTest, TypedCharacters) {
     };
     for (const auto& [typed, inserted] : cases) {
         EXPECT_EQ(FilterNumEditCharacter(typed), inserted) << typed;
+    }
+}
+
+TEST(LeadingNumber, ReadsAsAtofDoesInEveryLocale) {
+    const struct {
+        const char* text;
+        double value;
+    } cases[] = {
+        {" \t12", 12},  {"+3", 3},     {"-4.5e2", -450},   {"1e", 1}, {"1e+", 1},
+        {"2E-1x", 0.2}, {".5", 0.5},   {"5.", 5},          {"-", 0},  {"0x1A", 0},
+        {"nan", 0},     {"1e-999", 0}, {"1e-310", 1e-310},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ReadLeadingNumber(c.text), c.value) << c.text;
+    }
+    EXPECT_EQ(ReadLeadingNumber("1e999"), HUGE_VAL);
+    EXPECT_EQ(ReadLeadingNumber("-123456789e400"), -HUGE_VAL);
+    EXPECT_EQ(ReadLeadingNumber("0.000000000000000000001e330"), HUGE_VAL);
+    EXPECT_EQ(ReadLeadingNumber("0.00001e-400"), 0.0);
+}
+
+TEST(LeadingNumber, IntegerReadsAsAtoiAndStaysInRange) {
+    const std::pair<const char*, int> cases[] = {
+        {"50", 50},
+        {" -7x", -7},
+        {"2.9", 2},
+        {"abc", 0},
+        {"+", 0},
+        {"", 0},
+        {"\t+12e3", 12},
+        {"2147483647", INT_MAX},
+        {"99999999999999999999", INT_MAX},
+        {"-2147483648", INT_MIN},
+        {"-99999999999", INT_MIN},
+    };
+    for (const auto& [text, value] : cases) {
+        EXPECT_EQ(ReadLeadingInteger(text), value) << text;
     }
 }
 

@@ -11,4 +11,9 @@ namespace zyk {
 // plus or minus infinity, one too small as zero.
 double ReadLeadingNumber(std::string_view text);
 
+// The integer the C library's atoi reads at the start of `text`: white space skipped, an optional
+// sign, the leading digits; 0 when there are none ("2.9" reads as 2). Beyond the range of int it
+// stays at the nearest end of that range.
+int ReadLeadingInteger(std::string_view text);
+
 }  // namespace zyk

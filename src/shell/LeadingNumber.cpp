@@ -1,7 +1,8 @@
-#include "converter/LeadingNumber.h"
+#include "shell/LeadingNumber.h"
 
 #include <algorithm>
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <string>
 
@@ -92,6 +93,26 @@ double ReadLeadingNumber(std::string_view text) {
         value = IsLarge(number) ? HUGE_VAL : 0.0;
     }
     return negative ? -value : value;
+}
+
+int ReadLeadingInteger(std::string_view text) {
+    std::size_t at = 0;
+    while (at < text.size() && IsSpace(text[at])) {
+        ++at;
+    }
+    bool negative = false;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+        negative = text[at] == '-';
+        ++at;
+    }
+    // Counted in a wider type and stopped just past the range, so no digit run can overflow.
+    long long value = 0;
+    for (; at < text.size() && IsDigit(text[at]); ++at) {
+        value = std::min(value * 10 + (text[at] - '0'), static_cast<long long>(INT_MAX) + 1);
+    }
+    value = negative ? -value : value;
+    return static_cast<int>(
+        std::clamp(value, static_cast<long long>(INT_MIN), static_cast<long long>(INT_MAX)));
 }
 
 }  // namespace zyk
