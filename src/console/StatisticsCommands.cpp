@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "console/ConsoleContext.h"
-#include "expression/Windows1252.h"
+#include "charset/Windows1252.h"
 #include "statistics/RegressionPage.h"
 #include "statistics/StatisticsPage.h"
 #include "statistics/StatisticsTexts.h"

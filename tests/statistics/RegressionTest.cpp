@@ -6,7 +6,7 @@
 #include "calculator/Calculator.h"
 #include "calculator/KeyScript.h"
 #include "calculator/ScriptMessages.h"
-#include "expression/Windows1252.h"
+#include "charset/Windows1252.h"
 #include "shell/MemorySettingsStore.h"
 #include "statistics/Regression.h"
 #include "statistics/RegressionPage.h"
