@@ -108,6 +108,38 @@ double ExpressionParser::Term() {
     if (Failed() || AtEnd()) {
         return 0.0;
     }
+    // The right operand of * and / is the whole rest of the term, so both group to the right:
+    // 8/4/2 = 8/(4/2). The operands are read left to right and folded from the right, so a long
+    // chain costs no recursion.
+    const std::size_t chainStart = m_chain.size();
+    double value = ChainOperand();
+    while (!Failed() && (Current() == '*' || Current() == '/')) {
+        m_chain.push_back({value, Current()});
+        ++m_cursor;
+        value = ChainOperand();
+    }
+    while (m_chain.size() > chainStart) {
+        const ChainLink link = m_chain.back();
+        m_chain.pop_back();
+        if (Failed()) {
+            continue;
+        }
+        if (link.op == '*') {
+            value = link.left * value;
+        } else if (value == 0.0) {
+            Fail(msg::kDivideByZero);
+        } else {
+            value = link.left / value;
+        }
+    }
+    return Failed() ? 0.0 : value;
+}
+
+// One operand of a * and / chain: an implicit product, then any % operations on it.
+double ExpressionParser::ChainOperand() {
+    if (Failed() || AtEnd()) {
+        return 0.0;
+    }
     bool consumed = false;
     std::size_t before = m_cursor;
     double value = Factor(consumed);
@@ -121,38 +153,18 @@ double ExpressionParser::Term() {
         }
         value *= next;
     }
-    // The right operand of * and / is a whole term, so both group to the right: 8/4/2 = 8/(4/2).
-    while (!Failed()) {
-        const char op = Current();
-        if (op == '*') {
-            ++m_cursor;
-            value *= Term();
-        } else if (op == '/') {
-            ++m_cursor;
-            const double right = Term();
-            if (Failed()) {
-                break;
-            }
-            if (right == 0.0) {
-                Fail(msg::kDivideByZero);
-                return 0.0;
-            }
-            value /= right;
-        } else if (op == '%') {
-            ++m_cursor;
-            bool primaryConsumed = false;
-            const double right = Primary(primaryConsumed);
-            if (Failed()) {
-                break;
-            }
-            if (right == 0.0) {
-                Fail(msg::kMathError);
-                return 0.0;
-            }
-            value = std::fmod(value, right);
-        } else {
+    while (!Failed() && Current() == '%') {
+        ++m_cursor;
+        bool primaryConsumed = false;
+        const double right = Primary(primaryConsumed);
+        if (Failed()) {
             break;
         }
+        if (right == 0.0) {
+            Fail(msg::kMathError);
+            break;
+        }
+        value = std::fmod(value, right);
     }
     return Failed() ? 0.0 : value;
 }
@@ -192,7 +204,7 @@ double ExpressionParser::JuxtaposedProduct() {
     m_inArgument = true;
     bool consumed = false;
     double value = ArgumentFactor(consumed);
-    while (!Failed() && BeforeLastIndex() && !EndsImplicitProduct(Current())) {
+    while (!Failed() && BeforeLastIndex() && !EndsArgument()) {
         const double next = ArgumentFactor(consumed);
         if (!consumed) {
             break;
@@ -201,6 +213,16 @@ double ExpressionParser::JuxtaposedProduct() {
     }
     m_inArgument = outerArgument;
     return value;
+}
+
+// Characters at which an argument ends without reading another factor there: an operator, a
+// `!`, `^` or square sign (they apply to the function's result or to the power), and a function
+// directly after a digit. An `=` is no end: the factor read there refuses it, so a store cannot
+// take an exponent or an argument as its value.
+bool ExpressionParser::EndsArgument() const {
+    const char c = Current();
+    return IsBinaryOperator(c) || c == '!' || c == '^' || c == kSquareSign || c == ')' ||
+           (c == kFunctionMarker && IsDigit(Before(m_cursor)));
 }
 
 double ExpressionParser::Primary(bool& consumed) {
@@ -214,8 +236,10 @@ double ExpressionParser::Primary(bool& consumed) {
     // Inside an argument a function directly after a digit starts the next factor of the
     // enclosing term instead: sin 2 times cos 3, not sin(2 cos 3).
     const bool functionAllowed = !(m_inArgument && IsDigit(Before(m_cursor)));
-    if (c == kFunctionMarker && functionAllowed) {
-        value = Function();
+    if (c == kFunctionMarker) {
+        if (functionAllowed) {
+            value = Function();
+        }
     } else if (c == '(') {
         value = Group();
     } else if (c == '[') {
@@ -398,21 +422,14 @@ double ExpressionParser::Number() {
         Fail(msg::kEqualsMisplaced);
         return 0.0;
     }
-    // An operator is no primary: a leading one acts on 0. A marker lands here only when it
-    // ends an argument; it belongs to the next factor.
-    if (IsBinaryOperator(c) || c == kFunctionMarker) {
+    // An operator is no primary: a leading one acts on 0.
+    if (IsBinaryOperator(c)) {
         return 0.0;
     }
     switch (m_evaluator.m_numberBase) {
         case NumberBase::Hexadecimal:
-            if (!IsHexDigit(c) && c != '.') {
-                return 0.0;
-            }
             return TakeLiteral(LiteralReader::ReadHexadecimal(m_text, m_cursor));
         case NumberBase::Binary:
-            if (!IsHexDigit(c) && c != '.') {
-                return 0.0;
-            }
             return TakeLiteral(LiteralReader::ReadBinary(m_text, m_cursor));
         default:
             return TakeLiteral(LiteralReader::ReadDecimal(m_text, m_cursor));

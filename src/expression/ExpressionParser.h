@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "expression/LiteralReader.h"
 
@@ -16,8 +17,8 @@ class ExpressionEvaluator;
 // the evaluator's ErrorText; once one is set every level returns at once.
 class ExpressionParser {
 public:
-    // Deeper than this (recursive levels of *, /, functions and groups) is refused with an error
-    // text long before the stack is at risk.
+    // Deeper than this (recursive levels of functions, groups, terms inside terms) is refused
+    // with an error text long before the stack is at risk.
     static constexpr int kMaxNesting = 400;
     // A group's inner text holds at most this many characters.
     static constexpr std::size_t kMaxGroupLength = 99;
@@ -32,9 +33,11 @@ private:
     double AndLevel();
     double SumLevel();
     double Term();
+    double ChainOperand();
     double Factor(bool& consumed);
     double ArgumentFactor(bool& consumed);
     double JuxtaposedProduct();
+    bool EndsArgument() const;
     double Primary(bool& consumed);
 
     // Primary kinds.
@@ -86,6 +89,13 @@ private:
     std::string_view m_text;
     std::size_t m_cursor = 0;
     bool m_inArgument = false;  // reading a function argument or an exponent
+
+    // The operands of the * and / chains in progress, left operand and operator, innermost last.
+    struct ChainLink {
+        double left;
+        char op;
+    };
+    std::vector<ChainLink> m_chain;
 };
 
 }  // namespace zyk

@@ -87,14 +87,36 @@ TEST_F(Functions, FactorialPowerAndSquareLimits) {
 
 TEST_F(Functions, WhatEndsAnArgument) {
     // A function after a digit starts the next factor, also when the argument holds a function
-    // of its own; !, ^ and the square sign apply to the function's result; = ends an argument
-    // as it ends a term.
+    // of its own; !, ^ and the square sign apply to the function's result.
     ExpectValues(m_evaluator, {Is("·sqrt4·sqrt9", 6.0), Is("·sqrt·sqrt16·sqrt4", 4.0),
                                Is("·sqrt9²", 9.0), Is("·sqrt4!", 2.0), Is("·sin30²", 0.25),
-                               Is("·ln·e^2", 1.0), Is("·sqrt16=¦M2¦", 4.0)});
+                               Is("·ln·e^2", 1.0), Is("·sqrt16+0=¦M2¦", 4.0)});
     // A group is a whole expression: a function after a digit is a factor again inside it.
     ExpectValues(m_evaluator, {Is("·sin(2·cos3)", std::sin(2.0 * std::cos(3.0)))}, kRadians);
-    ExpectValues(m_evaluator, {Is("·sqrt9²+1", 10.0)}, {kHex});
+    // Where an argument ends nothing is read as a number, so no literal error is raised there.
+    for (const Mode mode : {Mode{kHex}, Mode{kBin}}) {
+        ExpectValues(m_evaluator,
+                     {Is("·sqrt1²+1", 2.0), Is("·sqrt1!", 1.0), Is("·sqrt1^1", 1.0),
+                      Is("·sqrt1·sqrt1", 1.0), Is("10^1²", mode.base == kHex ? 256.0 : 4.0)},
+                     mode);
+    }
+}
+
+TEST_F(Functions, AnEqualsSignInsideAnArgumentOrExponentIsNoStore) {
+    ExpectErrors(m_evaluator, {{"[ = ]   syn Error",
+                                {"·sqrt16=¦M2¦", "2^3=¦M1¦", "·sin30·cos60=¦M3¦", "2·sqrt4=¦M4¦",
+                                 "2^−3=¦M1¦", "·e^2=¦M1¦", "·sqrt(16)=¦M2¦"}}});
+    double value = 0.0;
+    for (const char* text : {"·sqrt16=¦M2¦", "2^3=¦M1¦"}) {
+        ASSERT_TRUE(m_evaluator.Evaluate(Bytes("7=¦M1¦=¦M2¦"), value));
+        EXPECT_FALSE(m_evaluator.Evaluate(Bytes(text), value));
+        EXPECT_EQ(m_evaluator.Memory("M1"), 7.0) << text;
+        EXPECT_EQ(m_evaluator.Memory("M2"), 7.0) << text;
+    }
+    // After a whole term the store works.
+    ExpectValues(m_evaluator, {Is("2^3+0=¦M1¦", 8.0), Is("(2^3)=¦M1¦", 8.0), Is("3²=¦M1¦", 9.0),
+                               Is("3!=¦M1¦", 6.0), Is("2*(·sqrt16)=¦M2¦", 8.0)});
+    EXPECT_EQ(m_evaluator.Memory("M2"), 8.0);
 }
 
 }  // namespace

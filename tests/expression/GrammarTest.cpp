@@ -125,6 +125,25 @@ TEST(Decisions, TheNestingLimitSitsAtFourHundredLevels) {
     EXPECT_EQ(evaluator.ErrorText(), "[ nesting  Too deep ]   Syn Error");
 }
 
+TEST(Decisions, OperatorChainsAreNoNesting) {
+    std::string ones = "1";
+    std::string halves = "8";
+    std::string mixed = "3";
+    for (int i = 0; i < 449; ++i) {
+        ones += "*1";
+        halves += "/2";  // 8/(2/(2/...)): alternately 4 and 1, ending at 4 after an odd count
+        mixed += i % 2 == 0 ? "*2" : "/2";
+    }
+    ExpressionEvaluator evaluator;
+    ExpectValues(evaluator, {Is(ones, 1.0), Is(halves, 4.0), Is(mixed, 6.0), Is(ones + "%1", 0.0),
+                             Is("2*" + ones + "+" + ones, 3.0)});
+    // Still grouped to the right, and a zero divisor found anywhere in the chain is refused.
+    ExpectValues(evaluator, {Is("8/4/2", 4.0), Is("8/2*4", 1.0), Is("8*4/2", 16.0),
+                             Is("2*3%2*5", 10.0), Is("9%4/2", 0.5)});
+    ExpectErrors(evaluator, {{"[ / ]   Can't divide with zero", {"8/2*0", "1/0/5", halves + "/0"}},
+                             {"Ma  ERROR", {ones + "%0"}}});
+}
+
 TEST(Literals, DecimalBaseAndPrefixes) {
     ExpressionEvaluator evaluator;
     ExpectValues(evaluator, {Is("12.25", 12.25), Is(".5", 0.5), Is("5.", 5.0), Is("007", 7.0),
@@ -148,7 +167,7 @@ TEST(Literals, HexadecimalBase) {
     ExpectErrors(evaluator,
                  {{"[ hex  Value to big ]   Ma Error", {"100000000", "000000001"}},  // nine digits
                   {"[ .  decimal ]   syn Error", {"FF.5", "5."}},
-                  {"[ No hex ]   Syn Error", {".5"}},
+                  {"[ No hex ]   Syn Error", {".5", "ff", "1+f", "1,1", "e3", "A g"}},
                   {"[ . ]   Syn Error", {"·d12.5"}}},
                  {kHex});
 }
@@ -164,7 +183,7 @@ TEST(Literals, BinaryBase) {
                  {kBin});
     ExpectErrors(evaluator,
                  {{"[ bin  Value to big ]   Ma Error", {digits33}},
-                  {"[ No bin ]   Syn Error", {"2", "12+1"}},
+                  {"[ No bin ]   Syn Error", {"2", "12+1", "1,1", "ff", "1 1", "e3"}},
                   {"[ .  decimal ]   syn Error", {"1.1"}},
                   {"[ . ]   Syn Error", {"·d9."}}},
                  {kBin});

@@ -74,8 +74,9 @@ TEST_F(Robustness, DeepAndLongTextsEndWithAnAnswerOrTheirErrorText) {
     } cases[] = {
         {Repeat(Bytes("·sin"), 10000) + "1", tooDeep},
         {Repeat(Bytes("·sqrt"), 10000) + "(1)", tooDeep},
-        {Repeat("1*", 10000) + "1", tooDeep},
-        {Repeat("1/", 10000) + "1", tooDeep},
+        {Repeat("1*", 10000) + "1", ""},  // operator chains are loops, not nesting
+        {Repeat("1/", 10000) + "1", ""},
+        {Repeat("(1*", 300) + "1" + Repeat(")", 300), tooLong},
         {Repeat("(", 10000) + "1" + Repeat(")", 10000), tooLong},
         {"(" + Repeat("1+", 49) + "11)", tooLong},  // 100 characters inside
         {"(" + Repeat("1+", 49) + "1)", ""},        // 99: the limit itself
