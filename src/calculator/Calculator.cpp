@@ -68,10 +68,17 @@ void Calculator::InsertToken(std::string_view token) {
     }
     if (m_lineShowsFormula) {
         // The first thing typed while a formula is shown replaces it.
+        if (token.size() > ExpressionLine::kMaxLength) {
+            m_insertionRefused = true;
+            return;
+        }
         m_line.Clear();
         m_lineShowsFormula = false;
     }
-    m_line.Insert(token);
+    if (!m_line.Insert(token)) {
+        m_insertionRefused = true;
+        return;
+    }
     m_editing = true;
     ExpressionChanged();
 }
@@ -80,12 +87,18 @@ void Calculator::TypeText(std::string_view text) {
     InsertToken(text);
 }
 
-void Calculator::SetCaret(int position) {
+void Calculator::SetCaret(std::size_t position) {
     m_line.SetCaret(position);
 }
 
-void Calculator::SetSelection(int anchor, int caret) {
+void Calculator::SetSelection(std::size_t anchor, std::size_t caret) {
     m_line.SetSelection(anchor, caret);
+}
+
+bool Calculator::ConsumeRefusedInsertion() {
+    const bool refused = m_insertionRefused;
+    m_insertionRefused = false;
+    return refused;
 }
 
 // ---- Options --------------------------------------------------------------------------------

@@ -58,8 +58,8 @@ public:
     void TypeText(std::string_view text);
 
     // The view moved the caret or selected text with the mouse or the keyboard.
-    void SetCaret(int position);
-    void SetSelection(int anchor, int caret);
+    void SetCaret(std::size_t position);
+    void SetSelection(std::size_t anchor, std::size_t caret);
 
     // The options sheet changed the answer format or the decimals (from the next calculation).
     void SetAnswerFormat(AnswerFormat format);
@@ -104,9 +104,14 @@ public:
     // ---- Display state --------------------------------------------------------------------------
 
     const std::string& ExpressionText() const { return m_line.Text(); }
-    int Caret() const { return m_line.Caret(); }
-    int SelectionStart() const { return m_line.SelectionStart(); }
-    int SelectionEnd() const { return m_line.SelectionEnd(); }
+    std::size_t Caret() const { return m_line.Caret(); }
+    std::size_t SelectionStart() const { return m_line.SelectionStart(); }
+    std::size_t SelectionEnd() const { return m_line.SelectionEnd(); }
+    // True once after an insertion or copy was refused because the line or the paste buffer
+    // would pass ExpressionLine::kMaxLength; the window beeps.
+    bool ConsumeRefusedInsertion();
+    // A formula Save or Save As of this calculator failed (its message was shown).
+    bool SaveFailed() const { return m_saveFailed; }
     const std::string& ResultText() const { return m_resultText; }
     // The result line shows an error text (of the evaluator, a formula or a program run).
     bool ResultIsError() const { return m_resultIsError; }
@@ -144,6 +149,7 @@ private:
     ViewEffect Dispatch(CalculatorCommand command);
     ViewEffect ExecuteInMemorySelect(CalculatorCommand command);
     ViewEffect MenuCommand(CalculatorCommand command);
+    void Copy(std::string_view text);  // into the paste buffer
     void BaseKey(CalculatorCommand command, bool shift);
     bool IsDecimal() const { return GetNumberBase() == NumberBase::Decimal; }
 
@@ -203,7 +209,9 @@ private:
 
     std::string m_lastAnswer;
     std::string m_previousExpression;
-    std::string m_pasteBuffer;
+    std::string m_pasteBuffer;  // at most ExpressionLine::kMaxLength bytes
+    bool m_insertionRefused = false;
+    bool m_saveFailed = false;
     std::string m_savedExpression;  // the line while memory select waits for a digit
     bool m_savedLineShowsFormula = false;
 

@@ -140,8 +140,10 @@ void Calculator::EditFormula() {
 
 void Calculator::SaveFormula() {
     CUserFormulaFile file(m_programFolder, m_messages);
-    file.ReplaceRecord(m_formula.Index() - kFirstUserFormulaIndex, m_formula.DisplayForm(),
-                       m_formula.FormulaText());
+    if (!file.ReplaceRecord(m_formula.Index() - kFirstUserFormulaIndex, m_formula.DisplayForm(),
+                            m_formula.FormulaText())) {
+        m_saveFailed = true;
+    }
 }
 
 void Calculator::SaveFormulaAs() {
@@ -159,10 +161,13 @@ void Calculator::SaveFormulaAs() {
     if (name->empty() || displayForm.empty() || calculatorForm.empty()) {
         m_messages.ShowMessage(text::kCouldNotSaveFormula, {}, MessageIcon::Warning,
                                MessageButtons::Ok);
+        m_saveFailed = true;
         return;
     }
     CUserFormulaFile file(m_programFolder, m_messages);
-    file.AppendRecord(*name, displayForm, calculatorForm);
+    if (!file.AppendRecord(*name, displayForm, calculatorForm)) {
+        m_saveFailed = true;
+    }
 }
 
 }  // namespace zyk

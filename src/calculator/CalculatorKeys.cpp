@@ -215,11 +215,12 @@ ViewEffect Calculator::Dispatch(CalculatorCommand command) {
             break;
         case Command::CopyResult:
             if (!m_resultText.empty()) {
-                m_pasteBuffer = m_resultText.substr(std::min<std::size_t>(2, m_resultText.size()));
+                Copy(std::string_view(m_resultText)
+                         .substr(std::min<std::size_t>(2, m_resultText.size())));
             }
             break;
         case Command::CopyExpression:
-            m_pasteBuffer = m_line.Text();
+            Copy(m_line.Text());
             break;
         case Command::Paste:
             InsertToken(m_pasteBuffer);
@@ -228,6 +229,15 @@ ViewEffect Calculator::Dispatch(CalculatorCommand command) {
             return MenuCommand(command);
     }
     return ViewEffect::None;
+}
+
+// Only a program's long print can be longer than the line may be; such a copy is refused.
+void Calculator::Copy(std::string_view text) {
+    if (text.size() > ExpressionLine::kMaxLength) {
+        m_insertionRefused = true;
+        return;
+    }
+    m_pasteBuffer.assign(text);
 }
 
 ViewEffect Calculator::MenuCommand(CalculatorCommand command) {

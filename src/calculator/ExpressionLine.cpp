@@ -4,16 +4,16 @@
 
 namespace zyk {
 
-int ExpressionLine::SelectionStart() const {
+std::size_t ExpressionLine::SelectionStart() const {
     return std::min(m_anchor, m_caret);
 }
 
-int ExpressionLine::SelectionEnd() const {
+std::size_t ExpressionLine::SelectionEnd() const {
     return std::max(m_anchor, m_caret);
 }
 
-int ExpressionLine::Clamp(int position) const {
-    return std::clamp(position, 0, Length());
+std::size_t ExpressionLine::Clamp(std::size_t position) const {
+    return std::min(position, Length());
 }
 
 void ExpressionLine::SetText(std::string_view text) {
@@ -21,25 +21,30 @@ void ExpressionLine::SetText(std::string_view text) {
     m_caret = m_anchor = Length();
 }
 
-void ExpressionLine::SetCaret(int position) {
+void ExpressionLine::SetCaret(std::size_t position) {
     m_caret = m_anchor = Clamp(position);
 }
 
-void ExpressionLine::SetSelection(int anchor, int caret) {
+void ExpressionLine::SetSelection(std::size_t anchor, std::size_t caret) {
     m_anchor = Clamp(anchor);
     m_caret = Clamp(caret);
 }
 
 void ExpressionLine::DeleteSelection() {
-    const int start = SelectionStart();
-    m_text.erase(static_cast<std::size_t>(start), static_cast<std::size_t>(SelectionEnd() - start));
+    const std::size_t start = SelectionStart();
+    m_text.erase(start, SelectionEnd() - start);
     m_caret = m_anchor = start;
 }
 
-void ExpressionLine::Insert(std::string_view token) {
+bool ExpressionLine::Insert(std::string_view token) {
+    const std::size_t kept = Length() - (SelectionEnd() - SelectionStart());
+    if (token.size() > kMaxLength || kept > kMaxLength - token.size()) {
+        return false;
+    }
     DeleteSelection();
-    m_text.insert(static_cast<std::size_t>(m_caret), token);
-    m_caret = m_anchor = m_caret + static_cast<int>(token.size());
+    m_text.insert(m_caret, token);
+    m_caret = m_anchor = m_caret + token.size();
+    return true;
 }
 
 bool ExpressionLine::DeleteBefore() {
@@ -50,7 +55,7 @@ bool ExpressionLine::DeleteBefore() {
     if (m_caret == 0) {
         return false;
     }
-    m_text.erase(static_cast<std::size_t>(m_caret - 1), 1);
+    m_text.erase(m_caret - 1, 1);
     m_caret = m_anchor = m_caret - 1;
     return true;
 }
@@ -63,12 +68,12 @@ bool ExpressionLine::DeleteAfter() {
     if (m_caret >= Length()) {
         return false;
     }
-    m_text.erase(static_cast<std::size_t>(m_caret), 1);
+    m_text.erase(m_caret, 1);
     return true;
 }
 
 void ExpressionLine::MoveLeft() {
-    m_caret = m_anchor = HasSelection() ? SelectionStart() : std::max(m_caret - 1, 0);
+    m_caret = m_anchor = HasSelection() ? SelectionStart() : (m_caret > 0 ? m_caret - 1 : 0);
 }
 
 void ExpressionLine::MoveRight() {

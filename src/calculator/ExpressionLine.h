@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -15,22 +16,26 @@ namespace zyk {
 // SetText puts the caret at the end; positions handed in are clamped to the text.
 class ExpressionLine {
 public:
+    // No person types more; an insertion that would make the line longer is refused.
+    static constexpr std::size_t kMaxLength = 100'000;
+
     const std::string& Text() const { return m_text; }
-    int Length() const { return static_cast<int>(m_text.size()); }
+    std::size_t Length() const { return m_text.size(); }
     bool IsEmpty() const { return m_text.empty(); }
 
-    int Caret() const { return m_caret; }
-    int SelectionStart() const;
-    int SelectionEnd() const;
+    std::size_t Caret() const { return m_caret; }
+    std::size_t SelectionStart() const;
+    std::size_t SelectionEnd() const;
     bool HasSelection() const { return m_anchor != m_caret; }
 
     void SetText(std::string_view text);
     void Clear() { SetText({}); }
-    void SetCaret(int position);
+    void SetCaret(std::size_t position);
     // Selects from anchor to caret (either order); the caret ends at `caret`.
-    void SetSelection(int anchor, int caret);
+    void SetSelection(std::size_t anchor, std::size_t caret);
 
-    void Insert(std::string_view token);
+    // False (and nothing changed) when the line would pass kMaxLength.
+    bool Insert(std::string_view token);
     // Each returns whether the text changed.
     bool DeleteBefore();
     bool DeleteAfter();
@@ -38,12 +43,12 @@ public:
     void MoveRight();
 
 private:
-    int Clamp(int position) const;
+    std::size_t Clamp(std::size_t position) const;
     void DeleteSelection();
 
     std::string m_text;
-    int m_caret = 0;
-    int m_anchor = 0;
+    std::size_t m_caret = 0;
+    std::size_t m_anchor = 0;
 };
 
 }  // namespace zyk

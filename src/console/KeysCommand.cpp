@@ -28,7 +28,8 @@ int RunKeysCommand(ConsoleContext& context) {
     }
     context.out << windows1252::ToUtf8(calculator.ExpressionText()) << '\n'
                 << windows1252::ToUtf8(calculator.ResultText()) << '\n';
-    return calculator.ResultIsError() ? kExitErrorText : kExitAnswer;
+    // A failed formula save has shown its message on stderr; the run did not do what it asked.
+    return calculator.ResultIsError() || calculator.SaveFailed() ? kExitErrorText : kExitAnswer;
 }
 
 }  // namespace zyk

@@ -77,7 +77,7 @@ TEST_F(Calculate, CopyAndPasteUseTheCalculatorsOwnBuffer) {
     Calc().SetSelection(1, 3);
     Press("Paste");
     EXPECT_EQ(Expression(), "112344");
-    EXPECT_EQ(Calc().Caret(), 5);
+    EXPECT_EQ(Calc().Caret(), 5u);
 }
 
 TEST(CalculatorSettings, AFirstStartUsesTheDefaultsAndWritesTheFolders) {

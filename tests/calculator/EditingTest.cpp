@@ -14,11 +14,16 @@ void Apply(ExpressionLine& line, const std::string& step) {
         line.SetText(step.substr(2));
     } else if (step.rfind("i:", 0) == 0) {
         line.Insert(step.substr(2));
+    } else if (step.rfind("n:", 0) == 0) {  // n:count:c inserts count copies of c at once
+        const auto colon = step.find(':', 2);
+        EXPECT_EQ(line.Insert(std::string(std::stoul(step.substr(2, colon - 2)), step[colon + 1])),
+                  step.back() != '!');
     } else if (step[0] == 'c') {
-        line.SetCaret(std::stoi(step.substr(1)));
+        line.SetCaret(std::stoul(step.substr(1)));
     } else if (step[0] == 's') {
         const auto comma = step.find(',');
-        line.SetSelection(std::stoi(step.substr(1, comma - 1)), std::stoi(step.substr(comma + 1)));
+        line.SetSelection(std::stoul(step.substr(1, comma - 1)),
+                          std::stoul(step.substr(comma + 1)));
     } else if (step == "<") {
         line.MoveLeft();
     } else if (step == ">") {
@@ -34,9 +39,11 @@ void Apply(ExpressionLine& line, const std::string& step) {
 
 struct LineCase {
     std::vector<std::string> steps;
-    const char* text;
-    int caret, selectionStart, selectionEnd;
+    std::string text;
+    std::size_t caret, selectionStart, selectionEnd;
 };
+
+constexpr std::size_t kMax = ExpressionLine::kMaxLength;
 
 TEST(ExpressionLine, TokensCaretAndSelection) {
     const LineCase cases[] = {
@@ -52,9 +59,16 @@ TEST(ExpressionLine, TokensCaretAndSelection) {
         {{"t:123", "d"}, "123", 3, 3, 3},
         {{"t:12345", "s1,4", "b"}, "15", 1, 1, 1},
         {{"t:12345", "s4,1", "d"}, "15", 1, 1, 1},
-        {{"t:123", "c-5"}, "123", 0, 0, 0},
-        {{"t:123", "s99,-1"}, "123", 0, 0, 3},
+        {{"t:123", "c99"}, "123", 3, 3, 3},
+        {{"t:123", "s99,0"}, "123", 0, 0, 3},
         {{"t:123", "s0,3", "i:"}, "", 0, 0, 0},
+        // The length cap: an insertion that would pass it changes nothing ("!" marks a refusal).
+        {{"n:100000:1"}, std::string(kMax, '1'), kMax, kMax, kMax},
+        {{"n:100001:1!"}, "", 0, 0, 0},
+        {{"n:99999:1", "c0", "n:2:2!"}, std::string(kMax - 1, '1'), 0, 0, 0},
+        {{"n:99999:1", "s0,2", "i:222"}, "222" + std::string(kMax - 3, '1'), 3, 3, 3},
+        {{"n:100000:1", "s0,1", "n:2:2!"}, std::string(kMax, '1'), 1, 0, 1},
+        {{"n:100000:1", "b", "c0", "n:1:2"}, "2" + std::string(kMax - 1, '1'), 1, 1, 1},
     };
     for (const auto& row : cases) {
         ExpressionLine line;
@@ -63,7 +77,8 @@ TEST(ExpressionLine, TokensCaretAndSelection) {
             Apply(line, step);
             trace += step + " ";
         }
-        EXPECT_EQ(line.Text(), row.text) << trace;
+        EXPECT_EQ(line.Text().size(), row.text.size()) << trace;
+        EXPECT_TRUE(line.Text() == row.text) << trace;
         EXPECT_EQ(line.Caret(), row.caret) << trace;
         EXPECT_EQ(line.SelectionStart(), row.selectionStart) << trace;
         EXPECT_EQ(line.SelectionEnd(), row.selectionEnd) << trace;
@@ -90,8 +105,32 @@ TEST_F(Editing, CaretAndDeleteKeysEditAtTheCaret) {
     EXPECT_EQ(Expression(), "1235");  // the deletion left the caret at 0
     Calc().SetSelection(0, 2);
     Press(">");
-    EXPECT_EQ(Calc().SelectionStart(), 2);
-    EXPECT_EQ(Calc().SelectionEnd(), 2);
+    EXPECT_EQ(Calc().SelectionStart(), 2u);
+    EXPECT_EQ(Calc().SelectionEnd(), 2u);
+}
+
+TEST_F(Editing, PastingStopsAtTheLengthCapWithARefusal) {
+    const struct {
+        int pastes;
+        std::size_t length;
+        bool refused;
+    } cases[] = {{16, 65536, false}, {17, 65536, true}, {32, 65536, true}};
+    for (const auto& row : cases) {
+        Restart();
+        Press("1");
+        for (int i = 0; i < row.pastes; ++i) {
+            Press("CopyExpression Paste");
+        }
+        EXPECT_EQ(Calc().ExpressionText(), std::string(row.length, '1')) << row.pastes;
+        EXPECT_EQ(Calc().ConsumeRefusedInsertion(), row.refused) << row.pastes;
+        EXPECT_FALSE(Calc().ConsumeRefusedInsertion()) << "reported once";
+    }
+    // A line set longer by a program is not copied; the buffer keeps what it held.
+    Calc().SetExpressionLine(std::string(ExpressionLine::kMaxLength + 1, '2'), true);
+    Press("CopyExpression");
+    EXPECT_TRUE(Calc().ConsumeRefusedInsertion());
+    Press("AC Paste");
+    EXPECT_EQ(Calc().ExpressionText().size(), 65536u);
 }
 
 TEST_F(Editing, OutsideEditingTheFirstKeyOnlyClearsTheResultLine) {
@@ -103,9 +142,9 @@ TEST_F(Editing, OutsideEditingTheFirstKeyOnlyClearsTheResultLine) {
         Press(key);
         EXPECT_EQ(Expression(), "12") << key;
         EXPECT_EQ(Result(), "") << key;
-        EXPECT_EQ(Calc().Caret(), 2) << key;
+        EXPECT_EQ(Calc().Caret(), 2u) << key;
         Press(key);
-        EXPECT_EQ(Calc().Caret(), 1) << key;
+        EXPECT_EQ(Calc().Caret(), 1u) << key;
         EXPECT_TRUE(Calc().IsEditing());
     }
 }

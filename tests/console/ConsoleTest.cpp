@@ -142,6 +142,27 @@ TEST_F(KeysEndToEnd, MemoriesAndFormulasStayInTheDataFolder) {
     EXPECT_NE(file.find("Twice\r\n\x83=2x\r\n[\x83]=2[x]\r\n"), std::string::npos);
 }
 
+TEST_F(KeysEndToEnd, AFailedSaveExitsOne) {
+    const struct {
+        const char* keys;
+        bool formulaFileIsAFolder;
+        const char* messagePart;
+    } cases[] = {
+        {"2 var:x SaveAs:Twice", true, "Can't open file"},
+        {"2 + 1 SaveAs:Sum", false, "could not save the formula"},  // no variable: no formula
+        {"2 var:x SaveAs:", false, "could not save the formula"},   // no name
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(m_folder / "UserEq.dat");
+        if (c.formulaFileIsAFolder) {
+            std::filesystem::create_directory(m_folder / "UserEq.dat");
+        }
+        const ProcessResult run = Run({"--keys", c.keys});
+        EXPECT_EQ(run.status, 1) << c.keys;
+        EXPECT_NE(run.err.find(c.messagePart), std::string::npos) << c.keys << "\n" << run.err;
+    }
+}
+
 TEST_F(RunEndToEnd, PrintsWhatTheResultLineShows) {
     const struct {
         std::string program;  // file bytes (Windows-1252, CR LF or LF)

@@ -99,10 +99,12 @@ void CCalculatorDisplay::SetBackground(const QColor& background) {
 void CCalculatorDisplay::Show(const Calculator& calculator) {
     const bool backward = calculator.Caret() == calculator.SelectionStart() &&
                           calculator.SelectionStart() != calculator.SelectionEnd();
-    const int anchor = backward ? calculator.SelectionEnd() : calculator.SelectionStart();
+    const std::size_t anchor = backward ? calculator.SelectionEnd() : calculator.SelectionStart();
     const bool selection = calculator.SelectionStart() != calculator.SelectionEnd();
+    // The line is capped far below INT_MAX, so Qt's int positions hold every caret.
     m_expression->ShowLine(ToQString(calculator.ExpressionText()),
-                           selection ? anchor : calculator.Caret(), calculator.Caret());
+                           static_cast<int>(selection ? anchor : calculator.Caret()),
+                           static_cast<int>(calculator.Caret()));
 
     const QString result = ToQString(calculator.ResultText());
     if (m_result->text() != result) {

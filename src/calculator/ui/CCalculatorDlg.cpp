@@ -1,6 +1,7 @@
 #include "calculator/ui/CCalculatorDlg.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMenu>
@@ -33,6 +34,11 @@ namespace {
 
 constexpr int kWindowMargin = 10;
 constexpr int kDisplayGap = 8;
+
+// Qt's positions are ints and never negative in practice; the core's are sizes.
+std::size_t Position(int qtPosition) {
+    return qtPosition < 0 ? 0 : static_cast<std::size_t>(qtPosition);
+}
 
 constexpr ToolWindowKind ToolFor(ViewEffect effect) {
     switch (effect) {
@@ -112,9 +118,10 @@ CCalculatorDlg::CCalculatorDlg(const CalculatorWindowContext& context, QWidget* 
     line.SetKeyHandler(
         [this](QKeyEvent& event) { HandleKey(event.key(), event.modifiers(), event.text()); });
     connect(&line, &CExpressionEdit::CaretPlaced, this,
-            [this](int caret) { m_calculator->SetCaret(caret); });
-    connect(&line, &CExpressionEdit::SelectionMade, this,
-            [this](int anchor, int caret) { m_calculator->SetSelection(anchor, caret); });
+            [this](int caret) { m_calculator->SetCaret(Position(caret)); });
+    connect(&line, &CExpressionEdit::SelectionMade, this, [this](int anchor, int caret) {
+        m_calculator->SetSelection(Position(anchor), Position(caret));
+    });
     connect(&line, &CExpressionEdit::MenuRequested, this, &CCalculatorDlg::DisplayMenuRequested);
     connect(m_keypad, &CKeypad::KeyClicked, this, &CCalculatorDlg::KeyClicked);
 
@@ -152,6 +159,9 @@ bool CCalculatorDlg::HandleKey(int key, Qt::KeyboardModifiers modifiers, const Q
 }
 
 void CCalculatorDlg::UpdateDisplay() {
+    if (m_calculator->ConsumeRefusedInsertion()) {
+        QApplication::beep();
+    }
     m_display->Show(*m_calculator);
 }
 

@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "calculator/ExpressionLine.h"
+
 namespace zyk {
 
 CExpressionEdit::CExpressionEdit(QWidget* parent) : QLineEdit(parent) {
@@ -13,6 +15,8 @@ CExpressionEdit::CExpressionEdit(QWidget* parent) : QLineEdit(parent) {
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setContextMenuPolicy(Qt::DefaultContextMenu);
     setFocusPolicy(Qt::StrongFocus);
+    // Qt's own limit (32767) is shorter than the line may be.
+    setMaxLength(static_cast<int>(ExpressionLine::kMaxLength));
 }
 
 void CExpressionEdit::ShowLine(const QString& shown, int anchor, int caret) {

@@ -114,7 +114,7 @@ TEST_F(CalculatorWindow, MouseInTheLineMovesTheCalculatorsCaret) {
     Do({Type("123")});
     CExpressionEdit& line = Line();
     QTest::mouseClick(&line, Qt::LeftButton, {}, QPoint(1, line.height() / 2));
-    EXPECT_EQ(Window().Core().Caret(), 0);
+    EXPECT_EQ(Window().Core().Caret(), 0u);
     Do({Type("9")});
     EXPECT_EQ(ExpressionShown(), QStringLiteral("9123"));
     EXPECT_EQ(line.cursorPosition(), 1);
