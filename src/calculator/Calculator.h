@@ -54,6 +54,10 @@ public:
     void ChooseMemory(int digit);                  // Memories menu "Mem N": inserts "¦MN¦"
     void ChooseVariable(char letter);              // A-Z / a-z menus: inserts "[letter]"
 
+    // A letter typed on the keyboard: in the hexadecimal base a-f and A-F are the digits A-F;
+    // otherwise the letter chooses a variable.
+    ViewEffect TypeLetter(char letter);
+
     // Typed text inserted as it is, like a token (the console's --eval).
     void TypeText(std::string_view text);
 

@@ -326,6 +326,17 @@ void Calculator::ChooseVariable(char letter) {
     }
 }
 
+ViewEffect Calculator::TypeLetter(char letter) {
+    const char lower =
+        (letter >= 'A' && letter <= 'Z') ? static_cast<char>(letter - 'A' + 'a') : letter;
+    if (GetNumberBase() == NumberBase::Hexadecimal && lower >= 'a' && lower <= 'f') {
+        return Execute(static_cast<CalculatorCommand>(static_cast<int>(CalculatorCommand::HexA) +
+                                                      (lower - 'a')));
+    }
+    ChooseVariable(letter);
+    return ViewEffect::None;
+}
+
 // ---- Modifiers and labels -------------------------------------------------------------------
 
 void Calculator::SetShift(bool on) {

@@ -232,7 +232,8 @@ inline constexpr std::array<Shortcut, 41> kShortcuts = {{
 }};
 
 // The command of a typed character (main keys and number pad alike): digits, '.', + - * /,
-// ( ) ! % & |, the xor sign and '='. Letters are variables (see Calculator::ChooseVariable).
+// ( ) ! % & |, the xor sign, '=' and '^' (X^Y). Letters are variables (see
+// Calculator::ChooseVariable).
 constexpr std::optional<CalculatorCommand> CommandForCharacter(char c) {
     if (c >= '0' && c <= '9') {
         return static_cast<CalculatorCommand>(static_cast<int>(CalculatorCommand::Digit0) +
@@ -265,6 +266,8 @@ constexpr std::optional<CalculatorCommand> CommandForCharacter(char c) {
             return CalculatorCommand::Xor;
         case '=':
             return CalculatorCommand::Equals;
+        case '^':
+            return CalculatorCommand::Power;
         default:
             return std::nullopt;
     }

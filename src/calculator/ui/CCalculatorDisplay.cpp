@@ -1,5 +1,6 @@
 #include "calculator/ui/CCalculatorDisplay.h"
 
+#include <QContextMenuEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
@@ -8,6 +9,7 @@
 #include "calculator/ui/CExpressionEdit.h"
 #include "shell/ColourScheme.h"
 #include "shell/qt/QtText.h"
+#include "shell/ui/CFitLabel.h"
 #include "shell/ui/CSchemeBackground.h"
 #include "shell/ui/QtColors.h"
 
@@ -46,7 +48,7 @@ CCalculatorDisplay::CCalculatorDisplay(const QString& fontFace, QWidget* parent)
     : QWidget(parent),
       m_background(ToQColor(kTintedDisplayBackground)),
       m_expression(new CExpressionEdit(this)),
-      m_result(new QLabel(this)),
+      m_result(new CFitLabel(this)),
       m_angle(new QLabel(this)),
       m_mode(new QLabel(this)),
       m_hyp(new QLabel(this)) {
@@ -65,7 +67,6 @@ CCalculatorDisplay::CCalculatorDisplay(const QString& fontFace, QWidget* parent)
     m_expression->setFont(DisplayFont(fontFace, kExpressionPoints, false));
     m_result->setFont(DisplayFont(fontFace, kResultPoints, true));
     m_result->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_result->setTextFormat(Qt::PlainText);
     m_result->setMinimumHeight(QFontMetrics(m_result->font()).height() + 2);
     // A long error text must not widen the window.
     m_result->setMinimumWidth(1);
@@ -108,7 +109,7 @@ void CCalculatorDisplay::Show(const Calculator& calculator) {
 
     const QString result = ToQString(calculator.ResultText());
     if (m_result->text() != result) {
-        m_result->setText(result);
+        m_result->SetText(result);
     }
     if (calculator.ResultIsError() != m_resultShowsError) {
         m_resultShowsError = calculator.ResultIsError();
@@ -130,6 +131,12 @@ void CCalculatorDisplay::paintEvent(QPaintEvent* /*event*/) {
     painter.setPen(m_background.lighter(140));
     painter.drawLine(area.bottomLeft(), area.bottomRight());
     painter.drawLine(area.topRight(), area.bottomRight());
+}
+
+void CCalculatorDisplay::contextMenuEvent(QContextMenuEvent* event) {
+    // The result line and the status labels pass their right clicks up to here.
+    emit MenuRequested(event->globalPos());
+    event->accept();
 }
 
 void CCalculatorDisplay::ColourChildren() {

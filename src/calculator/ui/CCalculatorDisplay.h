@@ -9,6 +9,7 @@ namespace zyk {
 
 class Calculator;
 class CExpressionEdit;
+class CFitLabel;
 
 // The calculator's display (control 1015): a dark panel with the three status labels on top
 // (angle "[d]"/"[r]", mode "d", "hs", ..., hyp), the expression line and the result line. It
@@ -31,13 +32,18 @@ public:
     void Show(const Calculator& calculator);
 
     CExpressionEdit& ExpressionLine() { return *m_expression; }
-    QLabel& ResultLine() { return *m_result; }
+    CFitLabel& ResultLine() { return *m_result; }
     QLabel& AngleLabel() { return *m_angle; }
     QLabel& ModeLabel() { return *m_mode; }
     QLabel& HypLabel() { return *m_hyp; }
 
+signals:
+    // A right click anywhere on the display (the expression line reports its own).
+    void MenuRequested(const QPoint& globalPosition);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void ColourChildren();
@@ -45,7 +51,7 @@ private:
     QColor m_background;
     bool m_resultShowsError = false;
     CExpressionEdit* m_expression;
-    QLabel* m_result;
+    CFitLabel* m_result;
     QLabel* m_angle;
     QLabel* m_mode;
     QLabel* m_hyp;

@@ -123,6 +123,8 @@ CCalculatorDlg::CCalculatorDlg(const CalculatorWindowContext& context, QWidget* 
         m_calculator->SetSelection(Position(anchor), Position(caret));
     });
     connect(&line, &CExpressionEdit::MenuRequested, this, &CCalculatorDlg::DisplayMenuRequested);
+    connect(m_display, &CCalculatorDisplay::MenuRequested, this,
+            &CCalculatorDlg::DisplayMenuRequested);
     connect(m_keypad, &CKeypad::KeyClicked, this, &CCalculatorDlg::KeyClicked);
 
     m_toolWindows = new ToolWindowManager(m_store, *m_messages, this);
@@ -152,8 +154,9 @@ bool CCalculatorDlg::HandleKey(int key, Qt::KeyboardModifiers modifiers, const Q
     if (action->command) {
         Execute(*action->command);
     } else {
-        m_calculator->ChooseVariable(action->variable);
+        const ViewEffect effect = m_calculator->TypeLetter(action->variable);
         UpdateDisplay();
+        HandleEffect(effect, nullptr);
     }
     return true;
 }

@@ -84,6 +84,8 @@ INSTANTIATE_TEST_SUITE_P(CalculatorWindow, Scenarios, ::testing::Values(
     ScenarioRow{"Alt S C T", {Press(Qt::Key_S, kAlt), Press(Qt::Key_C, kAlt), Press(Qt::Key_T, kAlt)}, "\u00B7sin\u00B7cos\u00B7tan"},
     ScenarioRow{"Alt minus", {Press(Qt::Key_Minus, kAlt, "-")}, "\u2212"},
     ScenarioRow{"Shift Alt A C F are digits", {Press(Qt::Key_A, kShift | kAlt), Press(Qt::Key_C, kShift | kAlt), Press(Qt::Key_F, kShift | kAlt)}, "ACF"},
+    ScenarioRow{"caret is X^Y", {Type("2^3"), kExe}, "", "= 8"},
+    ScenarioRow{"hex letters are digits", {Press(Qt::Key_H, kAlt), Press(Qt::Key_F, kNone, "f"), Press(Qt::Key_A, kShift, "A"), Press(Qt::Key_G, kNone, "g")}, "FA"},
     ScenarioRow{"keys the calculator ignores", {Press(Qt::Key_X, kCtrl), Press(Qt::Key_F5), Press(Qt::Key_Backtab, kShift)}, ""}),
     [](const ::testing::TestParamInfo<ScenarioRow>& info) {
         std::string name;
@@ -126,13 +128,51 @@ TEST_F(CalculatorWindow, MouseInTheLineMovesTheCalculatorsCaret) {
     EXPECT_EQ(ExpressionShown(), QStringLiteral("7"));
 }
 
-TEST_F(CalculatorWindow, RightClickOnTheLineOpensTheDisplayMenu) {
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(3, 3),
-                            Line().mapToGlobal(QPoint(3, 3)));
-    QApplication::sendEvent(&Line(), &event);
-    EXPECT_EQ(ItemTexts(OpenMenu()), (QStringList{"Copy Result\tCtrl+C", "Copy Expression\tCtrl+E",
-                                                  "Paste\tCtrl+V", "Clear\tEsc"}));
-    OpenMenu().close();
+TEST_F(CalculatorWindow, RightClickAnywhereOnTheDisplayOpensTheDisplayMenu) {
+    CCalculatorDisplay& display = Window().Display();
+    for (QWidget* target :
+         std::initializer_list<QWidget*>{&Line(), &display.ResultLine(), &display.AngleLabel(),
+                                         &display.HypLabel(), &display}) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(3, 3),
+                                target->mapToGlobal(QPoint(3, 3)));
+        QApplication::sendEvent(target, &event);
+        ASSERT_NE(Window().OpenMenu(), nullptr) << target->objectName().toStdString();
+        EXPECT_EQ(ItemTexts(OpenMenu()),
+                  (QStringList{"Copy Result\tCtrl+C", "Copy Expression\tCtrl+E", "Paste\tCtrl+V",
+                               "Clear\tEsc"}));
+        OpenMenu().close();
+    }
+}
+
+// Long answers and error texts are shown whole: in a smaller font first, elided in the middle
+// (with the whole text as tool tip) only when even the smallest readable font is too wide.
+TEST_F(CalculatorWindow, TheResultLineNeverCutsItsTextOff) {
+    CFitLabel& result = Window().Display().ResultLine();
+    const int normalPoints = result.font().pointSize();
+    const std::vector<std::vector<Step>> longTexts = {
+        {Type("2"), Click(kIdcNegate), Type("3"), kExe},               // misplaced sign
+        {Press(Qt::Key_B, kAlt), Click(kIdcNegate), Type("1"), kExe},  // 32 ones
+    };
+    for (const std::vector<Step>& steps : longTexts) {
+        Do({Press(Qt::Key_Escape), Press(Qt::Key_D, kAlt)});
+        Do(steps);
+        EXPECT_GT(result.text().size(), 25) << result.text().toStdString();
+        EXPECT_EQ(result.ShownText(), result.text());
+        EXPECT_LE(QFontMetrics(result.FittedFont()).horizontalAdvance(result.text()),
+                  result.contentsRect().width());
+        EXPECT_GE(result.FittedFont().pointSize(), CFitLabel::kMinimumPoints);
+        EXPECT_LT(result.FittedFont().pointSize(), normalPoints) << result.text().toStdString();
+        EXPECT_TRUE(result.toolTip().isEmpty());
+    }
+    // Far too long for any readable font: elided in the middle, ends kept, tool tip whole.
+    const QString huge =
+        QStringLiteral("[ ") + QString(300, QLatin1Char('7')) + QStringLiteral(" ]");
+    result.SetText(huge);
+    EXPECT_EQ(result.FittedFont().pointSize(), CFitLabel::kMinimumPoints);
+    EXPECT_TRUE(result.ShownText().startsWith(QStringLiteral("[ 7")));
+    EXPECT_TRUE(result.ShownText().endsWith(QStringLiteral("7 ]")));
+    EXPECT_TRUE(result.ShownText().contains(QChar(0x2026)));
+    EXPECT_EQ(result.toolTip(), huge);
 }
 
 TEST_F(CalculatorWindow, EveryKeyOfTheTableHasItsButtonAndCaption) {

@@ -22,6 +22,7 @@
 #include "shell/MemorySettingsStore.h"
 #include "shell/SettingsKeys.h"
 #include "shell/qt/QtText.h"
+#include "shell/ui/CFitLabel.h"
 #include "shell/ui/CSkinButton.h"
 #include "support/RecordingMessages.h"
 
