@@ -28,6 +28,8 @@ struct ConsoleContext {
 inline constexpr int kExitAnswer = 0;
 inline constexpr int kExitErrorText = 1;
 inline constexpr int kExitUsage = 2;
+inline constexpr int kExitInputEnded = 3;  // --run: an input after standard input ended
+inline constexpr int kExitTimeLimit = 4;   // --run: --max-seconds passed
 
 // Reports a usage error ("zykcalc: " + message) on stderr and returns kExitUsage.
 int UsageError(ConsoleContext& context, std::string_view message);

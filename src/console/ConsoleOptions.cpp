@@ -10,6 +10,8 @@ constexpr int kMaxDecimals = 15;
 constexpr const char* kOnlyOneCommand =
     "only one of --eval, --keys, --run, --convert, --stats, --regression and --screenshot may "
     "be given";
+// About eleven days: a limit beyond it is no limit a script needs.
+constexpr double kMostSeconds = 1e6;
 
 bool OneOf(const std::string& value, std::initializer_list<const char*> choices) {
     for (const char* choice : choices) {
@@ -32,6 +34,7 @@ std::string UsageText() {
            "  --keys \"KEY KEY..\"   press keys and menu items, print the expression and result "
            "lines\n"
            "  --run FILE.bas       run a program with the terminal as its console\n"
+           "  --max-seconds S      with --run: stop the program after S seconds\n"
            "  --convert VALUE FROM TO\n"
            "                       convert VALUE between two units of one group (names or marks)\n"
            "                       and print the converter's result lines\n"
@@ -54,7 +57,8 @@ std::string UsageText() {
            "\n"
            "Exit status: 0 answer, 1 error text (a program stopped on an error, a failed\n"
            "conversion, a data pair without ';'), 2 usage error (also an unknown unit, units of\n"
-           "two groups, an unknown regression model, a file that cannot be read).\n";
+           "two groups, an unknown regression model, a file that cannot be read),\n"
+           "3 a program asked for input after standard input ended, 4 --max-seconds passed.\n";
 }
 
 ParsedOptions ParseConsoleOptions(const std::vector<std::string>& arguments) {
@@ -139,7 +143,7 @@ ParsedOptions ParseConsoleOptions(const std::vector<std::string>& arguments) {
             continue;
         }
         if (arg == "--base" || arg == "--angle" || arg == "--format" || arg == "--decimals" ||
-            arg == "--data-dir") {
+            arg == "--data-dir" || arg == "--max-seconds") {
             if (!hasValue) {
                 return fail(needsValue());
             }
@@ -170,6 +174,16 @@ ParsedOptions ParseConsoleOptions(const std::vector<std::string>& arguments) {
                                 "'");
                 }
                 options.decimals = number;
+            } else if (arg == "--max-seconds") {
+                double seconds = 0.0;
+                const auto [end, ec] =
+                    std::from_chars(value.data(), value.data() + value.size(), seconds);
+                if (ec != std::errc() || end != value.data() + value.size() || !(seconds > 0.0) ||
+                    seconds > kMostSeconds) {
+                    return fail("--max-seconds takes a number of seconds above 0, not '" + value +
+                                "'");
+                }
+                options.maxSeconds = seconds;
             } else {
                 if (value.empty()) {
                     return fail("--data-dir needs a folder");
@@ -179,6 +193,9 @@ ParsedOptions ParseConsoleOptions(const std::vector<std::string>& arguments) {
             continue;
         }
         return fail("unknown option '" + arg + "'");
+    }
+    if (options.maxSeconds && options.command != ConsoleOptions::Command::Run) {
+        return fail("--max-seconds works with --run only");
     }
     return parsed;
 }

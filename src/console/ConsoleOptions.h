@@ -33,6 +33,7 @@ struct ConsoleOptions {
     std::optional<std::string> angle;   // "deg", "rad"
     std::optional<std::string> format;  // "normal", "scientific", "engineering"
     std::optional<int> decimals;        // 0-15
+    std::optional<double> maxSeconds;   // --run stops after this long
     std::string dataDir;
 
     bool IsConsoleCommand() const {

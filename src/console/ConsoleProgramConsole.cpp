@@ -24,10 +24,14 @@ ProgramConsole::Evaluation ConsoleProgramConsole::EvaluateText(std::string_view 
     return m_calculator.EvaluateText(expression);
 }
 
+bool ConsoleProgramConsole::InputEnded() const {
+    return m_in.peek() == std::istream::traits_type::eof();
+}
+
 bool ConsoleProgramConsole::ReadExpressionLine(std::string& text) {
     std::string line;
     if (!std::getline(m_in, line)) {
-        line.clear();
+        line.clear();  // the run stops before it reads past the end; an empty line reads 0
     }
     if (!line.empty() && line.back() == '\r') {
         line.pop_back();

@@ -10,8 +10,7 @@ namespace zyk {
 
 // The terminal as a program's console: every text the result line shows is written to the
 // output as one UTF-8 line, and the expression line read for an input is the next line of the
-// input stream (end of input reads as an empty line). Evaluation and the display state stay
-// with the calculator underneath.
+// input stream. Evaluation and the display state stay with the calculator underneath.
 class ConsoleProgramConsole : public ProgramConsole {
 public:
     ConsoleProgramConsole(ProgramConsole& calculator, std::ostream& out, std::istream& in)
@@ -23,6 +22,9 @@ public:
     bool ReadExpressionLine(std::string& text) override;
     void EnterProgramMode() override;
     void LeaveProgramMode() override;
+
+    // True when the input stream has nothing more to read (waits for a line on a terminal).
+    bool InputEnded() const;
 
 private:
     ProgramConsole& m_calculator;

@@ -8,6 +8,7 @@
 #include "console/CalculatorOptions.h"
 #include "console/ConsoleContext.h"
 #include "console/ConsoleProgramConsole.h"
+#include "console/RunTimeLimit.h"
 #include "program/ProgramInterpreter.h"
 
 namespace zyk {
@@ -37,7 +38,9 @@ std::optional<std::string> ReadProgramFile(const std::string& path) {
 }  // namespace
 
 // Runs a program file with the terminal as its console: print, input prompts, input echoes and
-// the error line go to stdout, inputs come from stdin, nothing waits.
+// the error line go to stdout, inputs come from stdin, nothing waits. An input after the end of
+// stdin stops the run (a script would otherwise feed it zeros forever), and so does
+// --max-seconds.
 int RunProgramCommand(ConsoleContext& context) {
     const std::string& path = context.options.argument;
     const auto bytes = ReadProgramFile(path);
@@ -48,6 +51,10 @@ int RunProgramCommand(ConsoleContext& context) {
     Calculator calculator(context.store, context.messages, context.programFolder);
     ApplyCalculatorOptions(calculator, context.options);
     ConsoleProgramConsole console(calculator, context.out, context.in);
+    std::optional<RunTimeLimit> limit;
+    if (context.options.maxSeconds) {
+        limit.emplace(*context.options.maxSeconds, context.out, context.err);
+    }
     ProgramInterpreter interpreter(console);
     interpreter.SetProgram(ProgramText::FromFileContents(ProgramText::DecodeFileBytes(*bytes)));
     interpreter.StartProgram();
@@ -56,8 +63,15 @@ int RunProgramCommand(ConsoleContext& context) {
             case StepStatus::Continue:
             case StepStatus::Holding:
                 break;
-            case StepStatus::Paused:
             case StepStatus::Waiting:
+                if (console.InputEnded()) {
+                    context.err << "zykcalc: the program asks for input, but standard input has "
+                                   "ended\n";
+                    return kExitInputEnded;
+                }
+                interpreter.Run();
+                break;
+            case StepStatus::Paused:
                 interpreter.Run();
                 break;
             case StepStatus::Failed:

@@ -5,8 +5,9 @@
 #include <cstdlib>
 #include <vector>
 
-#include "expression/NumberFormat.h"
 #include "expression/ExpressionBytes.h"
+#include "expression/NumberFormat.h"
+#include "program/TextRebuilder.h"
 #include "program/TextScan.h"
 
 namespace zyk {
@@ -43,19 +44,22 @@ void BuiltInFunctions::MapFunctionNames(std::string& text) {
     if (text.find('(') == std::string::npos) {
         return;
     }
+    std::string token(1, kFunctionMarker);
     for (const FunctionMapping& row : kFunctionMappings) {
-        std::size_t pos = text.find(row.programName);
-        while (pos != std::string::npos) {
-            const bool touched =
-                pos > 0 && (IsLetter(text[pos - 1]) || text[pos - 1] == kFunctionMarker);
-            if (touched) {
-                pos = text.find(row.programName, pos + 1);
+        TextRebuilder rebuilt(text);
+        token.resize(1);
+        token += row.token;
+        for (std::size_t pos = text.find(row.programName); pos != std::string::npos;
+             pos = text.find(row.programName, pos + 1)) {
+            const char before = rebuilt.Before(pos);
+            if (IsLetter(before) || before == kFunctionMarker) {
                 continue;
             }
-            std::string token(1, kFunctionMarker);
-            token += row.token;
-            text.replace(pos, row.programName.size(), token);
-            pos = text.find(row.programName, pos + token.size());
+            rebuilt.Replace(pos, pos + row.programName.size(), token);
+            pos += row.programName.size() - 1;
+        }
+        if (rebuilt.Replaced()) {
+            text = rebuilt.Finish();
         }
     }
 }

@@ -20,28 +20,8 @@ bool IsLogicalOperator(char c) {
     return c == '&' || c == '|' || c == kXorSign;
 }
 
-// The stretch around the comparison operator at pos: out to a parenthesis that is not matched
-// inside it, or to a logical operator outside parentheses.
-std::size_t StretchStart(const std::string& text, std::size_t pos) {
-    int depth = 0;
-    std::size_t i = pos;
-    while (i > 0) {
-        const char c = text[i - 1];
-        if (c == ')') {
-            ++depth;
-        } else if (c == '(') {
-            if (depth == 0) {
-                break;
-            }
-            --depth;
-        } else if (depth == 0 && IsLogicalOperator(c)) {
-            break;
-        }
-        --i;
-    }
-    return i;
-}
-
+// Where the stretch around a comparison operator ends: at a parenthesis that is not matched
+// inside it, or at a logical operator outside parentheses.
 std::size_t StretchEnd(const std::string& text, std::size_t pos) {
     int depth = 0;
     std::size_t i = pos + 1;
@@ -92,22 +72,61 @@ bool ConditionEvaluator::Evaluate(std::string_view condition, bool& holds) {
     if (m_text.find_first_of(kComparisonCharacters, 1) == kNone) {
         return Fail(msg::kNoCondition);
     }
-    for (std::size_t pos = m_text.find_first_of(kComparisonCharacters); pos != kNone;
-         pos = m_text.find_first_of(kComparisonCharacters)) {
-        const std::size_t start = StretchStart(m_text, pos);
-        const std::size_t end = StretchEnd(m_text, pos);
-        bool comparison = false;
-        if (!Compare(std::string_view(m_text).substr(start, end - start), comparison)) {
-            return false;
-        }
-        m_text.replace(start, end - start, 1, comparison ? '1' : '0');
+    if (!ReplaceComparisons()) {
+        return false;
     }
     // What remains is 0 and 1 joined by the logical operators: the calculator works it out.
-    const ProgramConsole::Evaluation answer = m_console.EvaluateText(m_text);
+    const ProgramConsole::Evaluation answer = m_console.EvaluateText(m_result);
     if (!answer.ok || (answer.text != "1" && answer.text != "0")) {
         return Fail(msg::kConditionNotEvaluated);
     }
     holds = answer.text == "1";
+    return true;
+}
+
+void ConditionEvaluator::Append(char c) {
+    m_result += c;
+    if (c == '(') {
+        m_stretchStarts.push_back(m_result.size());
+    } else if (c == ')') {
+        if (m_stretchStarts.size() > 1) {
+            m_stretchStarts.pop_back();
+        } else {
+            // Looking left from here, this parenthesis is never matched: a stretch reaches the
+            // start of the text.
+            m_stretchStarts.back() = 0;
+        }
+    } else if (IsLogicalOperator(c)) {
+        m_stretchStarts.back() = m_result.size();
+    }
+}
+
+bool ConditionEvaluator::ReplaceComparisons() {
+    // Each comparison, from the left, is replaced by 1 or 0; its stretch reaches left to the
+    // parenthesis that encloses it or the last logical operator at its level, which may take in
+    // results of earlier comparisons. The result is built in one pass: m_stretchStarts holds,
+    // for every open parenthesis, where a stretch standing in it would begin.
+    m_result.clear();
+    m_stretchStarts.assign(1, 0);
+    std::size_t copied = 0;
+    for (std::size_t pos = m_text.find_first_of(kComparisonCharacters); pos != kNone;
+         pos = m_text.find_first_of(kComparisonCharacters, copied)) {
+        for (; copied < pos; ++copied) {
+            Append(m_text[copied]);
+        }
+        const std::size_t start = m_stretchStarts.back();
+        const std::size_t end = StretchEnd(m_text, pos);
+        m_stretch.assign(m_result, start);
+        m_stretch.append(m_text, pos, end - pos);
+        bool comparison = false;
+        if (!Compare(m_stretch, comparison)) {
+            return false;
+        }
+        m_result.resize(start);
+        m_result += comparison ? '1' : '0';
+        copied = end;
+    }
+    m_result.append(m_text, copied);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "program/ProgramEvaluator.h"
 
@@ -23,13 +24,19 @@ public:
 
 private:
     bool Fail(std::string_view message);
+    bool ReplaceComparisons();
+    void Append(char c);
     bool Compare(std::string_view comparison, bool& holds);
     bool SideValue(std::string_view side, std::string_view shown, double& value);
 
     ProgramEvaluator& m_evaluator;
     ProgramConsole& m_console;
     ProgramError& m_error;
-    std::string m_text;  // reused between conditions: loops test the same one many times
+    // Reused between conditions: loops test the same one many times.
+    std::string m_text;                        // the condition, substituted
+    std::string m_result;                      // its comparisons replaced by 1 and 0
+    std::string m_stretch;                     // the comparison being worked out
+    std::vector<std::size_t> m_stretchStarts;  // see ReplaceComparisons
 };
 
 }  // namespace zyk

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "expression/ExpressionBytes.h"
+#include "program/TextRebuilder.h"
 #include "program/TextScan.h"
 
 namespace zyk {
@@ -26,9 +27,9 @@ private:
     int& m_depth;
 };
 
-// A name occurrence at pos that does not continue a longer word on its left.
-bool StartsName(const std::string& text, std::size_t pos) {
-    return pos == 0 || (!IsLetter(text[pos - 1]) && text[pos - 1] != kFunctionMarker);
+// A name whose text begins after `before` does not continue a longer word on its left.
+bool StartsName(char before) {
+    return !IsLetter(before) && before != kFunctionMarker;
 }
 
 bool IsOperatorCharacter(char c) {
@@ -74,6 +75,9 @@ bool ProgramEvaluator::Evaluate(std::string_view expression, unsigned substituti
     if (guard.TooDeep()) {
         return Fail(msg::kNotValid, text);
     }
+    if (++m_evaluations > kMaxEvaluationsPerStatement) {
+        return Fail(msg::kTooMuchToCalculate);
+    }
     if (!Substitute(text, substitution)) {
         return false;
     }
@@ -110,8 +114,8 @@ bool ProgramEvaluator::Substitute(std::string& text, unsigned substitution) {
     if ((substitution & kBuiltIns) && hasParenthesis && !SubstituteInterpreterFunctions(text)) {
         return false;
     }
-    if (substitution & kVariables) {
-        SubstituteVariables(text);
+    if ((substitution & kVariables) && !SubstituteVariables(text)) {
+        return false;
     }
     if (substitution & kBuiltIns) {
         BuiltInFunctions::MapFunctionNames(text);
@@ -119,17 +123,27 @@ bool ProgramEvaluator::Substitute(std::string& text, unsigned substitution) {
     return true;
 }
 
+bool ProgramEvaluator::TakeRebuilt(TextRebuilder& rebuilt, std::string& text) {
+    if (!rebuilt.Replaced()) {
+        return true;
+    }
+    if (rebuilt.Length() > kMaxTextLength) {
+        return Fail(msg::kTextTooLong);
+    }
+    text = rebuilt.Finish();
+    return true;
+}
+
 bool ProgramEvaluator::SubstituteUserCalls(std::string& text) {
     for (const UserFunction& function : m_data.Functions()) {
         const std::string& name = function.name;
-        std::size_t pos = text.find(name);
-        while (pos != kNone) {
+        TextRebuilder rebuilt(text);
+        for (std::size_t pos = text.find(name); pos != kNone; pos = text.find(name, pos + 1)) {
             const std::size_t after = pos + name.size();
             const bool whole =
-                StartsName(text, pos) &&
+                StartsName(rebuilt.Before(pos)) &&
                 (after >= text.size() || (!IsLetter(text[after]) && !IsDigit(text[after])));
             if (!whole) {
-                pos = text.find(name, pos + 1);
                 continue;
             }
             if (after >= text.size() || text[after] != '(') {
@@ -140,12 +154,18 @@ bool ProgramEvaluator::SubstituteUserCalls(std::string& text) {
                 return Fail(msg::kCallParentheses);
             }
             std::string value;
-            const std::string argument = text.substr(after + 1, close - after - 1);
-            if (!CallUserFunction(function, argument, value)) {
+            if (!CallUserFunction(
+                    function, std::string_view(text).substr(after + 1, close - after - 1), value)) {
                 return false;
             }
-            text.replace(pos, close + 1 - pos, value);
-            pos = text.find(name, pos + value.size());
+            rebuilt.Replace(pos, close + 1, value);
+            if (rebuilt.Length() > kMaxTextLength) {
+                return Fail(msg::kTextTooLong);
+            }
+            pos = close;
+        }
+        if (!TakeRebuilt(rebuilt, text)) {
+            return false;
         }
     }
     return true;
@@ -157,12 +177,14 @@ bool ProgramEvaluator::CallUserFunction(const UserFunction& function, std::strin
     if (!Evaluate(argument, kEverything, value)) {
         return false;
     }
-    ProgramVariable* parameter = m_data.FindVariable(function.parameter);
-    if (parameter == nullptr) {
+    const std::size_t parameter = m_data.VariableIndex(function.parameter);
+    if (parameter == ProgramData::kNotFound) {
         return Fail(msg::kParameterGone);
     }
     // The parameter keeps the argument after the call.
-    parameter->value = std::move(value);
+    if (!m_data.SetValue(parameter, std::move(value))) {
+        return Fail(msg::kOutOfMemory);
+    }
     const std::string formula = function.formula;
     return Evaluate(formula, kVariables | kBuiltIns, result);
 }
@@ -170,11 +192,10 @@ bool ProgramEvaluator::CallUserFunction(const UserFunction& function, std::strin
 bool ProgramEvaluator::SubstituteElements(std::string& text) {
     for (const ProgramArray& array : m_data.Arrays()) {
         const std::string& name = array.name;
-        std::size_t pos = text.find(name);
-        while (pos != kNone) {
+        TextRebuilder rebuilt(text);
+        for (std::size_t pos = text.find(name); pos != kNone; pos = text.find(name, pos + 1)) {
             const std::size_t open = pos + name.size();
-            if (!StartsName(text, pos) || open >= text.size() || text[open] != '[') {
-                pos = text.find(name, pos + 1);
+            if (!StartsName(rebuilt.Before(pos)) || open >= text.size() || text[open] != '[') {
                 continue;
             }
             const std::size_t close = FindClosing(text, open, '[', ']');
@@ -190,9 +211,14 @@ bool ProgramEvaluator::SubstituteElements(std::string& text) {
             if (!index || *index >= array.elements.size()) {
                 return Fail(msg::kInvalidElement);
             }
-            const std::string& value = array.elements[*index];
-            text.replace(pos, close + 1 - pos, value);
-            pos = text.find(name, pos + value.size());
+            rebuilt.Replace(pos, close + 1, array.elements[*index]);
+            if (rebuilt.Length() > kMaxTextLength) {
+                return Fail(msg::kTextTooLong);
+            }
+            pos = close;
+        }
+        if (!TakeRebuilt(rebuilt, text)) {
+            return false;
         }
     }
     return true;
@@ -200,18 +226,19 @@ bool ProgramEvaluator::SubstituteElements(std::string& text) {
 
 bool ProgramEvaluator::SubstituteInterpreterFunctions(std::string& text) {
     for (const InterpreterFunctionEntry& entry : kInterpreterFunctions) {
-        std::size_t pos = text.find(entry.name);
-        while (pos != kNone) {
+        TextRebuilder rebuilt(text);
+        for (std::size_t pos = text.find(entry.name); pos != kNone;
+             pos = text.find(entry.name, pos + 1)) {
             const std::size_t open = pos + entry.name.size();
-            if (!StartsName(text, pos) || open >= text.size() || text[open] != '(') {
-                pos = text.find(entry.name, pos + 1);
+            if (!StartsName(rebuilt.Before(pos)) || open >= text.size() || text[open] != '(') {
                 continue;
             }
             const std::size_t close = FindClosing(text, open, '(', ')');
             if (close == kNone) {
                 return Fail(msg::kCallParentheses);
             }
-            const std::string argument = text.substr(open + 1, close - open - 1);
+            const std::string_view argument =
+                std::string_view(text).substr(open + 1, close - open - 1);
             if (OnlyBlanks(argument)) {
                 return Fail(msg::kNothingToCalculate);
             }
@@ -219,8 +246,14 @@ bool ProgramEvaluator::SubstituteInterpreterFunctions(std::string& text) {
             if (!CallInterpreterFunction(entry, argument, value)) {
                 return false;
             }
-            text.replace(pos, close + 1 - pos, value);
-            pos = text.find(entry.name, pos + value.size());
+            rebuilt.Replace(pos, close + 1, value);
+            if (rebuilt.Length() > kMaxTextLength) {
+                return Fail(msg::kTextTooLong);
+            }
+            pos = close;
+        }
+        if (!TakeRebuilt(rebuilt, text)) {
+            return false;
         }
     }
     return true;
@@ -341,23 +374,30 @@ bool ProgramEvaluator::ArrayFunction(InterpreterFunction function, std::string_v
     return true;
 }
 
-void ProgramEvaluator::SubstituteVariables(std::string& text) const {
+bool ProgramEvaluator::SubstituteVariables(std::string& text) {
+    // In declaration order: a value put in by one variable is searched by the later ones.
     for (const ProgramVariable& variable : m_data.Variables()) {
         const std::string& name = variable.name;
-        std::size_t pos = text.find(name);
-        while (pos != kNone) {
+        TextRebuilder rebuilt(text);
+        for (std::size_t pos = text.find(name); pos != kNone; pos = text.find(name, pos + 1)) {
             const std::size_t after = pos + name.size();
             const bool whole =
-                (pos == 0 || !IsLetter(text[pos - 1])) &&
+                !IsLetter(rebuilt.Before(pos)) &&
                 (after >= text.size() || (!IsLetter(text[after]) && text[after] != '('));
             if (!whole) {
-                pos = text.find(name, pos + 1);
                 continue;
             }
-            text.replace(pos, name.size(), variable.value);
-            pos = text.find(name, pos + variable.value.size());
+            rebuilt.Replace(pos, after, variable.value);
+            if (rebuilt.Length() > kMaxTextLength) {
+                return Fail(msg::kTextTooLong);
+            }
+            pos = after - 1;
+        }
+        if (!TakeRebuilt(rebuilt, text)) {
+            return false;
         }
     }
+    return true;
 }
 
 bool ProgramEvaluator::CheckCharacters(const std::string& text) {

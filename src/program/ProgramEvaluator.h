@@ -11,6 +11,8 @@
 
 namespace zyk {
 
+class TextRebuilder;
+
 // Turns a program expression into the calculator's expression text and has the calculator
 // evaluate it: array elements, user-function calls, the interpreter's functions and variables
 // are replaced by text, program function names are mapped onto the calculator's tokens, blanks
@@ -39,6 +41,15 @@ public:
     // Deeper nesting of calls inside arguments is refused, so a hostile line cannot exhaust
     // the stack.
     static constexpr int kMaxNesting = 64;
+    // A substitution that makes a text longer than this stops the run ("Text too long!"):
+    // values that name other values could otherwise grow a text exponentially.
+    static constexpr std::size_t kMaxTextLength = 100000;
+    // Evaluations one statement may start ("Too much to calculate!"): functions that call
+    // each other twice per level would otherwise take exponential time.
+    static constexpr int kMaxEvaluationsPerStatement = 100000;
+
+    // A new statement starts: its evaluations are counted from zero.
+    void StartStatement() { m_evaluations = 0; }
 
 private:
     bool Fail(std::string_view message, std::optional<std::string> shown = std::nullopt,
@@ -46,7 +57,9 @@ private:
     bool SubstituteUserCalls(std::string& text);
     bool SubstituteElements(std::string& text);
     bool SubstituteInterpreterFunctions(std::string& text);
-    void SubstituteVariables(std::string& text) const;
+    bool SubstituteVariables(std::string& text);
+    // Takes the rebuilt text when it replaced something; false when it grew past the limit.
+    bool TakeRebuilt(TextRebuilder& rebuilt, std::string& text);
     bool CallUserFunction(const UserFunction& function, std::string_view argument,
                           std::string& result);
     bool CallInterpreterFunction(const InterpreterFunctionEntry& entry, std::string_view argument,
@@ -60,6 +73,7 @@ private:
     ProgramConsole& m_console;
     ProgramError& m_error;
     int m_depth = 0;
+    int m_evaluations = 0;
 };
 
 }  // namespace zyk

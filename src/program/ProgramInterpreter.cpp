@@ -118,8 +118,8 @@ void ProgramInterpreter::StoreInput() {
     if (!m_console.ReadExpressionLine(text) || text.empty()) {
         text.assign(1, '0');  // an empty line reads as 0
     }
-    ProgramVariable* variable = m_data.FindVariable(m_pendingTarget);
-    if (variable == nullptr) {
+    const std::size_t variable = m_data.VariableIndex(m_pendingTarget);
+    if (variable == ProgramData::kNotFound) {
         Fail(msg::kInputTargetGone);
         StopRun();
         return;
@@ -128,7 +128,11 @@ void ProgramInterpreter::StoreInput() {
     echo += msg::kVariableEcho;
     echo += text;
     // Stored as typed: "1+2" is worked out where the variable is used.
-    variable->value = std::move(text);
+    if (!m_data.SetValue(variable, std::move(text))) {
+        Fail(msg::kOutOfMemory);
+        StopRun();
+        return;
+    }
     m_console.SetResultLine(echo, true);
     m_hold = Hold::Pending;
     ++m_line;
@@ -138,14 +142,19 @@ void ProgramInterpreter::StoreInput() {
 void ProgramInterpreter::StoreFormula() {
     std::string formula;
     const bool typed = m_console.ReadExpressionLine(formula) && !OnlyBlanks(formula);
-    UserFunction* function = m_data.FindFunction(m_pendingTarget);
-    if (!typed || function == nullptr) {
+    const std::size_t index = m_data.FunctionIndex(m_pendingTarget);
+    if (!typed || index == ProgramData::kNotFound) {
         Fail(msg::kNoFunctionAdded);
         StopRun();
         return;
     }
-    function->formula = formula;
-    std::string echo = function->name + "(" + function->parameter;
+    if (!m_data.SetFormula(index, formula)) {
+        Fail(msg::kOutOfMemory);
+        StopRun();
+        return;
+    }
+    const UserFunction& function = m_data.Functions()[index];
+    std::string echo = function.name + "(" + function.parameter;
     echo += msg::kFunctionEcho;
     echo += formula;
     m_console.SetResultLine(echo, true);
@@ -261,6 +270,9 @@ bool ProgramInterpreter::Fail(std::string_view message, std::string_view shown) 
 }
 
 void ProgramInterpreter::ExecuteStatement(std::string_view statement, bool singleLineIf) {
+    if (!singleLineIf) {
+        m_evaluator.StartStatement();
+    }
     WordReader reader(statement);
     std::string_view first;
     if (!reader.Next(first)) {
@@ -315,7 +327,10 @@ void ProgramInterpreter::DeclareVariables(std::string_view statement, std::size_
             Fail(msg::kAlreadyExists);
             return;
         }
-        m_data.AddVariable(name);
+        if (!m_data.AddVariable(name)) {
+            Fail(msg::kOutOfMemory);
+            return;
+        }
     }
     if (!any) {
         Fail(msg::kNoVariableFound);
@@ -340,12 +355,14 @@ void ProgramInterpreter::AssignVariable(std::string_view statement, std::string_
         m_state = RunState::Stopped;
         return;
     }
-    ProgramVariable* variable = m_data.FindVariable(target);
-    if (variable == nullptr) {
+    const std::size_t variable = m_data.VariableIndex(target);
+    if (variable == ProgramData::kNotFound) {
         Fail(msg::kNotAVariableTarget);
         return;
     }
-    variable->value = std::move(value);
+    if (!m_data.SetValue(variable, std::move(value))) {
+        Fail(msg::kOutOfMemory);
+    }
 }
 
 // --- Arrays ------------------------------------------------------------------------------
@@ -416,13 +433,8 @@ void ProgramInterpreter::DeclareArray(std::string_view statement, std::size_t co
             inner = inner.substr(comma + 1);
         }
     }
-    ProgramArray& array = m_data.AddArray(name, size);
-    if (values.size() == 1 && size > 1) {
-        array.elements.assign(size, values.front());
-        return;
-    }
-    for (std::size_t i = 0; i < values.size() && i < size; ++i) {
-        array.elements[i] = std::move(values[i]);
+    if (!m_data.AddArray(name, size, std::move(values))) {
+        Fail(msg::kOutOfMemory);
     }
 }
 
@@ -450,14 +462,17 @@ void ProgramInterpreter::AssignElement(std::string_view statement, std::string_v
         m_state = RunState::Stopped;
         return;
     }
-    ProgramArray* array = m_data.FindArray(target);
+    const std::size_t array = m_data.ArrayIndex(target);
     // A negative index (its text begins with the negation sign) is out of bounds too.
     const auto index = ReadLeadingDigits(indexText, kMaxArraySize + 1);
-    if (array == nullptr || !index || *index >= array->elements.size()) {
+    if (array == ProgramData::kNotFound || !index ||
+        *index >= m_data.Arrays()[array].elements.size()) {
         Fail(msg::kOutOfBound);
         return;
     }
-    array->elements[*index] = std::move(value);
+    if (!m_data.SetElement(array, *index, std::move(value))) {
+        Fail(msg::kOutOfMemory);
+    }
 }
 
 // --- User functions ------------------------------------------------------------------------
@@ -504,7 +519,10 @@ void ProgramInterpreter::DeclareFunctions(std::string_view statement, std::size_
             Fail(msg::kParameterNotDeclared);
             return;
         }
-        m_data.AddFunction(name, parameter);
+        if (!m_data.AddFunction(name, parameter)) {
+            Fail(msg::kOutOfMemory);
+            return;
+        }
     }
     if (!any) {
         Fail(msg::kIllegalFunctionName);
@@ -519,7 +537,9 @@ void ProgramInterpreter::SetFormula(std::string_view statement, std::string_view
         Fail(msg::kNoFormula);
         return;
     }
-    m_data.FindFunction(name)->formula = std::string(formula);
+    if (!m_data.SetFormula(m_data.FunctionIndex(name), std::string(formula))) {
+        Fail(msg::kOutOfMemory);
+    }
 }
 
 // --- Commands ----------------------------------------------------------------------------
@@ -656,9 +676,18 @@ void ProgramInterpreter::If(std::string_view statement, std::size_t column) {
         }
         return;
     }
-    if (holds) {
-        ExecuteStatement(rest, true);
+    if (!holds) {
+        return;
     }
+    // Each nested single-line if is a level of recursion: a line of thousands of them would
+    // otherwise exhaust the stack.
+    if (m_singleLineIfDepth >= kMaxSingleLineIfNesting) {
+        Fail(msg::kNestingTooDeep);
+        return;
+    }
+    ++m_singleLineIfDepth;
+    ExecuteStatement(rest, true);
+    --m_singleLineIfDepth;
 }
 
 void ProgramInterpreter::ElseIf(std::string_view statement, std::size_t column) {

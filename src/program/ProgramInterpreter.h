@@ -47,6 +47,8 @@ public:
     // Open if-blocks and loops beyond this depth stop the run (only a broken block structure in
     // an endless loop gets there).
     static constexpr std::size_t kMaxBlockDepth = 10000;
+    // Single-line ifs nested in one line beyond this depth stop the run ("Nesting too deep!").
+    static constexpr int kMaxSingleLineIfNesting = 64;
 
     explicit ProgramInterpreter(ProgramConsole& console);
 
@@ -141,6 +143,7 @@ private:
     std::string m_errorLine;
     int m_failedLine = -1;
     std::uint64_t m_executedLines = 0;
+    int m_singleLineIfDepth = 0;
 };
 
 }  // namespace zyk

@@ -89,6 +89,12 @@ inline constexpr std::string_view kNoFunctionAdded = "No function added!";
 inline constexpr std::string_view kInputTargetGone = "Not a variable!";
 inline constexpr std::string_view kRunAgain = "Hit [Exe] to run again!";
 
+// Limits that keep a run inside its memory, its stack and a fraction of a second per statement.
+inline constexpr std::string_view kNestingTooDeep = "Nesting too deep!";
+inline constexpr std::string_view kTextTooLong = "Text too long!";
+inline constexpr std::string_view kTooMuchToCalculate = "Too much to calculate!";
+inline constexpr std::string_view kOutOfMemory = "Out of memory!";
+
 // Built-in functions.
 inline constexpr std::string_view kNothingToCalculate = "Nothing to calculate!";
 inline constexpr std::string_view kGcdSyntax = "gcd(x,y)   syn Error";

@@ -1,8 +1,15 @@
 // The command line, then the built zykcalc run as a user runs it (--eval, --keys, --run), in a
 // temporary data folder of its own: standard input fed from a text, standard output (UTF-8),
 // standard error and the exit status collected.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <optional>
+#include <thread>
 
 #include <cstdlib>
 #include <filesystem>
@@ -58,7 +65,9 @@ protected:
         const auto out = m_folder / "out.txt";
         const auto err = m_folder / "err.txt";
         WriteAll(in, input);
-        std::string command = Quoted(ZYKCALC_PATH) + " --data-dir " + Quoted(m_folder.string());
+        // A hang ends in the timeout's status 124 instead of stopping the tests.
+        std::string command =
+            "timeout 60 " + Quoted(ZYKCALC_PATH) + " --data-dir " + Quoted(m_folder.string());
         for (const auto& argument : arguments) {
             command += " " + Quoted(argument);
         }
@@ -175,8 +184,8 @@ TEST_F(RunEndToEnd, PrintsWhatTheResultLineShows) {
          "Number? \nx = 21\ntwice: 42\n", 0},
         // U+2212 typed is the calculator minus, written back as U+2212.
         {"var x\ninput x\nprint x\n", "\u22122.5\r\n", "x?\nx = \u22122.5\n\u22122.5\n", 0},
-        // End of input reads as an empty line: 0.
-        {"var a, b\ninput a\ninput b\nprint a+b\n", "4\n", "a?\na = 4\nb?\nb = 0\n4\n", 0},
+        // An empty line reads as 0.
+        {"var a, b\ninput a\ninput b\nprint a+b\n", "4\n\n", "a?\na = 4\nb?\nb = 0\n4\n", 0},
         {"print \"caf\xE9 \xB2\"\n", "", "caf\u00E9 \u00B2\n", 0},
         {"var x\nx = 1\nx = y\n", "", "[ 3: y ]  Not valid\n", 1},
         {"print asin(1)\n", "", "1.570796327\n", 0, {"--angle", "rad"}},
@@ -193,6 +202,159 @@ TEST_F(RunEndToEnd, PrintsWhatTheResultLineShows) {
         EXPECT_EQ(run.out, c.out) << c.program;
         EXPECT_EQ(run.status, c.status) << c.program;
         EXPECT_EQ(run.err, "") << c.program;
+    }
+}
+
+TEST_F(RunEndToEnd, EndedInputAndTheTimeLimitStopTheRun) {
+    const struct {
+        std::string program;
+        std::string input;
+        std::vector<std::string> options;
+        std::string out;
+        std::string errPart;  // empty: nothing on stderr
+        int status;
+    } cases[] = {
+        {"var a, b\ninput a\ninput b\nprint a+b\n",
+         "4\n",
+         {},
+         "a?\na = 4\nb?\n",
+         "standard input has ended",
+         3},
+        // A loop that asks for ever would otherwise read zeros for ever.
+        {"var x\ndo while (1 = 1)\n  input x\nloop\n",
+         "",
+         {},
+         "x?\n",
+         "standard input has ended",
+         3},
+        {"var x\nfx f(x)\ninput f\nprint f(2)\n",
+         "",
+         {},
+         "f(x) = ?\n",
+         "standard input has ended",
+         3},
+        {"var i\ndo while (1 = 1)\n  i = i+1\nloop\n",
+         "",
+         {"--max-seconds", "0.5"},
+         "",
+         "longer than --max-seconds",
+         4},
+        // What the program printed before it was stopped stays.
+        {"print 1\nvar i\ndo while (1 = 1)\n  i = i+1\nloop\n",
+         "",
+         {"--max-seconds", "0.5"},
+         "1\n",
+         "longer than --max-seconds",
+         4},
+        {"print 2\n", "", {"--max-seconds", "30"}, "2\n", "", 0},
+    };
+    const auto path = m_folder / "program.bas";
+    for (const auto& c : cases) {
+        WriteAll(path, c.program);
+        std::vector<std::string> arguments = c.options;
+        arguments.insert(arguments.end(), {"--run", path.string()});
+        const ProcessResult run = Run(arguments, c.input);
+        EXPECT_EQ(run.out, c.out) << c.program;
+        EXPECT_EQ(run.status, c.status) << c.program;
+        if (c.errPart.empty()) {
+            EXPECT_EQ(run.err, "") << c.program;
+        } else {
+            EXPECT_NE(run.err.find(c.errPart), std::string::npos) << c.program << run.err;
+        }
+    }
+}
+
+// zykcalc --run started in the background, its standard input a pipe that stays open (a user
+// who types nothing), its output thrown away.
+class BackgroundRun {
+public:
+    explicit BackgroundRun(std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), ZYKCALC_PATH);
+        std::vector<char*> argv;
+        for (std::string& argument : arguments) {
+            argv.push_back(argument.data());
+        }
+        argv.push_back(nullptr);
+        int input[2];
+        if (pipe(input) != 0) {
+            return;
+        }
+        m_pid = fork();
+        if (m_pid == 0) {
+            const int null = open("/dev/null", O_WRONLY);
+            dup2(input[0], STDIN_FILENO);
+            dup2(null, STDOUT_FILENO);
+            dup2(null, STDERR_FILENO);
+            close(input[1]);
+            execv(argv[0], argv.data());
+            _exit(127);
+        }
+        close(input[0]);
+        m_input = input[1];
+    }
+    ~BackgroundRun() {
+        close(m_input);
+        if (m_pid > 0 && !m_status) {
+            kill(m_pid, SIGKILL);
+            waitpid(m_pid, nullptr, 0);
+        }
+    }
+    BackgroundRun(const BackgroundRun&) = delete;
+    BackgroundRun& operator=(const BackgroundRun&) = delete;
+
+    void Interrupt() const { kill(m_pid, SIGINT); }
+
+    // The wait status once the process has ended, nothing when it still runs after `seconds`.
+    std::optional<int> WaitFor(double seconds) {
+        const auto deadline =
+            std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+        while (m_pid > 0 && !m_status && std::chrono::steady_clock::now() < deadline) {
+            int status = 0;
+            if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
+                m_status = status;
+            } else {
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+        }
+        return m_status;
+    }
+
+private:
+    pid_t m_pid = -1;
+    int m_input = -1;
+    std::optional<int> m_status;
+};
+
+TEST_F(RunEndToEnd, CtrlCEndsARunAtOnceAndTheTimeLimitEndsAWaitingOne) {
+    const struct {
+        std::string program;
+        std::vector<std::string> options;
+        bool interrupt;
+        bool endsByCtrlC;  // else by the time limit, exit status 4
+    } cases[] = {
+        {"var i\ndo while (1 = 1)\n  i = i+1\nloop\n", {}, true, true},
+        {"var x\ninput x\n", {}, true, true},
+        {"var x\ninput x\n", {"--max-seconds", "30"}, true, true},
+        {"var x\ninput x\n", {"--max-seconds", "1"}, false, false},
+    };
+    const auto path = m_folder / "program.bas";
+    for (const auto& c : cases) {
+        WriteAll(path, c.program);
+        std::vector<std::string> arguments = {"--data-dir", m_folder.string()};
+        arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+        arguments.insert(arguments.end(), {"--run", path.string()});
+        BackgroundRun run(arguments);
+        EXPECT_FALSE(run.WaitFor(0.3)) << c.program;  // it runs or waits
+        if (c.interrupt) {
+            run.Interrupt();
+        }
+        const std::optional<int> status = run.WaitFor(20);
+        ASSERT_TRUE(status) << c.program;
+        if (c.endsByCtrlC) {
+            EXPECT_TRUE(WIFSIGNALED(*status) && WTERMSIG(*status) == SIGINT) << c.program;
+        } else {
+            EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 4) << c.program;
+        }
     }
 }
 
@@ -357,6 +519,12 @@ TEST(ConsoleOptions, RefusesBadLinesWithAClearMessage) {
         {{"--stats", "a.ssd", "--regression", "power", "b.slr"}, "only one of"},
         {{"--eval", "1", "--data-dir", ""}, "--data-dir needs a folder"},
         {{"1+2"}, "unknown option '1+2'"},
+        {{"--run", "a.bas", "--max-seconds"}, "--max-seconds needs a value"},
+        {{"--run", "a.bas", "--max-seconds", "0"}, "--max-seconds takes a number of seconds"},
+        {{"--run", "a.bas", "--max-seconds", "-2"}, "--max-seconds takes a number of seconds"},
+        {{"--run", "a.bas", "--max-seconds", "2s"}, "--max-seconds takes a number of seconds"},
+        {{"--run", "a.bas", "--max-seconds", "nan"}, "--max-seconds takes a number of seconds"},
+        {{"--eval", "1", "--max-seconds", "2"}, "--max-seconds works with --run only"},
     };
     for (const auto& c : cases) {
         const ParsedOptions parsed = ParseConsoleOptions(c.arguments);

@@ -35,6 +35,10 @@ TEST(ProgramControlFlowTest, ComparisonsAndTheirCombinations) {
         {"(((x > 1) & (y = 0)) | (x = 0))", true},
         {"((x+1)*2 > 11)", true},
         {"(x > 1 & y = 0)", true},  // a stretch ends at a logical operator
+        // A later stretch takes in the results of the comparisons before it.
+        {"((x > 1) = 1)", true},
+        {"((x = 5)+(y = 0) = 2)", true},
+        {"((x = 5)+(y = 1) = 2)", false},
     };
     for (const Case& c : cases) {
         ExpectRun({"var x, y\nx = 5\nif " + c.condition + " then print \"yes\"\nprint \"no\"",

@@ -92,34 +92,49 @@ struct ProgramCase {
     std::string answers = "";
 };
 
-// Runs the program as a terminal would: every print and input is answered at once.
-inline void ExpectRun(const ProgramCase& c) {
-    RecordingConsole console;
-    const std::vector<std::string> answers = Lines(Bytes(c.answers));
-    console.answers.assign(answers.begin(), answers.end());
-    ProgramInterpreter interpreter(console);
-    interpreter.SetProgram(ProgramText::FromFileContents(Bytes(c.program)));
-    interpreter.StartProgram();
+// How a run ended: the result-line texts it showed (UTF-8), its last status and error line.
+struct RunOutcome {
+    std::vector<std::string> shown;
     StepStatus status = StepStatus::Idle;
+    std::string errorLine;
+};
+
+// Runs the program as a terminal would: every print and input is answered at once. The program
+// and the answers ("\n"-separated) are the calculator's bytes.
+inline RunOutcome RunToEnd(std::string_view program, std::string_view answers = "") {
+    RecordingConsole console;
+    const std::vector<std::string> queued = Lines(answers);
+    console.answers.assign(queued.begin(), queued.end());
+    ProgramInterpreter interpreter(console);
+    interpreter.SetProgram(ProgramText::FromFileContents(program));
+    interpreter.StartProgram();
+    RunOutcome outcome;
     for (int round = 0; round < 100000; ++round) {  // a guard against a runaway broken build
-        status = interpreter.Step(1000);
-        if (status == StepStatus::Paused || status == StepStatus::Waiting) {
+        outcome.status = interpreter.Step(1000);
+        if (outcome.status == StepStatus::Paused || outcome.status == StepStatus::Waiting) {
             interpreter.Run();
-        } else if (status != StepStatus::Continue && status != StepStatus::Holding) {
+        } else if (outcome.status != StepStatus::Continue &&
+                   outcome.status != StepStatus::Holding) {
             break;
         }
     }
-    std::vector<std::string> shown;
     for (const std::string& line : console.shown) {
-        shown.push_back(windows1252::ToUtf8(line));
+        outcome.shown.push_back(windows1252::ToUtf8(line));
     }
+    outcome.errorLine = windows1252::ToUtf8(interpreter.ErrorLine());
+    return outcome;
+}
+
+inline void ExpectRun(const ProgramCase& c) {
+    const RunOutcome outcome = RunToEnd(Bytes(c.program), Bytes(c.answers));
     std::vector<std::string> expected = Lines(c.shown);
     if (!c.errorLine.empty()) {
         expected.push_back(c.errorLine);
     }
-    EXPECT_EQ(shown, expected) << c.program;
-    EXPECT_EQ(status, c.errorLine.empty() ? StepStatus::Ended : StepStatus::Failed) << c.program;
-    EXPECT_EQ(windows1252::ToUtf8(interpreter.ErrorLine()), c.errorLine) << c.program;
+    EXPECT_EQ(outcome.shown, expected) << c.program;
+    EXPECT_EQ(outcome.status, c.errorLine.empty() ? StepStatus::Ended : StepStatus::Failed)
+        << c.program;
+    EXPECT_EQ(outcome.errorLine, c.errorLine) << c.program;
 }
 
 }  // namespace zyk::test
