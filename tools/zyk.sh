@@ -12,7 +12,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$here"
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libfontconfig-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-liberation fonts-dejavu-core)
+          libbenchmark-dev fonts-liberation fonts-dejavu-core xvfb openbox xdotool x11-utils)
 
 install_missing() {
     local missing=()

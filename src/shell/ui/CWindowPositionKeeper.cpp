@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QSize>
+#include <QTimer>
 #include <QWidget>
 
 namespace zyk {
@@ -24,6 +25,7 @@ void CWindowPositionKeeper::Initialise() {
     const int left = m_store.ReadInt(m_left.section, m_left.entry, m_left.defaultValue);
     const int top = m_store.ReadInt(m_top.section, m_top.entry, m_top.defaultValue);
     m_window.move(left, top);
+    m_pendingFramePosition = QPoint(left, top);
     if (!m_rightEntry.empty() && !m_bottomEntry.empty()) {
         const int right = m_store.ReadInt(m_left.section, m_rightEntry, left);
         const int bottom = m_store.ReadInt(m_top.section, m_bottomEntry, top);
@@ -50,12 +52,41 @@ bool CWindowPositionKeeper::eventFilter(QObject* watched, QEvent* event) {
         ApplyStoredSize();
         m_storedFrameSize = QSize();
     }
+    if (watched == &m_window && event->type() == QEvent::Show && m_pendingFramePosition) {
+        // The window manager frames the window shortly after it is shown, and Qt learns the
+        // frame's size without an event: look a few times during the first second.
+        for (const int delay : {0, 50, 100, 200, 400, 800}) {
+            QTimer::singleShot(delay, this, [this] { PlaceFrameOnceKnown(); });
+        }
+        QTimer::singleShot(1000, this, [this] { m_pendingFramePosition.reset(); });
+    }
     if (watched == &m_window && m_initialised &&
         (event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
         !m_window.isMinimized()) {
         WritePosition();
     }
     return QObject::eventFilter(watched, event);
+}
+
+bool CWindowPositionKeeper::PlaceFrameOnceKnown() {
+    // A window placed before it is first shown has no frame yet, so the platform puts its client
+    // area where the frame belongs, one title bar too low; the position written afterwards is the
+    // frame's, so each restart would move it up. Once the window manager has framed the window,
+    // the stored position is applied again, now to the frame. Returns true when it moved it.
+    if (!m_pendingFramePosition || !m_window.isVisible()) {
+        return false;
+    }
+    const QRect frame = m_window.frameGeometry();
+    if (frame.topLeft() == m_window.geometry().topLeft()) {
+        return false;  // not framed yet (or never: no window manager draws one)
+    }
+    const QPoint wanted = *m_pendingFramePosition;
+    m_pendingFramePosition.reset();
+    if (frame.topLeft() == wanted) {
+        return false;
+    }
+    m_window.move(wanted);
+    return true;
 }
 
 void CWindowPositionKeeper::WritePosition() {

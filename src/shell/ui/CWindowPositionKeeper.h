@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 #include <QSize>
 
 #include <optional>
@@ -38,6 +39,7 @@ protected:
 private:
     void WritePosition();
     void ApplyStoredSize();
+    bool PlaceFrameOnceKnown();
 
     QWidget& m_window;
     SettingsStore& m_store;
@@ -47,6 +49,7 @@ private:
     std::string_view m_bottomEntry;
     bool m_initialised = false;
     QSize m_storedFrameSize;  // applied again when first shown, once the frame is known
+    std::optional<QPoint> m_pendingFramePosition;  // until the window manager has framed it
 };
 
 }  // namespace zyk
