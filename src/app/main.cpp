@@ -18,6 +18,12 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     if (parsed.options.IsConsoleCommand()) {
+        if (parsed.options.command == zyk::ConsoleOptions::Command::Eval &&
+            parsed.options.argument == zyk::kEvalFromInput) {
+            // Lines are read and written in blocks, not through the C streams one by one.
+            std::ios::sync_with_stdio(false);
+            std::cin.tie(nullptr);
+        }
         return zyk::RunConsole(parsed.options, std::cout, std::cerr, std::cin);
     }
 #ifdef ZYK_HAVE_APP

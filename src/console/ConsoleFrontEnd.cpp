@@ -9,6 +9,7 @@
 
 #include "charset/Windows1252.h"
 #include "console/ConsoleContext.h"
+#include "console/LineEvaluator.h"
 #include "shell/qt/ProgramFolder.h"
 #include "shell/qt/QSettingsStore.h"
 
@@ -33,15 +34,7 @@ std::optional<std::string> ConsoleInputText(ConsoleContext& context, std::string
     if (auto bytes = windows1252::FromUtf8(utf8)) {
         return bytes;
     }
-    const char32_t bad = windows1252::FirstUnmappable(utf8).value_or(0xFFFD);
-    char code[16];
-    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(bad));
-    if (bad == 0xFFFD) {
-        UsageError(context, "the text is not valid UTF-8");
-    } else {
-        UsageError(context, std::string("the character ") + code +
-                                " has no place in the calculator's character set (Windows-1252)");
-    }
+    UsageError(context, UntypableTextReason(utf8));
     return std::nullopt;
 }
 

@@ -31,6 +31,7 @@ std::string UsageText() {
            "Commands:\n"
            "  --eval TEXT          type TEXT into a fresh calculator, press EXE, print the result "
            "line\n"
+           "  --eval -             the same for each line of standard input, in one calculator\n"
            "  --keys \"KEY KEY..\"   press keys and menu items, print the expression and result "
            "lines\n"
            "  --run FILE.bas       run a program with the terminal as its console\n"

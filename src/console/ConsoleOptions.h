@@ -2,9 +2,13 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zyk {
+
+// The --eval TEXT that reads the expressions from standard input, one per line.
+inline constexpr std::string_view kEvalFromInput = "-";
 
 // What the command line asked for. Texts are UTF-8 as typed.
 struct ConsoleOptions {

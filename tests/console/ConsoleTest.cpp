@@ -110,11 +110,55 @@ TEST_F(EvalEndToEnd, PrintsTheResultLineAndItsStatus) {
     });
 }
 
-TEST_F(EvalEndToEnd, RefusesCharactersOutsideWindows1252) {
-    const ProcessResult result = Run({"--eval", "1+\u4E2D"});
-    EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.out, "");
-    EXPECT_NE(result.err.find("U+4E2D"), std::string::npos) << result.err;
+TEST_F(EvalEndToEnd, RefusesTextsTheLineCannotHold) {
+    const std::pair<std::string, const char*> cases[] = {
+        {"1+\u4E2D", "U+4E2D"},
+        {std::string(100001, '1'), "longer than the calculator's 100000 characters"},
+    };
+    for (const auto& [text, messagePart] : cases) {
+        const ProcessResult result = Run({"--eval", text});
+        EXPECT_EQ(result.status, 2);
+        EXPECT_EQ(result.out, "");
+        EXPECT_NE(result.err.find(messagePart), std::string::npos) << result.err;
+    }
+}
+
+// --eval -: one calculator for all lines of standard input, one output line per input line.
+TEST_F(EvalEndToEnd, ReadsLinesIntoOneCalculator) {
+    const std::string unmappable =
+        "the character U+4E2D has no place in the calculator's character set (Windows-1252)\n";
+    const struct {
+        std::string input;  // stdin, UTF-8
+        std::string out;
+        int status;
+        std::vector<std::string> options = {};
+    } cases[] = {
+        {"1+2\n2*3\n", "= 3\n= 6\n", 0},
+        {"5=\u00A6M1\u00A6\n\u00A6M1\u00A6*2\n", "= 5\n= 10\n", 0},
+        {"\u00A6M1\u00A6+1\n", "= 6\n", 0},  // the memory was stored in the data folder
+        {"1/0\n2+2\n", "[ / ]   Can't divide with zero\n= 4\n", 1},  // typed afresh after it
+        {"\n1+1\n\n", "\n= 2\n\n", 0},
+        {"2[x]+1\n3\n", "x?\n\u0192=7\n", 0},  // a formula asks, the next line answers
+        {"1+\u4E2D\n2+2\n", unmappable + "= 4\n", 1},
+        {"1+\xFF\n", "the text is not valid UTF-8\n", 1},
+        {"1+1\r\n2+2\r\n", "= 2\n= 4\n", 0},
+        {"7*6", "= 42\n", 0},  // no line end after the last line
+        {"", "", 0},
+        {std::string(100001, '1') + "\n1+1\n",
+         "the line is longer than the calculator's 100000 characters\n= 2\n", 1},
+        {"FF+1\nff\n", "= 100\n[ No hex ]   Syn Error\n", 1, {"--base", "hex"}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> arguments = c.options;
+        arguments.insert(arguments.end(), {"--eval", "-"});
+        const ProcessResult run = Run(arguments, c.input);
+        EXPECT_EQ(run.out, c.out) << c.input.substr(0, 40);
+        EXPECT_EQ(run.status, c.status) << c.input.substr(0, 40);
+        EXPECT_EQ(run.err, "") << c.input.substr(0, 40);
+    }
+    const ProcessResult badOption = Run({"--eval", "-", "--decimals", "99"}, "1+1\n");
+    EXPECT_EQ(badOption.status, 2);
+    EXPECT_EQ(badOption.out, "");
 }
 
 // Both display lines.
