@@ -18,6 +18,8 @@
 #include "console/ConsoleOptions.h"
 #include "converter/ui/CConverterDlg.h"
 #include "converter/ui/ConverterScreenshots.h"
+#include "formulas/ui/CConstantsDlg.h"
+#include "formulas/ui/ConstantsScreenshots.h"
 #include "shell/qt/ProgramFolder.h"
 #include "shell/qt/QSettingsStore.h"
 #include "shell/ui/ApplicationIcon.h"
@@ -76,6 +78,7 @@ int TakeScreenshots(const QString& folder) {
     ScreenshotRegistry registry;
     RegisterCalculatorScreenshots(registry);
     RegisterConverterScreenshots(registry);
+    RegisterConstantsScreenshots(registry);
     RegisterShellScreenshots(registry);
     QStringList failures;
     const QStringList written =
@@ -123,6 +126,11 @@ int RunApplication(int argc, char* argv[], const ConsoleOptions& options) {
                 *store, [&window](std::string_view text) { window.InsertNumberText(text); },
                 &window);
         });
+        const std::filesystem::path dataFolder = ToPath(folder.path);
+        window.AddToolWindow(
+            ToolWindowKind::Constants, [&window, &store, &dataFolder]() -> QDialog* {
+                return new CConstantsDlg(dataFolder, window.Messages(), *store, window, &window);
+            });
         ApplyCalculatorOptions(window.Core(), options);
         window.UpdateDisplay();
         // Decoding the icon's pictures would delay the window: it gets its icon once it shows.

@@ -79,6 +79,8 @@ public:
     void SetOptionsHandler(std::function<void()> handler);
 
     Calculator& Core() { return *m_calculator; }
+    // The window's message boxes, also for the tool windows it owns.
+    UserMessages& Messages() { return *m_messages; }
     CCalculatorDisplay& Display() { return *m_display; }
     CKeypad& Keypad() { return *m_keypad; }
     QMenuBar& MainMenu();

@@ -1,0 +1,90 @@
+#include "formulas/ui/CConstantEditDlg.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "formulas/ui/ConstantsDialogText.h"
+#include "shell/qt/QtText.h"
+#include "shell/ui/CNumEdit.h"
+#include "shell/ui/CSchemeWindowColors.h"
+#include "shell/ui/CSkinButton.h"
+#include "shell/ui/DialogUnitMapper.h"
+
+namespace zyk {
+namespace {
+
+namespace text = constants_dialog_text;
+
+// OK and Cancel look like the other dialogs' closing buttons.
+constexpr int kButtonFamily = 2;
+constexpr int kButtonTextColour = 2;
+constexpr int kDialogPoints = 8;
+
+QString Text(std::string_view bytes) {
+    return ToQString(bytes, false);
+}
+
+}  // namespace
+
+CConstantEditDlg::CConstantEditDlg(const SettingsStore& store, const ConstantFields& initial,
+                                   QWidget* parent)
+    : QDialog(parent),
+      m_colours(new CSchemeWindowColors(*this, store)),
+      m_name(new QLineEdit(this)),
+      m_symbol(new QLineEdit(this)),
+      m_value(new CNumEdit(this)),
+      m_ok(new CSkinButton(Text(text::kOk), this)),
+      m_cancel(new CSkinButton(Text(text::kCancel), this)) {
+    setWindowTitle(Text(text::kEditTitle));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setModal(true);
+    setFont(QFont(QStringLiteral("Arial"), kDialogPoints));
+    const DialogUnitMapper units(font());
+    setFixedSize(units.ToPixels(kWidthUnits, kHeightUnits));
+
+    units.Place(*new QLabel(Text(text::kEnterName), this), 7, 7, 185, 9);
+    m_name->setObjectName(QString::number(text::kIdcName));
+    units.Place(*m_name, 7, 17, 185, 13);
+    units.Place(*new QLabel(Text(text::kEnterSymbolAndValue), this), 7, 38, 185, 9);
+    units.Place(*new QLabel(Text(text::kSymbol), this), 7, 51, 50, 9);
+    m_symbol->setObjectName(QString::number(text::kIdcSymbol));
+    units.Place(*m_symbol, 7, 61, 50, 13);
+    units.Place(*new QLabel(Text(text::kValue), this), 63, 51, 129, 9);
+    m_value->setObjectName(QString::number(text::kIdcValue));
+    units.Place(*m_value, 63, 61, 129, 13);
+    units.Place(*m_ok, 88, 89, 50, 15);
+    units.Place(*m_cancel, 142, 89, 50, 15);
+
+    m_ok->setDefault(true);
+    m_colours->AssignButton(*m_ok, kButtonFamily, kButtonTextColour);
+    m_colours->AssignButton(*m_cancel, kButtonFamily, kButtonTextColour);
+    m_ok->SetShowFocusFrame(true);
+    m_cancel->SetShowFocusFrame(true);
+    connect(m_ok, &CSkinButton::clicked, this, &CConstantEditDlg::accept);
+    connect(m_cancel, &CSkinButton::clicked, this, &CConstantEditDlg::reject);
+
+    m_name->setText(ToQString(initial.name, false));
+    m_symbol->setText(ToQString(initial.symbol, false));
+    m_value->setText(ToQString(initial.value, false));
+    m_name->setFocus();
+}
+
+void CConstantEditDlg::accept() {
+    ConstantFields typed;
+    const std::pair<QLineEdit*, std::string*> fields[] = {
+        {m_name, &typed.name}, {m_symbol, &typed.symbol}, {m_value, &typed.value}};
+    for (const auto& [field, bytes] : fields) {
+        const std::optional<std::string> converted = FromQString(field->text());
+        if (!converted) {
+            QApplication::beep();
+            field->setFocus();
+            return;
+        }
+        *bytes = *converted;
+    }
+    m_fields = std::move(typed);
+    QDialog::accept();
+}
+
+}  // namespace zyk

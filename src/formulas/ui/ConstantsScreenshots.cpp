@@ -1,0 +1,76 @@
+#include "formulas/ui/ConstantsScreenshots.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "formulas/ui/CConstantEditDlg.h"
+#include "formulas/ui/CConstantsDlg.h"
+#include "shell/ColourScheme.h"
+#include "shell/SettingsKeys.h"
+#include "shell/ui/QtColors.h"
+#include "shell/ui/ScreenshotRegistry.h"
+
+namespace zyk {
+namespace {
+
+constexpr int kGoldScheme = 1;
+constexpr int kPlainScheme = 0;
+const QString kChosenConstant = QStringLiteral("Speed of Light");
+
+// A screenshot never touches the user's files nor waits for a message box or the calculator:
+// a scratch folder, messages that answer by themselves, inserts that go nowhere. Owned by the
+// window it serves.
+class ConstantsScratch : public QObject, public UserMessages, public ConstantInsertTarget {
+public:
+    std::filesystem::path Folder() const {
+        return std::filesystem::path(QDir::toNativeSeparators(m_folder.path()).toStdString());
+    }
+    MessageAnswer ShowMessage(std::string_view, std::string_view, MessageIcon,
+                              MessageButtons) override {
+        return MessageAnswer::Ok;
+    }
+    std::optional<std::string> AskText(std::string_view, std::string_view,
+                                       std::string_view) override {
+        return std::nullopt;
+    }
+    void InsertConstant(std::string_view, std::string_view) override {}
+
+private:
+    QTemporaryDir m_folder;
+};
+
+void UseScheme(SettingsStore& store, int scheme) {
+    store.WriteInt(settings::kColorsPreset.section, settings::kColorsPreset.entry, scheme);
+    ApplyScheme(store, CurrentPlatformColours());
+}
+
+std::unique_ptr<CConstantsDlg> ConstantsWindow(ScreenshotContext& context) {
+    auto scratch = std::make_unique<ConstantsScratch>();
+    auto dialog =
+        std::make_unique<CConstantsDlg>(scratch->Folder(), *scratch, context.store, *scratch);
+    scratch.release()->setParent(dialog.get());
+    dialog->ConstantCombo().setCurrentText(kChosenConstant);
+    return dialog;
+}
+
+ScreenshotRegistry::Factory ConstantsInScheme(int scheme) {
+    return [scheme](ScreenshotContext& context) -> std::unique_ptr<QWidget> {
+        UseScheme(context.store, scheme);
+        return ConstantsWindow(context);
+    };
+}
+
+}  // namespace
+
+void RegisterConstantsScreenshots(ScreenshotRegistry& registry) {
+    registry.Register("constants-gold", ConstantsInScheme(kGoldScheme));
+    registry.Register("constants-none", ConstantsInScheme(kPlainScheme));
+    registry.Register("constant-edit", [](ScreenshotContext& context) -> std::unique_ptr<QWidget> {
+        UseScheme(context.store, kGoldScheme);
+        return std::make_unique<CConstantEditDlg>(
+            context.store, ConstantFields{"Speed of Light", "c", "299792458"});
+    });
+}
+
+}  // namespace zyk
