@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 #include <unistd.h>
@@ -148,6 +149,100 @@ TEST_F(AtomicFileTest, AFolderThatIsMissingReportsAnErrorAndWritesNothing) {
     EXPECT_FALSE(std::filesystem::exists(target));
     std::string bytes;
     EXPECT_EQ(ReadFileContents(target, bytes), std::errc::no_such_file_or_directory);
+}
+
+std::filesystem::perms Mode(const std::filesystem::path& path) {
+    return std::filesystem::status(path).permissions();
+}
+
+// A replace keeps what the user set up: the file's mode, and a link with the file it names.
+TEST_F(AtomicFileTest, KeepsTheModeAndWritesThroughLinks) {
+    using std::filesystem::perms;
+    const auto real = m_folder / "real";
+    std::filesystem::create_directory(real);
+    struct Case {
+        const char* what;
+        std::function<void()> setUp;
+        std::filesystem::path written;  // the file that must hold the new bytes
+        perms mode;
+    };
+    const auto file = [&](const std::filesystem::path& path, perms mode) {
+        ASSERT_FALSE(ReplaceFileContents(path, "old\r\n"));
+        std::filesystem::permissions(path, mode);
+    };
+    const Case cases[] = {
+        {"private file",
+         [&] { file(m_folder / "UserEq.dat", perms::owner_read | perms::owner_write); },
+         m_folder / "UserEq.dat", perms::owner_read | perms::owner_write},
+        {"group-readable file",
+         [&] {
+             file(m_folder / "UserEq.dat",
+                  perms::owner_read | perms::owner_write | perms::group_read);
+         },
+         m_folder / "UserEq.dat", perms::owner_read | perms::owner_write | perms::group_read},
+        {"absolute link",
+         [&] {
+             file(real / "a.dat", perms::owner_read | perms::owner_write);
+             std::filesystem::create_symlink(real / "a.dat", m_folder / "UserEq.dat");
+         },
+         real / "a.dat", perms::owner_read | perms::owner_write},
+        {"relative link to a link",
+         [&] {
+             file(real / "b.dat", perms::owner_all);
+             std::filesystem::create_symlink("b.dat", real / "b-link");
+             std::filesystem::create_symlink("real/b-link", m_folder / "UserEq.dat");
+         },
+         real / "b.dat", perms::owner_all},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove(m_folder / "UserEq.dat");
+        c.setUp();
+        const bool isLink = std::filesystem::is_symlink(m_folder / "UserEq.dat");
+        ASSERT_FALSE(ReplaceFileContents(m_folder / "UserEq.dat", "new\r\n"));
+        std::string bytes;
+        ASSERT_FALSE(ReadFileContents(c.written, bytes));
+        EXPECT_EQ(bytes, "new\r\n");
+        EXPECT_EQ(Mode(c.written), c.mode);
+        EXPECT_EQ(std::filesystem::is_symlink(m_folder / "UserEq.dat"), isLink);
+    }
+    // A link to a file not yet there creates it; a link circle is refused and writes nothing.
+    std::filesystem::remove(m_folder / "UserEq.dat");
+    std::filesystem::create_symlink(real / "new.dat", m_folder / "UserEq.dat");
+    ASSERT_FALSE(ReplaceFileContents(m_folder / "UserEq.dat", "x", perms::owner_read));
+    EXPECT_EQ(Mode(real / "new.dat"), perms::owner_read);
+    std::filesystem::create_symlink("loop-b", m_folder / "loop-a");
+    std::filesystem::create_symlink("loop-a", m_folder / "loop-b");
+    EXPECT_EQ(ReplaceFileContents(m_folder / "loop-a", "x"),
+              std::errc::too_many_symbolic_link_levels);
+    for (const auto& folder : {m_folder, real}) {
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos)
+                << entry.path();
+        }
+    }
+}
+
+TEST_F(AtomicFileTest, OnlyTheFilesOwnLeftoverTemporariesAreRemoved) {
+    const std::vector<std::string> leftovers = {"UserEq.dat.tmp1", "UserEq.dat.tmp3870215364"};
+    const std::vector<std::string> kept = {
+        "UserEq.dat",      "UserEq.dat.tmp",   "UserEq.dat.tmp12x",  "UserEq.dat.tmpx12",
+        "UserEq.old.tmp5", "XUserEq.dat.tmp5", "UserEq.dat.tmp7.bak"};
+    for (const auto& name : leftovers) {
+        ASSERT_FALSE(ReplaceFileContents(m_folder / name, "x"));
+    }
+    for (const auto& name : kept) {
+        ASSERT_FALSE(ReplaceFileContents(m_folder / name, "x"));
+    }
+    std::filesystem::create_directory(m_folder / "UserEq.dat.tmp99");
+    RemoveLeftoverTemporaries(m_folder, "UserEq.dat");
+    for (const auto& name : leftovers) {
+        EXPECT_FALSE(std::filesystem::exists(m_folder / name)) << name;
+    }
+    for (const auto& name : kept) {
+        EXPECT_TRUE(std::filesystem::exists(m_folder / name)) << name;
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(m_folder / "UserEq.dat.tmp99"));
 }
 
 }  // namespace
