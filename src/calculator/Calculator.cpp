@@ -8,6 +8,7 @@
 #include "calculator/NumberText.h"
 #include "expression/ExpressionBytes.h"
 #include "formulas/BuiltInFormulas.h"
+#include "formulas/DataFolderCleanup.h"
 #include "program/ProgramHost.h"
 #include "shell/SettingsStore.h"
 
@@ -28,6 +29,8 @@ Calculator::Calculator(SettingsStore& store, UserMessages& messages,
       m_angleLabel(text::kInitialAngleLabel),
       m_modeLabel(text::kInitialModeLabel),
       m_hypLabel(text::kInitialHypLabel) {
+    // A start is the moment to sweep up what a killed run's writes left behind.
+    RemoveDataFileLeftovers(m_programFolder);
     SetUpEvaluator(m_evaluator, m_store);
 }
 

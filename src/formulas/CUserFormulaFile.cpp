@@ -2,6 +2,8 @@
 
 #include "formulas/FileErrorCause.h"
 #include "formulas/FormulaMessages.h"
+#include "shell/AtomicFile.h"
+#include "shell/FolderLock.h"
 
 namespace zyk {
 
@@ -21,6 +23,7 @@ std::filesystem::path CUserFormulaFile::OldFilePath() const {
 bool CUserFormulaFile::ReadInto(std::vector<std::string>& names,
                                 std::vector<std::string>& displayForms,
                                 std::vector<std::string>& calculatorForms) {
+    const FolderLock lock(m_folder);
     return ReadRecords(names, displayForms, calculatorForms) == ReadResult::Read;
 }
 
@@ -38,7 +41,8 @@ CUserFormulaFile::ReadResult CUserFormulaFile::ReadRecords(
             m_file.Warn(formula_text::kFileCorrupt);
             return ReadResult::Reported;
         case RecordFile::ReadOutcome::WrongHeader:
-            return RenewOutdated() ? ReadResult::Reported : ReadResult::Unreadable;
+            return RenewOutdated(bytes) ? ReadResult::Reported : ReadResult::Unreadable;
+        case RecordFile::ReadOutcome::NotCreated:
         case RecordFile::ReadOutcome::Failed:
             return ReadResult::Unreadable;
     }
@@ -51,10 +55,12 @@ CUserFormulaFile::ReadResult CUserFormulaFile::ReadRecords(
 bool CUserFormulaFile::WriteAll(const std::vector<std::string>& names,
                                 const std::vector<std::string>& displayForms,
                                 const std::vector<std::string>& calculatorForms) {
+    const FolderLock lock(m_folder);
     return m_file.Write({names, displayForms, calculatorForms}, displayForms.size());
 }
 
 bool CUserFormulaFile::RenameRecord(int recordIndex, const std::string& newName) {
+    const FolderLock lock(m_folder);
     if (!Load()) {
         return false;
     }
@@ -68,11 +74,26 @@ bool CUserFormulaFile::RenameRecord(int recordIndex, const std::string& newName)
 
 bool CUserFormulaFile::AppendRecord(const std::string& name, const std::string& displayForm,
                                     const std::string& calculatorForm) {
-    return m_file.Append({name, displayForm, calculatorForm});
+    const FolderLock lock(m_folder);
+    std::string bytes;
+    switch (m_file.Append({name, displayForm, calculatorForm}, bytes)) {
+        case RecordFile::AppendOutcome::Appended:
+            return true;
+        case RecordFile::AppendOutcome::WrongHeader:
+            // Appended to an outdated file, the record would leave the list with it at the next
+            // reading: renew the file first, then add the record to the new one.
+            return RenewOutdated(bytes) &&
+                   m_file.Append({name, displayForm, calculatorForm}, bytes) ==
+                       RecordFile::AppendOutcome::Appended;
+        case RecordFile::AppendOutcome::Failed:
+            break;
+    }
+    return false;
 }
 
 bool CUserFormulaFile::ReplaceRecord(int recordIndex, const std::string& displayForm,
                                      const std::string& calculatorForm) {
+    const FolderLock lock(m_folder);
     if (!Load()) {
         return false;
     }
@@ -102,10 +123,12 @@ bool CUserFormulaFile::WriteOwn() {
     return m_file.Write({m_names, m_displayForms, m_calculatorForms}, m_displayForms.size());
 }
 
-bool CUserFormulaFile::RenewOutdated() {
-    // An older UserEq.old is replaced: only the most recent outdated file is kept.
-    std::error_code error;
-    std::filesystem::rename(FilePath(), OldFilePath(), error);
+bool CUserFormulaFile::RenewOutdated(const std::string& outdatedBytes) {
+    // The copy is complete before the file is replaced, so a crash at any moment leaves the
+    // outdated file in one of the two names and a readable UserEq.dat. An older UserEq.old is
+    // replaced: only the most recent outdated file is kept. The copy is as private as the file.
+    const std::error_code error =
+        ReplaceFileContents(OldFilePath(), outdatedBytes, FilePermissions(FilePath()));
     if (error) {
         m_file.Warn(std::string(formula_text::kRenameOutdatedFailed) +
                     FileErrorCauseText(FileErrorCause(error)));

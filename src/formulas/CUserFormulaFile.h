@@ -11,17 +11,18 @@ namespace zyk {
 
 // The user's own formulas in "UserEq.dat" in the data folder: a header line, then three lines
 // (name, display form, calculator form) per record. Every operation opens, reads or writes and
-// closes the file within itself; problems are reported through `messages` in the calculator's own
-// words, and the operation then does nothing more. Every write replaces the file atomically.
+// closes the file within itself, under the data folder's lock; problems are reported through
+// `messages` in the calculator's own words, and the operation then does nothing more. Every write
+// replaces the file atomically.
 // Make one object per operation and discard it.
 class CUserFormulaFile {
 public:
     CUserFormulaFile(std::filesystem::path dataFolder, UserMessages& messages);
 
     // Appends every record of the file to the three lists. A missing file is created with the
-    // header only; an empty one is reported corrupt; one with another header is renamed to
-    // "UserEq.old" (replacing an older one) and a fresh file is written. Returns false when a
-    // problem was reported.
+    // header only; an empty one is reported corrupt; one with another header is copied to
+    // "UserEq.old" (replacing an older one) and then replaced by a fresh file. Returns false when
+    // a problem was reported.
     bool ReadInto(std::vector<std::string>& names, std::vector<std::string>& displayForms,
                   std::vector<std::string>& calculatorForms);
 
@@ -34,7 +35,8 @@ public:
     // shows "Could not rename the formula!" and writes nothing.
     bool RenameRecord(int recordIndex, const std::string& newName);
 
-    // Adds one record at the end (creating the file with its header when missing).
+    // Adds one record at the end (creating the file with its header when missing or empty). A
+    // trailing incomplete record is dropped first; an outdated file is renewed first.
     bool AppendRecord(const std::string& name, const std::string& displayForm,
                       const std::string& calculatorForm);
 
@@ -55,7 +57,7 @@ private:
 
     bool Load();
     bool WriteOwn();
-    bool RenewOutdated();
+    bool RenewOutdated(const std::string& outdatedBytes);
 
     std::filesystem::path m_folder;
     RecordFile m_file;

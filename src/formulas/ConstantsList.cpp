@@ -40,8 +40,10 @@ void InsertAt(std::vector<T>& list, std::size_t position, T value) {
 ConstantsList::ConstantsList(std::filesystem::path dataFolder, UserMessages& messages)
     : m_folder(std::move(dataFolder)), m_messages(messages) {
     CUserConstantFile file(m_folder, m_messages);
-    file.ReadInto(m_names, m_symbols, m_values);
-    if (m_names.empty()) {
+    // A file that exists but cannot be read keeps what it holds: the window lists no constant and
+    // writes nothing over it (Add reads the file first and reports the same failure).
+    const auto read = file.ReadInto(m_names, m_symbols, m_values);
+    if (m_names.empty() && read != CUserConstantFile::ReadStatus::Unreadable) {
         m_symbols.clear();
         m_values.clear();
         for (const DefaultConstant& constant : kDefaultConstants) {
@@ -192,9 +194,12 @@ void ConstantsList::FillCombo() {
 }
 
 int ConstantsList::AddComboEntry(const std::string& name) {
-    const auto at =
-        std::upper_bound(m_comboEntries.begin(), m_comboEntries.end(), name, ComesBefore);
-    return static_cast<int>(m_comboEntries.insert(at, name) - m_comboEntries.begin());
+    // The position is taken before the insertion, which may move the entries elsewhere.
+    const auto position =
+        std::upper_bound(m_comboEntries.begin(), m_comboEntries.end(), name, ComesBefore) -
+        m_comboEntries.begin();
+    m_comboEntries.insert(m_comboEntries.begin() + position, name);
+    return static_cast<int>(position);
 }
 
 void ConstantsList::ShowInfo(const std::string& name, const std::string& symbol,

@@ -24,8 +24,8 @@ struct ConstantFields {
 class ConstantsList {
 public:
     // Reads UserConstants.dat (its messages appear now); when it yields no constant, the 17
-    // default constants are taken and written to the file. Then the combo is filled and its
-    // first entry selected.
+    // default constants are taken and written to the file, unless the file exists but could not
+    // be read (then the list stays empty). Then the combo is filled and its first entry selected.
     ConstantsList(std::filesystem::path dataFolder, UserMessages& messages);
 
     // The lists in file order.

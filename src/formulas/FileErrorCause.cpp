@@ -32,6 +32,7 @@ int FileErrorCause(std::error_code error) {
             return kCauseTooManyOpenFiles;
         case ENOSPC:
         case EDQUOT:
+        case EFBIG:
             return kCauseDiskFull;
         case EIO:
             return kCauseHardwareError;

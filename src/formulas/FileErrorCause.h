@@ -16,7 +16,7 @@ inline constexpr int kCauseHardwareError = 10;
 inline constexpr int kCauseDiskFull = 13;
 
 // The cause of a platform error: ENOENT 2; EACCES, EPERM, EISDIR, EROFS 5; ENOTDIR,
-// ENAMETOOLONG, EINVAL, ELOOP 3; EMFILE, ENFILE 4; ENOSPC, EDQUOT 13; EIO 10; ENOMEM 0;
+// ENAMETOOLONG, EINVAL, ELOOP 3; EMFILE, ENFILE 4; ENOSPC, EDQUOT, EFBIG 13; EIO 10; ENOMEM 0;
 // anything else 1.
 int FileErrorCause(std::error_code error);
 

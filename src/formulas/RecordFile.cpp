@@ -23,6 +23,23 @@ const std::string& EntryOrEmpty(const std::vector<std::string>& list, std::size_
     return i < list.size() ? list[i] : kEmpty;
 }
 
+// The length of the header line and the complete records after it: the bytes up to the end of
+// line 1 + 3k, where k is the number of complete records (the last line may lack its end).
+std::size_t EndOfCompleteRecords(std::string_view bytes) {
+    std::size_t lineCount = 0;
+    std::size_t keep = 0;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        const std::size_t end = bytes.find('\n', start);
+        start = end == std::string_view::npos ? bytes.size() : end + 1;
+        ++lineCount;
+        if (lineCount % 3 == 1) {
+            keep = start;
+        }
+    }
+    return keep;
+}
+
 }  // namespace
 
 std::vector<std::string> SplitLines(std::string_view bytes) {
@@ -67,7 +84,7 @@ RecordFile::ReadOutcome RecordFile::Read(Lists& lists, std::string& bytes) {
     if (error) {
         if (FileErrorCause(error) == kCauseFileNotFound) {
             // Created with the header only, silently; a failure to create it is still reported.
-            return Write(Lists{}, 0) ? ReadOutcome::Created : ReadOutcome::Failed;
+            return Write(Lists{}, 0) ? ReadOutcome::Created : ReadOutcome::NotCreated;
         }
         ShowOpenError(error);
         return ReadOutcome::Failed;
@@ -113,12 +130,12 @@ bool RecordFile::WriteHeaderOnly() {
     return true;
 }
 
-bool RecordFile::Append(const std::array<std::string, 3>& record) {
-    std::string bytes;
+RecordFile::AppendOutcome RecordFile::Append(const std::array<std::string, 3>& record,
+                                             std::string& bytes) {
     std::error_code error = ReadBytes(bytes);
     if (error && FileErrorCause(error) != kCauseFileNotFound) {
         ShowOpenError(error);
-        return false;
+        return AppendOutcome::Failed;
     }
     if (error) {
         WriteHeaderOnly();
@@ -127,8 +144,18 @@ bool RecordFile::Append(const std::array<std::string, 3>& record) {
             if (FileErrorCause(error) != kCauseFileNotFound) {
                 ShowOpenError(error);
             }
-            return false;
+            return AppendOutcome::Failed;
         }
+    }
+    const std::vector<std::string> lines = SplitLines(bytes);
+    if (lines.empty()) {
+        // An empty file has nothing to keep; without a header the record would never read back.
+        bytes.clear();
+        AppendLine(bytes, m_header);
+    } else if (lines.front() != m_header) {
+        return AppendOutcome::WrongHeader;
+    } else {
+        bytes.resize(EndOfCompleteRecords(bytes));
     }
     // A last line without its end would otherwise run into the new record's name.
     if (!bytes.empty() && bytes.back() != '\n') {
@@ -140,9 +167,9 @@ bool RecordFile::Append(const std::array<std::string, 3>& record) {
     error = ReplaceFileContents(m_path, bytes);
     if (error) {
         ShowOpenError(error);
-        return false;
+        return AppendOutcome::Failed;
     }
-    return true;
+    return AppendOutcome::Appended;
 }
 
 void RecordFile::ShowOpenError(std::error_code error) {

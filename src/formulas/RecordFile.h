@@ -25,6 +25,7 @@ public:
     enum class ReadOutcome {
         Records,      // header matched; complete records appended
         Created,      // the file was missing and has been created (header only)
+        NotCreated,   // the file was missing and could not be created (reported)
         Empty,        // the file holds no line at all
         WrongHeader,  // the first line is not exactly the header
         Failed,       // open or read failure (reported)
@@ -44,8 +45,16 @@ public:
     // Creates or truncates the file to the header only; failures show the save-failed text.
     bool WriteHeaderOnly();
 
-    // Adds one record at the end, creating the file with its header when missing.
-    bool Append(const std::array<std::string, 3>& record);
+    enum class AppendOutcome {
+        Appended,
+        WrongHeader,  // nothing written: the first line is not the header; `bytes` holds the file
+        Failed,       // reported
+    };
+
+    // Adds one record at the end, creating the file with its header when missing or empty. A
+    // trailing incomplete record (one or two lines) is dropped first, so that the new record
+    // starts on a record's first line and reads back as written.
+    AppendOutcome Append(const std::array<std::string, 3>& record, std::string& bytes);
 
     void ShowOpenError(std::error_code error);
     void Warn(std::string_view text);

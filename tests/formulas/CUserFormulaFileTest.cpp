@@ -193,6 +193,13 @@ TEST_F(CUserFormulaFileTest, RenameReplaceAndAppend) {
         {"append after a record", one, Append(), one + newRecord, {}},
         {"append to a missing file", std::nullopt, Append(), header + newRecord, {}},
         {"append after a last line without end", kHeader + "\r\nA\r\na=1\r\n[a]=1", Append(), one + newRecord, {}},
+        // The new record must start on a record's first line to read back as written.
+        {"append drops a name line", one + "Half\r\n", Append(), one + newRecord, {}},
+        {"append drops a name and a form", one + "Half\r\nh=1\r\n", Append(), one + newRecord, {}},
+        {"append drops two lines, the last without end", one + "Half\r\nh=1", Append(), one + newRecord, {}},
+        {"append keeps an LF-only file's bytes", kHeader + "\nA\na=1\n[a]=1\nHalf", Append(), kHeader + "\nA\na=1\n[a]=1\n" + newRecord, {}},
+        {"append to an empty file writes the header", "", Append(), header + newRecord, {}},
+        {"append to an outdated file renews it first", outdated, Append(), header + newRecord, {kRenewed}},
     };
     // clang-format on
     for (const EditCase& c : cases) {
@@ -257,7 +264,7 @@ TEST(FileErrorCauseTest, PlatformErrorsMapToCauses) {
     // clang-format off
     const Case cases[] = {
         {ENOENT, 2}, {EACCES, 5}, {EPERM, 5}, {EISDIR, 5}, {EROFS, 5}, {ENOTDIR, 3}, {EINVAL, 3},
-        {ELOOP, 3}, {ENAMETOOLONG, 3}, {EMFILE, 4}, {ENFILE, 4}, {ENOSPC, 13}, {EDQUOT, 13},
+        {ELOOP, 3}, {ENAMETOOLONG, 3}, {EMFILE, 4}, {ENFILE, 4}, {ENOSPC, 13}, {EDQUOT, 13}, {EFBIG, 13},
         {EIO, 10}, {ENOMEM, 0}, {EBUSY, 1}, {EEXIST, 1},
     };
     // clang-format on
