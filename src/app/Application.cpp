@@ -23,6 +23,7 @@
 #include "shell/qt/ProgramFolder.h"
 #include "shell/qt/QSettingsStore.h"
 #include "shell/ui/ApplicationIcon.h"
+#include "shell/ui/CFocusIndicator.h"
 #include "shell/ui/QtUserMessages.h"
 #include "shell/ui/ResourceLocator.h"
 #include "shell/ui/ScreenshotRegistry.h"
@@ -118,6 +119,7 @@ int RunApplication(int argc, char* argv[], const ConsoleOptions& options) {
 
     bool closedWithOk = false;
     bool restart = false;
+    const CFocusIndicator focusIndicator;
     {
         CCalculatorDlg window(CalculatorWindowContext{*store, ToPath(folder.path),
                                                       ResourceLocator::ForApplication()});

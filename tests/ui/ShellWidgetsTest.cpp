@@ -1,7 +1,12 @@
 #include "UiTestSupport.h"
+
+#include <QDialog>
+#include <QLineEdit>
+
 #include "shell/MemorySettingsStore.h"
 #include "shell/ui/CAboutDlg.h"
 #include "shell/ui/CColorStatic.h"
+#include "shell/ui/CFocusIndicator.h"
 #include "shell/ui/CLinkLabel.h"
 #include "shell/ui/CNumEdit.h"
 #include "shell/ui/CSkinButton.h"
@@ -218,6 +223,36 @@ TEST(NumEdit, FiltersTypingButNotPasting) {
     field.clear();
     field.insert(QStringLiteral("1,5 abc"));  // what a paste inserts
     EXPECT_EQ(field.text(), QStringLiteral("1,5 abc"));
+}
+
+// The keyboard's focus shows as a frame around the control, on skinned buttons and fields
+// alike; the mouse puts the frame away.
+TEST(FocusIndicator, FramesTheControlTheKeyboardMovedTo) {
+    const CFocusIndicator indicator;
+    QDialog dialog;
+    auto* field = new QLineEdit(&dialog);
+    auto* button = new CSkinButton(QStringLiteral("OK"), &dialog);
+    field->setGeometry(10, 10, 120, 24);
+    button->setGeometry(10, 50, 80, 24);
+    ShowAndSettle(dialog);
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    field->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(indicator.Target(), nullptr);
+
+    QTest::keyClick(field, Qt::Key_Tab);
+    ASSERT_EQ(indicator.Target(), button);
+    EXPECT_TRUE(indicator.Frame()->geometry().contains(button->geometry()));
+    EXPECT_GT(indicator.Frame()->width(), button->width());
+
+    QTest::keyClick(button, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(indicator.Target(), field);
+    button->move(10, 80);  // a control that moves takes no frame with it
+    EXPECT_TRUE(indicator.Frame()->geometry().contains(field->geometry()));
+
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(indicator.Target(), nullptr);
+    EXPECT_EQ(indicator.Frame(), nullptr);
 }
 
 }  // namespace
