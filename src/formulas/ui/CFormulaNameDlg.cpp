@@ -24,14 +24,30 @@ QString Text(std::string_view bytes) {
     return ToQString(bytes, false);
 }
 
+// The first character of `name` that has no Windows-1252 byte, as "U+XXXX", or empty.
+std::string FirstCharacterWithoutAByte(const QString& name) {
+    for (const char32_t c : name.toUcs4()) {
+        const QString one = QString::fromUcs4(&c, 1);
+        if (!FromQString(one)) {
+            return "U+" + QString::number(c, 16)
+                              .toUpper()
+                              .rightJustified(4, QLatin1Char('0'))
+                              .toStdString();
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
-CFormulaNameDlg::CFormulaNameDlg(const SettingsStore& store, QWidget* parent)
+CFormulaNameDlg::CFormulaNameDlg(const SettingsStore& store, QWidget* parent,
+                                 UserMessages* messages)
     : QDialog(parent),
       m_colours(new CSchemeWindowColors(*this, store)),
       m_field(new QLineEdit(this)),
       m_ok(new CSkinButton(Text(text::kOk), this)),
-      m_cancel(new CSkinButton(Text(text::kCancel), this)) {
+      m_cancel(new CSkinButton(Text(text::kCancel), this)),
+      m_messages(messages) {
     setWindowTitle(Text(text::kFormulaNameTitle));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(true);
@@ -53,8 +69,9 @@ CFormulaNameDlg::CFormulaNameDlg(const SettingsStore& store, QWidget* parent)
     m_field->setFocus();
 }
 
-std::optional<std::string> CFormulaNameDlg::Ask(const SettingsStore& store, QWidget* parent) {
-    CFormulaNameDlg dialog(store, parent);
+std::optional<std::string> CFormulaNameDlg::Ask(const SettingsStore& store, QWidget* parent,
+                                                UserMessages* messages) {
+    CFormulaNameDlg dialog(store, parent, messages);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
@@ -65,7 +82,15 @@ void CFormulaNameDlg::accept() {
     const std::optional<std::string> bytes = FromQString(m_field->text());
     // The formula file is Windows-1252 text, one record field per line.
     if (!bytes || bytes->find_first_of("\r\n") != std::string::npos) {
-        QApplication::beep();
+        const std::string character = FirstCharacterWithoutAByte(m_field->text());
+        if (m_messages && !character.empty()) {
+            m_messages->ShowMessage(std::string(text::kNameCharacterRefused) + character +
+                                        std::string(text::kNameCharacterRefusedEnd),
+                                    text::kFormulaNameTitle, MessageIcon::Warning,
+                                    MessageButtons::Ok);
+        } else {
+            QApplication::beep();
+        }
         m_field->setFocus();
         return;
     }

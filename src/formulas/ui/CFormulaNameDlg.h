@@ -6,6 +6,7 @@
 #include <string>
 
 #include "shell/SettingsStore.h"
+#include "shell/UserMessages.h"
 
 class QLineEdit;
 
@@ -16,7 +17,8 @@ class CSkinButton;
 
 // "Formula name ?": asks the name of a formula (Save As, and Rename in "Get a formula"). The
 // field starts empty; whatever it holds on OK is the name, the empty text included. OK is refused
-// with a beep while the field holds a character the formula file cannot store.
+// while the field holds a character the formula file cannot store, with a message that names it
+// (through `messages`; a beep when there are none).
 class CFormulaNameDlg : public QDialog {
     Q_OBJECT
 
@@ -24,10 +26,12 @@ public:
     static constexpr int kWidthUnits = 186;
     static constexpr int kHeightUnits = 58;
 
-    explicit CFormulaNameDlg(const SettingsStore& store, QWidget* parent = nullptr);
+    explicit CFormulaNameDlg(const SettingsStore& store, QWidget* parent = nullptr,
+                             UserMessages* messages = nullptr);
 
     // Runs the dialog: the name on OK, nothing on Cancel.
-    static std::optional<std::string> Ask(const SettingsStore& store, QWidget* parent);
+    static std::optional<std::string> Ask(const SettingsStore& store, QWidget* parent,
+                                          UserMessages* messages = nullptr);
 
     // The accepted name as Windows-1252 bytes.
     const std::string& Name() const { return m_name; }
@@ -42,6 +46,7 @@ private:
     QLineEdit* m_field;
     CSkinButton* m_ok;
     CSkinButton* m_cancel;
+    UserMessages* m_messages;
     std::string m_name;
 };
 

@@ -14,6 +14,11 @@ inline constexpr std::string_view kDelete = "Delete";
 // "Formula name ?": the calculator asks the same question for Save As, with the same texts.
 inline constexpr std::string_view kFormulaNameTitle = "Formula name ?";
 inline constexpr std::string_view kFormulaNamePrompt = "Enter a name for the formula:";
+// A name with a character the Windows-1252 formula file cannot hold, named as "U+03A9".
+inline constexpr std::string_view kNameCharacterRefused =
+    "The formula file cannot store the character ";
+inline constexpr std::string_view kNameCharacterRefusedEnd =
+    " in a name.\nUse the letters, digits and signs of the Windows-1252 character set.";
 
 inline constexpr std::string_view kOk = "OK";
 inline constexpr std::string_view kCancel = "Cancel";

@@ -18,7 +18,7 @@ std::optional<std::string> FormulaNameMessages::AskText(std::string_view title,
                                                         std::string_view prompt,
                                                         std::string_view initial) {
     if (title == formula_dialog_text::kFormulaNameTitle) {
-        return CFormulaNameDlg::Ask(m_store, m_parent.data());
+        return CFormulaNameDlg::Ask(m_store, m_parent.data(), &m_inner);
     }
     return m_inner.AskText(title, prompt, initial);
 }

@@ -162,13 +162,18 @@ TEST(FormulaNameDialog, HandsBackWhatWasTypedAsWindows1252) {
     EXPECT_EQ(CFormulaNameDlg::Ask(store, nullptr), std::nullopt);
 }
 
-TEST(FormulaNameDialog, RefusesACharacterTheFileCannotHold) {
+TEST(FormulaNameDialog, RefusesACharacterTheFileCannotHoldAndSaysWhich) {
     MemorySettingsStore store;
-    CFormulaNameDlg dialog(store);
+    test::RecordingMessages messages;
+    CFormulaNameDlg dialog(store, nullptr, &messages);
     dialog.show();
-    dialog.NameField().setText(QString::fromUtf8("\u03A9 law"));
+    dialog.NameField().setText(QString::fromUtf8("Ohm \u03A9 law"));
     QTest::mouseClick(&dialog.OkButton(), Qt::LeftButton);
     EXPECT_TRUE(dialog.isVisible());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].text.find("character U+03A9 in a name"), std::string::npos)
+        << messages.shown[0].text;
+    EXPECT_EQ(messages.shown[0].caption, "Formula name ?");
     dialog.NameField().setText(QStringLiteral("Ohm law"));
     QTest::mouseClick(&dialog.OkButton(), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
