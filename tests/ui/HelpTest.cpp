@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -63,6 +64,26 @@ TEST(HelpViewer, MissingPageDoesNothingAndIsRemembered) {
 
 // The pages we ship: every topic opens in the one viewer, which keeps its history, and every link
 // between pages leads to a page that exists.
+// The help window stays whole on a small or scaled screen (1280 x 1024 at twice the scale is
+// 640 x 512 for the window), and Esc puts it away.
+TEST(HelpViewer, FitsOnTheScreenAndEscClosesIt) {
+    for (const QRect available :
+         {QRect(0, 0, 1280, 1024), QRect(0, 0, 640, 512 - 30), QRect(100, 0, 800, 600)}) {
+        const QSize size = CHelpViewer::SizeFor(available);
+        EXPECT_LE(size.width() + 20, available.width()) << available.width();
+        EXPECT_LE(size.height() + 40, available.height()) << available.height();
+        EXPECT_GE(size.width(), 320);
+    }
+    EXPECT_EQ(CHelpViewer::SizeFor(QRect(0, 0, 1920, 1080)), QSize(640, 600));
+
+    CHelpViewer viewer{ResourceLocator(kShippedResources)};
+    ASSERT_TRUE(viewer.OpenTopic(kHelpIntroduction));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&viewer));
+    EXPECT_TRUE(viewer.screen()->availableGeometry().contains(viewer.geometry()));
+    QTest::keyClick(&viewer.Browser(), Qt::Key_Escape);
+    EXPECT_FALSE(viewer.isVisible());
+}
+
 TEST(ShippedHelp, EveryTopicOpensAndEveryPageLinkResolves) {
     CHelpViewer viewer{ResourceLocator(kShippedResources)};
     const QRegularExpression link(QStringLiteral("href=\"([^\"#:]+\\.htm)(#[^\"]*)?\""));

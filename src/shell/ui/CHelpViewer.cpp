@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QUrl>
@@ -12,6 +14,13 @@
 #include "shell/qt/QtText.h"
 
 namespace zyk {
+namespace {
+
+constexpr QSize kPreferredSize(640, 600);
+constexpr QSize kSmallestSize(320, 240);
+constexpr int kFrameRoom = 40;
+
+}  // namespace
 
 CHelpViewer::CHelpViewer(const ResourceLocator& resources, QWidget* parent)
     : QWidget(parent, Qt::Window),
@@ -44,7 +53,30 @@ CHelpViewer::CHelpViewer(const ResourceLocator& resources, QWidget* parent)
     connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QToolButton::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QToolButton::setEnabled);
     connect(contents, &QToolButton::clicked, this, [this] { OpenTopic(kHelpIntroduction); });
-    resize(640, 600);
+    // Esc puts the help away, as it does with the calculator's other windows.
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+    resize(kPreferredSize);
+}
+
+QSize CHelpViewer::SizeFor(const QRect& available) {
+    // Room for the window manager's frame (title bar, borders) around the client area.
+    const QSize room = available.size() - QSize(kFrameRoom, 2 * kFrameRoom);
+    return kPreferredSize.boundedTo(room).expandedTo(kSmallestSize);
+}
+
+void CHelpViewer::FitOnScreen() {
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
+    if (!screen) {
+        return;
+    }
+    const QRect available = screen->availableGeometry();
+    resize(size().boundedTo(SizeFor(available)));
+    if (!m_placed) {
+        // First opening: in the middle of the screen, whole.
+        m_placed = true;
+        move(available.center() - QPoint(width() / 2, height() / 2 + kFrameRoom / 2));
+    }
 }
 
 bool CHelpViewer::OpenTopic(std::string_view topic) {
@@ -62,6 +94,9 @@ bool CHelpViewer::OpenTopic(std::string_view topic) {
         return false;
     }
     m_browser->setSource(QUrl::fromLocalFile(path));
+    if (!isVisible()) {
+        FitOnScreen();
+    }
     show();
     raise();
     activateWindow();

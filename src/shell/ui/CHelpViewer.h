@@ -22,6 +22,10 @@ class CHelpViewer : public QWidget {
 public:
     explicit CHelpViewer(const ResourceLocator& resources, QWidget* parent = nullptr);
 
+    // The window's size on a screen whose free area is `available`: 640 x 600 where that fits,
+    // else smaller, so that the whole window (frame included) stays on a small or scaled screen.
+    static QSize SizeFor(const QRect& available);
+
     // Shows the topic's page and brings the window to the front; false when it cannot.
     bool OpenTopic(std::string_view topic);
 
@@ -30,11 +34,14 @@ public:
     QTextBrowser& Browser() { return *m_browser; }
 
 private:
+    void FitOnScreen();
+
     ResourceLocator m_resources;
     QTextBrowser* m_browser;
     QToolButton* m_back;
     QToolButton* m_forward;
     std::set<std::string, std::less<>> m_failedTopics;
+    bool m_placed = false;
 };
 
 }  // namespace zyk
