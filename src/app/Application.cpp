@@ -27,6 +27,8 @@
 #include "shell/ui/QtUserMessages.h"
 #include "shell/ui/ResourceLocator.h"
 #include "shell/ui/ScreenshotRegistry.h"
+#include "statistics/ui/CStatSheet.h"
+#include "statistics/ui/StatisticsScreenshots.h"
 
 namespace zyk {
 namespace {
@@ -80,6 +82,7 @@ int TakeScreenshots(const QString& folder) {
     RegisterCalculatorScreenshots(registry);
     RegisterConverterScreenshots(registry);
     RegisterConstantsScreenshots(registry);
+    RegisterStatisticsScreenshots(registry);
     RegisterShellScreenshots(registry);
     QStringList failures;
     const QStringList written =
@@ -132,6 +135,24 @@ int RunApplication(int argc, char* argv[], const ConsoleOptions& options) {
         window.AddToolWindow(
             ToolWindowKind::Constants, [&window, &store, &dataFolder]() -> QDialog* {
                 return new CConstantsDlg(dataFolder, window.Messages(), *store, window, &window);
+            });
+        window.AddToolWindow(
+            ToolWindowKind::Statistics, [&window, &store, &dataFolder]() -> QDialog* {
+                return new CStatSheet(
+                    StatisticsWindowContext{
+                        .store = *store,
+                        .programFolder = dataFolder,
+                        .messages = &window.Messages(),
+                        .insertNumberText =
+                            [&window](std::string_view text) { window.InsertNumberText(text); },
+                        .insertFormulaWithValues =
+                            [&window](std::string_view text, double a, double b) {
+                                window.InsertFormulaWithValues(text, a, b);
+                            },
+                        .openHelpTopic =
+                            [&window](std::string_view topic) { window.OpenHelpTopic(topic); },
+                    },
+                    &window);
             });
         ApplyCalculatorOptions(window.Core(), options);
         window.UpdateDisplay();

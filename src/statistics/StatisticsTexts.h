@@ -67,6 +67,10 @@ inline constexpr std::string_view kPairFileExtension = "SLR";
 
 inline constexpr std::string_view kHelpTopic = "ZykCalc.chm::/Statistics.htm";
 
+// A Save or Save As that cannot write its file says so (followed by the file's path), so nobody
+// takes unsaved data for saved.
+inline constexpr std::string_view kSaveFailed = "The data file could not be written:\n\n";
+
 // Context help, by control id.
 struct ControlHelp {
     int controlId;

@@ -173,6 +173,11 @@ void CCalculatorDlg::InsertNumberText(std::string_view text) {
     UpdateDisplay();
 }
 
+void CCalculatorDlg::InsertFormulaWithValues(std::string_view text, double a, double b) {
+    m_calculator->InsertFormulaWithValues(text, a, b);
+    UpdateDisplay();
+}
+
 void CCalculatorDlg::InsertConstant(std::string_view symbol, std::string_view valueText) {
     m_calculator->InsertConstant(symbol, valueText);
     UpdateDisplay();
@@ -280,10 +285,14 @@ void CCalculatorDlg::OpenFormulaLibrary() {
 }
 
 void CCalculatorDlg::ShowHelp() {
+    OpenHelpTopic(kHelpIntroduction);
+}
+
+void CCalculatorDlg::OpenHelpTopic(std::string_view topic) {
     if (!m_help) {
         m_help = new CHelpViewer(m_resources, this);
     }
-    m_help->OpenTopic(kHelpIntroduction);
+    m_help->OpenTopic(topic);
 }
 
 void CCalculatorDlg::ShowAbout() {

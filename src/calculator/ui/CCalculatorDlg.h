@@ -61,6 +61,7 @@ public:
     // The tool windows' insert operations: the calculator inserts at the caret (or does nothing
     // unless the expression line is being edited) and the display shows it.
     void InsertNumberText(std::string_view text);
+    void InsertFormulaWithValues(std::string_view text, double a, double b);
     void InsertConstant(std::string_view symbol, std::string_view valueText) override;
 
     // Writes the scheme of "Colors" "Preset" to the store, reloads the background picture and
@@ -87,6 +88,8 @@ public:
     QAction* MainMenuAction(CalculatorCommand command) const;
     // The popup menu opened last, while it is open.
     QMenu* OpenMenu() const;
+    // Shows a help topic in the one help window (made on first use).
+    void OpenHelpTopic(std::string_view topic);
     // Nothing until help was first asked for.
     CHelpViewer* HelpViewer() const { return m_help; }
     const CSchemeBackground& Background() const { return m_background; }

@@ -14,5 +14,8 @@ QString ToQString(std::string_view bytes, bool negationAsMinus = true);
 // A QString to Windows-1252 bytes (U+2212 and U+00AD become the negation sign); nothing when a
 // character has no byte.
 std::optional<std::string> FromQString(const QString& text);
+// The same for text that must go through whatever it holds (a pasted field, a file name in a
+// message): a character without a byte becomes '?'.
+std::string FromQStringLossy(const QString& text);
 
 }  // namespace zyk
