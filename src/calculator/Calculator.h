@@ -58,6 +58,9 @@ public:
     // otherwise the letter chooses a variable.
     ViewEffect TypeLetter(char letter);
 
+    // What Paste inserts (Copy Result and Copy Expression fill it).
+    const std::string& PasteBuffer() const { return m_pasteBuffer; }
+
     // Typed text inserted as it is, like a token (the console's --eval).
     void TypeText(std::string_view text);
 
@@ -153,7 +156,7 @@ private:
     ViewEffect Dispatch(CalculatorCommand command);
     ViewEffect ExecuteInMemorySelect(CalculatorCommand command);
     ViewEffect MenuCommand(CalculatorCommand command);
-    void Copy(std::string_view text);  // into the paste buffer
+    bool Copy(std::string_view text);  // into the paste buffer; false: too long, not copied
     void BaseKey(CalculatorCommand command, bool shift);
     bool IsDecimal() const { return GetNumberBase() == NumberBase::Decimal; }
 

@@ -83,8 +83,9 @@ enum class CalculatorCommand {
     CopyResult,
     CopyExpression,
     Paste,
-    Clear,        // "Clear" of either menu (Esc): CLR
-    EditFormula,  // Formula menu, and the Insert key
+    PasteClipboard,  // Ctrl+Shift+V: the desktop's clipboard, typed into the expression
+    Clear,           // "Clear" of either menu (Esc): CLR
+    EditFormula,     // Formula menu, and the Insert key
     SaveFormula,
     SaveFormulaAs,
 
@@ -124,6 +125,9 @@ enum class ViewEffect {
     FocusExpressionLine,  // EXE on an empty line
     ResumeProgram,        // the program host was told to go on: drive its steps
     ShowHelp,
+    CopyAnswerToClipboard,      // the paste buffer holds an answer: put it on the desktop's too
+    CopyExpressionToClipboard,  // the paste buffer holds an expression: likewise
+    PasteFromClipboard,         // type the desktop clipboard's text (clipboard::ReadPaste)
     ToggleConverter,
     ToggleConstants,
     ToggleStatistics,

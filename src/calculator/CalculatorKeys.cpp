@@ -214,17 +214,22 @@ ViewEffect Calculator::Dispatch(CalculatorCommand command) {
             InsertToken(m_lastAnswer);
             break;
         case Command::CopyResult:
-            if (!m_resultText.empty()) {
+            if (!m_resultText.empty() &&
                 Copy(std::string_view(m_resultText)
-                         .substr(std::min<std::size_t>(2, m_resultText.size())));
+                         .substr(std::min<std::size_t>(2, m_resultText.size())))) {
+                return ViewEffect::CopyAnswerToClipboard;
             }
             break;
         case Command::CopyExpression:
-            Copy(m_line.Text());
+            if (Copy(m_line.Text())) {
+                return ViewEffect::CopyExpressionToClipboard;
+            }
             break;
         case Command::Paste:
             InsertToken(m_pasteBuffer);
             break;
+        case Command::PasteClipboard:
+            return ViewEffect::PasteFromClipboard;
         default:
             return MenuCommand(command);
     }
@@ -232,12 +237,13 @@ ViewEffect Calculator::Dispatch(CalculatorCommand command) {
 }
 
 // Only a program's long print can be longer than the line may be; such a copy is refused.
-void Calculator::Copy(std::string_view text) {
+bool Calculator::Copy(std::string_view text) {
     if (text.size() > ExpressionLine::kMaxLength) {
         m_insertionRefused = true;
-        return;
+        return false;
     }
     m_pasteBuffer.assign(text);
+    return true;
 }
 
 ViewEffect Calculator::MenuCommand(CalculatorCommand command) {

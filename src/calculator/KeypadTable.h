@@ -207,7 +207,7 @@ struct Shortcut {
     CalculatorCommand command;
 };
 
-inline constexpr std::array<Shortcut, 41> kShortcuts = {{
+inline constexpr std::array<Shortcut, 42> kShortcuts = {{
     {"Return", CalculatorCommand::Exe},        {"Enter", CalculatorCommand::Exe},
     {"Ctrl+Return", CalculatorCommand::Exe},   {"Ctrl+Enter", CalculatorCommand::Exe},
     {"Space", CalculatorCommand::Shift},       {"Shift+Space", CalculatorCommand::Hyp},
@@ -228,7 +228,7 @@ inline constexpr std::array<Shortcut, 41> kShortcuts = {{
     {"Shift+Alt+C", CalculatorCommand::HexC},  {"Shift+Alt+D", CalculatorCommand::HexD},
     {"Shift+Alt+E", CalculatorCommand::HexE},  {"Shift+Alt+F", CalculatorCommand::HexF},
     {"Ctrl+C", CalculatorCommand::CopyResult}, {"Ctrl+E", CalculatorCommand::CopyExpression},
-    {"Ctrl+V", CalculatorCommand::Paste},
+    {"Ctrl+V", CalculatorCommand::Paste},      {"Ctrl+Shift+V", CalculatorCommand::PasteClipboard},
 }};
 
 // The command of a typed character (main keys and number pad alike): digits, '.', + - * /,

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMenu>
@@ -10,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "calculator/Calculator.h"
+#include "calculator/ClipboardText.h"
 #include "calculator/KeypadTable.h"
 #include "calculator/ui/CCalculatorDisplay.h"
 #include "calculator/ui/CExpressionEdit.h"
@@ -191,6 +193,19 @@ void CCalculatorDlg::KeyClicked(int controlId) {
     }
 }
 
+void CCalculatorDlg::PasteFromClipboard() {
+    const clipboard::Paste paste =
+        clipboard::ReadPaste(QGuiApplication::clipboard()->text().toStdString());
+    if (!paste.problem.empty()) {
+        m_messages->ShowMessage(paste.problem, "", MessageIcon::Warning, MessageButtons::Ok);
+        return;
+    }
+    if (!paste.bytes.empty()) {
+        m_calculator->TypeText(paste.bytes);
+        UpdateDisplay();
+    }
+}
+
 void CCalculatorDlg::HandleEffect(ViewEffect effect, QWidget* anchor) {
     if (QMenu* menu = m_menus->Prepare(effect, *m_calculator)) {
         PopupMenu(*menu, anchor);
@@ -208,6 +223,17 @@ void CCalculatorDlg::HandleEffect(ViewEffect effect, QWidget* anchor) {
             break;
         case ViewEffect::ShowHelp:
             ShowHelp();
+            break;
+        case ViewEffect::CopyAnswerToClipboard:
+            QGuiApplication::clipboard()->setText(
+                QString::fromStdString(clipboard::AnswerText(m_calculator->PasteBuffer())));
+            break;
+        case ViewEffect::CopyExpressionToClipboard:
+            QGuiApplication::clipboard()->setText(
+                QString::fromStdString(clipboard::ExpressionText(m_calculator->PasteBuffer())));
+            break;
+        case ViewEffect::PasteFromClipboard:
+            PasteFromClipboard();
             break;
         case ViewEffect::ToggleConverter:
         case ViewEffect::ToggleConstants:

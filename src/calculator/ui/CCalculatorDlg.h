@@ -118,6 +118,7 @@ private:
     void UpdateMainMenu();
     void FollowScheme();
     QWidget* AnchorFor(CalculatorCommand command) const;
+    void PasteFromClipboard();
 
     SettingsStore& m_store;
     ResourceLocator m_resources;

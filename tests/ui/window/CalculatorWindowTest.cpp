@@ -2,7 +2,9 @@
 // key presses on the focused expression line, and what the display then shows.
 #include "WindowTestSupport.h"
 
+#include <QClipboard>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 
 #include <cctype>
 
@@ -173,6 +175,29 @@ TEST_F(CalculatorWindow, TheResultLineNeverCutsItsTextOff) {
     EXPECT_TRUE(result.ShownText().endsWith(QStringLiteral("7 ]")));
     EXPECT_TRUE(result.ShownText().contains(QChar(0x2026)));
     EXPECT_EQ(result.toolTip(), huge);
+}
+
+// Copy Result and Copy Expression also fill the desktop's clipboard; Ctrl+Shift+V types its text.
+TEST_F(CalculatorWindow, TheDesktopsClipboardSitsBesideThePasteBuffer) {
+    QClipboard& clipboard = *QGuiApplication::clipboard();
+    Do({Click(kIdcNegate), Type("5*2"), kExe, Press(Qt::Key_C, kCtrl)});
+    EXPECT_EQ(clipboard.text(), QStringLiteral("-10"));
+    Do({Click(kIdcNegate), Type("4"), Press(Qt::Key_E, kCtrl)});
+    EXPECT_EQ(clipboard.text(), QString::fromUtf8("\u22124"));
+
+    Do({Press(Qt::Key_Escape)});
+    clipboard.setText(QString::fromUtf8("  \u00B7sqrt(16)+\u22121\n"));
+    Do({Press(Qt::Key_V, kCtrl | kShift), kExe});
+    EXPECT_EQ(ResultShown(), QStringLiteral("= 3"));
+    // The calculator's own Paste still inserts its buffer, not the desktop's text.
+    Do({Press(Qt::Key_V, kCtrl)});
+    EXPECT_EQ(ExpressionShown(), QString::fromUtf8("\u22124"));
+
+    clipboard.setText(QString::fromUtf8("2\u03A9"));
+    Do({Press(Qt::Key_V, kCtrl | kShift)});
+    EXPECT_EQ(ExpressionShown(), QString::fromUtf8("\u22124"));
+    ASSERT_FALSE(messages.shown.empty());
+    EXPECT_NE(messages.shown.back().text.find("U+03A9"), std::string::npos);
 }
 
 TEST_F(CalculatorWindow, EveryKeyOfTheTableHasItsButtonAndCaption) {
