@@ -7,6 +7,7 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include <clocale>
 #include <memory>
 #include <thread>
 
@@ -107,6 +108,9 @@ int RunApplication(int argc, char* argv[], const ConsoleOptions& options) {
     // display and loads its plugins, so the window's first paint does not wait for it.
     std::thread fontConfiguration([] { FcInit(); });
     QApplication application(argc, argv);
+    // QApplication takes the user's locale for the C library too; numbers are read and written
+    // with a point whatever the language (printf, atof), as the console does.
+    std::setlocale(LC_NUMERIC, "C");
     fontConfiguration.join();
     QCoreApplication::setOrganizationName(QString::fromLatin1(kOrganisation));
     QCoreApplication::setApplicationName(QString::fromLatin1(kApplication));
