@@ -202,6 +202,9 @@ TEST(UnitConverterTest, PanelFollowsTheLists) {
     EXPECT_EQ(panel.ResultLines(), Lines{"Enter a value and units to and from:"});
     EXPECT_FALSE(panel.IsConvertEnabled());
     EXPECT_FALSE(panel.IsInsertEnabled());
+    // Convert asked before the units are chosen (the window never does) refuses, no more.
+    EXPECT_FALSE(panel.Convert("5"));
+    EXPECT_EQ(panel.ResultLines().back(), "Error!  Error!   Choose the units to convert...");
 
     ChooseUnits(panel, "Celsius", "Fahrenheit");
     EXPECT_TRUE(panel.IsConvertEnabled());
