@@ -11,8 +11,9 @@ done
 
 work=$(mktemp -d)
 display=:$((50 + RANDOM % 400))
+started=""
 cleanup() {
-    pkill -f "zykcalc --data-dir $work" 2>/dev/null
+    [ -n "$started" ] && kill "$started" 2>/dev/null
     kill "$wm" "$xvfb" 2>/dev/null
     rm -rf "$work"
 }
@@ -27,40 +28,65 @@ export DISPLAY=$display
 
 fail() { echo "FAIL: $*"; exit 1; }
 window() {
-    for id in $(xdotool search --sync --name '^Zyk Calc$'); do
-        xwininfo -id "$id" | grep -q 'Map State: IsViewable' && echo "$id"
+    local id
+    for id in $(xdotool search --name '^Zyk Calc$' 2>/dev/null); do
+        xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && echo "$id"
     done | tail -n 1
 }
-# The frame's left and top edge: the client's corner less the frame extents.
+# The frame's left and top edge: the client's corner less the frame extents ("" before the
+# window manager has framed the window).
 frame_corner() {
     local id=$1 x y left top
-    x=$(xwininfo -id "$id" | sed -n 's/.*Absolute upper-left X: *//p')
-    y=$(xwininfo -id "$id" | sed -n 's/.*Absolute upper-left Y: *//p')
-    read -r left _ top _ < <(xprop -id "$id" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-    echo "$((x - left)) $((y - top))"
+    x=$(xwininfo -id "$id" 2>/dev/null | sed -n 's/.*Absolute upper-left X: *//p')
+    y=$(xwininfo -id "$id" 2>/dev/null | sed -n 's/.*Absolute upper-left Y: *//p')
+    read -r left _ top _ < <(xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | sed 's/,//g')
+    [ -n "$x" ] && [ -n "$left" ] && echo "$((x - left)) $((y - top))"
+}
+# Polls (a loaded machine is slow) until the window is framed and has stopped moving.
+settled_corner() {
+    local id="" last="" now tries
+    for tries in $(seq 1 100); do
+        [ -n "$id" ] || id=$(window)
+        if [ -n "$id" ]; then
+            now=$(frame_corner "$id")
+            if [ -n "$now" ] && [ "$now" = "$last" ]; then
+                echo "$id $now"
+                return
+            fi
+            last=$now
+        fi
+        sleep 0.4
+    done
 }
 start() {
     "$zykcalc" --data-dir "$work" >/dev/null 2>&1 &
-    sleep 2
+    started=$!
+    # The position keeper corrects the frame during the first second after the window shows.
+    sleep 1.5
 }
 stop() {
-    pkill -f "zykcalc --data-dir $work"
-    sleep 1
+    kill "$started" 2>/dev/null
+    wait "$started" 2>/dev/null
 }
 
 printf '[Settings]\nLeft=300\nTop=200\n' >"$work/Zyk Calc.ini"
 start
-id=$(window)
-[ -n "$id" ] || fail "no window"
-[ "$(frame_corner "$id")" = "300 200" ] || fail "frame at $(frame_corner "$id"), stored 300 200"
+read -r id x y < <(settled_corner)
+[ -n "$id" ] || fail "no framed window"
+[ "$x $y" = "300 200" ] || fail "frame at $x $y, stored 300 200"
 xdotool windowmove "$id" 420 310
-sleep 1
-moved=$(frame_corner "$id")
+for tries in $(seq 1 50); do
+    read -r _ mx my < <(settled_corner)
+    [ "$mx $my" != "300 200" ] && break
+    sleep 0.2
+done
+moved="$mx $my"
+[ "$moved" != "300 200" ] || fail "the window did not move"
 stop
 for round in 1 2; do
     start
-    id=$(window)
-    [ "$(frame_corner "$id")" = "$moved" ] || fail "restart $round: frame at $(frame_corner "$id"), left at $moved"
+    read -r id x y < <(settled_corner)
+    [ "$x $y" = "$moved" ] || fail "restart $round: frame at $x $y, left at $moved"
     stop
 done
 echo "frame stays at $moved"
