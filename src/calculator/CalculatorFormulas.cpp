@@ -151,7 +151,7 @@ void Calculator::SaveFormulaAs() {
         // Only to obtain the forms: an expression without variables is not calculated here.
         Prepare(m_line.Text());
     }
-    const auto name = m_messages.AskText(text::kFormulaNameTitle, text::kFormulaNamePrompt, "");
+    const auto name = m_messages.AskFormulaName();
     if (!name) {
         return;
     }

@@ -32,8 +32,6 @@ inline constexpr std::string_view kCouldNotRunFormula =
     "Could not run this equation!  Are you sure you've     \nentered it correctly?   ";
 inline constexpr std::string_view kCouldNotSaveFormula =
     "Sorry! But I could not save the formula!\n\nDid you enter a name for the equation? ";
-inline constexpr std::string_view kFormulaNameTitle = "Formula name ?";
-inline constexpr std::string_view kFormulaNamePrompt = "Enter a name for the formula:";
 
 // What the interpreter leaves on the expression line when a program has ended.
 inline constexpr std::string_view kRunAgain = "Hit [Exe] to run again!";

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include "formulas/ui/FormulaDialogText.h"
+#include "shell/UserMessages.h"
 #include "shell/qt/QtText.h"
 #include "shell/ui/CSchemeWindowColors.h"
 #include "shell/ui/CSkinButton.h"
@@ -48,14 +49,14 @@ CFormulaNameDlg::CFormulaNameDlg(const SettingsStore& store, QWidget* parent,
       m_ok(new CSkinButton(Text(text::kOk), this)),
       m_cancel(new CSkinButton(Text(text::kCancel), this)),
       m_messages(messages) {
-    setWindowTitle(Text(text::kFormulaNameTitle));
+    setWindowTitle(Text(kFormulaNameTitle));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(true);
     setFont(QFont(QStringLiteral("Arial"), kDialogPoints));
     const DialogUnitMapper units(font());
     setFixedSize(units.ToPixels(kWidthUnits, kHeightUnits));
 
-    auto* prompt = new QLabel(Text(text::kFormulaNamePrompt), this);
+    auto* prompt = new QLabel(Text(kFormulaNamePrompt), this);
     units.Place(*prompt, 7, 7, 172, 9);
     m_field->setObjectName(QString::number(text::kIdcFormulaName));
     units.Place(*m_field, 7, 18, 172, 13);
@@ -86,8 +87,7 @@ void CFormulaNameDlg::accept() {
         if (m_messages && !character.empty()) {
             m_messages->ShowMessage(std::string(text::kNameCharacterRefused) + character +
                                         std::string(text::kNameCharacterRefusedEnd),
-                                    text::kFormulaNameTitle, MessageIcon::Warning,
-                                    MessageButtons::Ok);
+                                    kFormulaNameTitle, MessageIcon::Warning, MessageButtons::Ok);
         } else {
             QApplication::beep();
         }

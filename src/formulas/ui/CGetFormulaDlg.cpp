@@ -102,8 +102,7 @@ void CGetFormulaDlg::RenameClicked() {
     if (!m_library.CheckRename()) {
         return;
     }
-    const std::optional<std::string> name =
-        m_messages.AskText(text::kFormulaNameTitle, text::kFormulaNamePrompt, {});
+    const std::optional<std::string> name = m_messages.AskFormulaName();
     if (!name) {
         return;
     }

@@ -20,7 +20,7 @@ class CSkinButton;
 // and Cancel, over a FormulaLibrary built afresh for this dialog (so the user formulas are read
 // from UserEq.dat every time; its messages appear while the dialog is made). The library decides;
 // the dialog shows it and forwards the clicks. Rename asks the new name through `messages`
-// (AskText with the title "Formula name ?").
+// (AskFormulaName).
 class CGetFormulaDlg : public QDialog {
     Q_OBJECT
 

@@ -11,9 +11,7 @@ inline constexpr std::string_view kChooseFormula = "Choose a formula:";
 inline constexpr std::string_view kRename = "Rename";
 inline constexpr std::string_view kDelete = "Delete";
 
-// "Formula name ?": the calculator asks the same question for Save As, with the same texts.
-inline constexpr std::string_view kFormulaNameTitle = "Formula name ?";
-inline constexpr std::string_view kFormulaNamePrompt = "Enter a name for the formula:";
+// "Formula name ?" takes its title and prompt from shell/UserMessages.h, where the question is.
 // A name with a character the Windows-1252 formula file cannot hold, named as "U+03A9".
 inline constexpr std::string_view kNameCharacterRefused =
     "The formula file cannot store the character ";

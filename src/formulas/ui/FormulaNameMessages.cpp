@@ -1,7 +1,6 @@
 #include "formulas/ui/FormulaNameMessages.h"
 
 #include "formulas/ui/CFormulaNameDlg.h"
-#include "formulas/ui/FormulaDialogText.h"
 
 namespace zyk {
 
@@ -17,10 +16,11 @@ MessageAnswer FormulaNameMessages::ShowMessage(std::string_view text, std::strin
 std::optional<std::string> FormulaNameMessages::AskText(std::string_view title,
                                                         std::string_view prompt,
                                                         std::string_view initial) {
-    if (title == formula_dialog_text::kFormulaNameTitle) {
-        return CFormulaNameDlg::Ask(m_store, m_parent.data(), &m_inner);
-    }
     return m_inner.AskText(title, prompt, initial);
+}
+
+std::optional<std::string> FormulaNameMessages::AskFormulaName() {
+    return CFormulaNameDlg::Ask(m_store, m_parent.data(), &m_inner);
 }
 
 }  // namespace zyk

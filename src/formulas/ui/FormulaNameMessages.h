@@ -8,9 +8,9 @@
 
 namespace zyk {
 
-// The window side's messages with the formula name question in its own dialog: AskText with the
-// title "Formula name ?" (Save As of the calculator, Rename of "Get a formula") shows
-// CFormulaNameDlg; every other message and question goes to `inner`.
+// The window side's messages with the formula name question in its own dialog: AskFormulaName
+// (Save As of the calculator, Rename of "Get a formula") shows CFormulaNameDlg; every other
+// message and question goes to `inner`.
 class FormulaNameMessages : public UserMessages {
 public:
     FormulaNameMessages(UserMessages& inner, const SettingsStore& store, QWidget* parent);
@@ -19,6 +19,7 @@ public:
                               MessageButtons buttons) override;
     std::optional<std::string> AskText(std::string_view title, std::string_view prompt,
                                        std::string_view initial) override;
+    std::optional<std::string> AskFormulaName() override;
 
 private:
     UserMessages& m_inner;

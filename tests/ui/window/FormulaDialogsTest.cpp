@@ -7,12 +7,10 @@
 #include <QListWidget>
 #include <QTimer>
 
-#include "calculator/CalculatorMessages.h"
 #include "calculator/KeypadTable.h"
 #include "formulas/CUserFormulaFile.h"
 #include "formulas/ui/CFormulaNameDlg.h"
 #include "formulas/ui/CGetFormulaDlg.h"
-#include "formulas/ui/FormulaDialogText.h"
 #include "formulas/ui/FormulaNameMessages.h"
 #include "shell/ui/DialogUnitMapper.h"
 
@@ -181,20 +179,16 @@ TEST(FormulaNameDialog, RefusesACharacterTheFileCannotHoldAndSaysWhich) {
 }
 
 TEST(FormulaNameDialog, TheWindowsMessagesAskTheFormulaNameInItsOwnDialog) {
-    // The calculator core asks with its own copy of the texts: they must stay the same.
-    EXPECT_EQ(calculator_text::kFormulaNameTitle, formula_dialog_text::kFormulaNameTitle);
-    EXPECT_EQ(calculator_text::kFormulaNamePrompt, formula_dialog_text::kFormulaNamePrompt);
-
     MemorySettingsStore store;
     test::RecordingMessages inner;
     inner.textAnswer = "from the inner messages";
     FormulaNameMessages messages(inner, store, nullptr);
     AnswerNameDialog(QStringLiteral("Kepler"));
-    EXPECT_EQ(messages.AskText(calculator_text::kFormulaNameTitle,
-                               calculator_text::kFormulaNamePrompt, ""),
-              std::optional<std::string>("Kepler"));
-    // Any other question and every message box go on to the inner messages.
-    EXPECT_EQ(messages.AskText("Another question", "Prompt:", ""), inner.textAnswer);
+    EXPECT_EQ(messages.AskFormulaName(), std::optional<std::string>("Kepler"));
+    // Text questions (whatever their title) and message boxes go on to the inner messages.
+    EXPECT_EQ(messages.AskText(kFormulaNameTitle, kFormulaNamePrompt, ""), inner.textAnswer);
+    EXPECT_EQ(inner.questions,
+              std::vector<std::string>{"Formula name ?|Enter a name for the formula:"});
     messages.ShowMessage("Text", "Caption", MessageIcon::Warning, MessageButtons::Ok);
     ASSERT_EQ(inner.shown.size(), 1u);
     EXPECT_EQ(inner.shown[0].caption, "Caption");
