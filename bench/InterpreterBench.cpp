@@ -14,6 +14,7 @@ class SilentConsole : public zyk::ProgramConsole {
 public:
     void SetExpressionLine(std::string_view, bool) override {}
     void SetResultLine(std::string_view, bool) override {}
+    void ShowErrorLine(std::string_view) override {}
     Evaluation EvaluateText(std::string_view expression) override {
         double value = 0.0;
         if (!m_evaluator.Evaluate(expression, value, 0)) {

@@ -39,6 +39,7 @@ Calculator::~Calculator() = default;
 // ---- Display lines ------------------------------------------------------------------------------
 
 void Calculator::ExpressionChanged() {
+    m_lineFromProgram = false;
     // While calculating, a changed expression makes the answer on the result line stale. In the
     // other modes the result line holds a prompt that must stay.
     if (m_exeMode == ExeMode::Calculating && !m_resultText.empty()) {
@@ -155,11 +156,15 @@ void Calculator::InsertConstant(std::string_view symbol, std::string_view valueT
 
 void Calculator::SetExpressionLine(std::string_view text, bool editing) {
     ShowExpression(text, editing);
+    m_lineFromProgram = true;
 }
 
 void Calculator::SetResultLine(std::string_view text, bool editing) {
-    // A program shows its error line with the editing flag off; everything else with it on.
-    ShowResult(text, !editing && !text.empty(), editing);
+    ShowResult(text, false, editing);
+}
+
+void Calculator::ShowErrorLine(std::string_view text) {
+    ShowResult(text, true, false);
 }
 
 ProgramConsole::Evaluation Calculator::EvaluateText(std::string_view expression) {

@@ -101,6 +101,7 @@ public:
 
     void SetExpressionLine(std::string_view text, bool editing) override;
     void SetResultLine(std::string_view text, bool editing) override;
+    void ShowErrorLine(std::string_view text) override;
     // Formats with AnswerFormatter::kProgramDecimals; an error returns the calculator to
     // calculating mode.
     Evaluation EvaluateText(std::string_view expression) override;
@@ -213,6 +214,8 @@ private:
     bool m_editing = true;
     // In formula mode the line shows the formula until the user types a value over it.
     bool m_lineShowsFormula = false;
+    // The line holds what the program last wrote to it, unedited.
+    bool m_lineFromProgram = false;
 
     std::string m_lastAnswer;
     std::string m_previousExpression;

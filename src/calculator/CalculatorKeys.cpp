@@ -514,7 +514,8 @@ void Calculator::Calculate() {
 ViewEffect Calculator::AllClearKey() {
     switch (m_exeMode) {
         case ExeMode::Program:
-            if (m_programHost != nullptr && m_line.Text() != text::kRunAgain &&
+            // The end of a run stays until EXE starts the next; typing over it lets AC resume.
+            if (m_programHost != nullptr && !(m_programHost->HasEnded() && m_lineFromProgram) &&
                 !m_programHost->IsWaiting()) {
                 m_programHost->Run();
                 return ViewEffect::ResumeProgram;

@@ -33,7 +33,4 @@ inline constexpr std::string_view kCouldNotRunFormula =
 inline constexpr std::string_view kCouldNotSaveFormula =
     "Sorry! But I could not save the formula!\n\nDid you enter a name for the equation? ";
 
-// What the interpreter leaves on the expression line when a program has ended.
-inline constexpr std::string_view kRunAgain = "Hit [Exe] to run again!";
-
 }  // namespace zyk::calculator_text

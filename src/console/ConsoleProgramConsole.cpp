@@ -13,6 +13,15 @@ void ConsoleProgramConsole::SetExpressionLine(std::string_view text, bool editin
 
 void ConsoleProgramConsole::SetResultLine(std::string_view text, bool editing) {
     m_calculator.SetResultLine(text, editing);
+    Print(text);
+}
+
+void ConsoleProgramConsole::ShowErrorLine(std::string_view text) {
+    m_calculator.ShowErrorLine(text);
+    Print(text);
+}
+
+void ConsoleProgramConsole::Print(std::string_view text) {
     // Clearing the line shows nothing new.
     if (!text.empty()) {
         m_out << windows1252::ToUtf8(text) << '\n';

@@ -18,6 +18,7 @@ public:
 
     void SetExpressionLine(std::string_view text, bool editing) override;
     void SetResultLine(std::string_view text, bool editing) override;
+    void ShowErrorLine(std::string_view text) override;
     Evaluation EvaluateText(std::string_view expression) override;
     bool ReadExpressionLine(std::string& text) override;
     void EnterProgramMode() override;
@@ -27,6 +28,9 @@ public:
     bool InputEnded() const;
 
 private:
+    // A result-line text as one line of output.
+    void Print(std::string_view text);
+
     ProgramConsole& m_calculator;
     std::ostream& m_out;
     std::istream& m_in;

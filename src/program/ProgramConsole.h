@@ -20,6 +20,8 @@ public:
     // error).
     virtual void SetExpressionLine(std::string_view text, bool editing) = 0;
     virtual void SetResultLine(std::string_view text, bool editing) = 0;
+    // The line a run stops with on an error, on the result line with the editing flag off.
+    virtual void ShowErrorLine(std::string_view text) = 0;
 
     // Evaluates a text with the calculator's evaluator and formats the answer the way the
     // calculator offers it to programs ("%.10g" / "%.10e" / engineering with ten decimals).

@@ -8,11 +8,13 @@ class ProgramHost {
 public:
     virtual ~ProgramHost() = default;
 
-    // EXE in program mode (and AC when the display does not show "Hit [Exe] to run again!" and
-    // the interpreter is not waiting): go on according to the run state.
+    // EXE in program mode (and AC when the display does not show the end of a run and the
+    // interpreter is not waiting): go on according to the run state.
     virtual void Run() = 0;
     // True while the program waits for an input (a value or a formula).
     virtual bool IsWaiting() const = 0;
+    // True from the end of a run ("Hit [Exe] to run again!") until the next Run or Reset.
+    virtual bool HasEnded() const = 0;
     // The calculator leaves program mode (CLR): forget the run, back to the first line.
     virtual void Reset() = 0;
 };

@@ -76,6 +76,10 @@ bool ProgramInterpreter::IsWaiting() const {
     return m_state == RunState::AwaitInput || m_state == RunState::AwaitFunction;
 }
 
+bool ProgramInterpreter::HasEnded() const {
+    return m_startPending && m_lastFinish == StepStatus::Ended;
+}
+
 void ProgramInterpreter::Run() {
     switch (m_state) {
         case RunState::Running:
@@ -233,7 +237,7 @@ void ProgramInterpreter::StopRun() {
     m_errorLine = FormatErrorLine(m_line, text, m_error.message);
     m_failedLine = m_line;
     m_console.SetExpressionLine("", false);
-    m_console.SetResultLine(m_errorLine, false);
+    m_console.ShowErrorLine(m_errorLine);
     PrepareNextRun();
     m_lastFinish = StepStatus::Failed;
     // The calculator goes back to calculating when its own evaluator refused a text.

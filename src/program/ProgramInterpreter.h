@@ -59,9 +59,10 @@ public:
     // The Run button: Reset, Running, the calculator into program mode, then Run.
     void StartProgram();
 
-    // ProgramHost: EXE in program mode, the waiting test and CLR.
+    // ProgramHost: EXE in program mode, the waiting and ended tests and CLR.
     void Run() override;
     bool IsWaiting() const override;
+    bool HasEnded() const override;
     void Reset() override;
 
     // Executes at most `budget` lines (at least one).

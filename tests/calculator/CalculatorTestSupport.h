@@ -35,11 +35,13 @@ class FakeHost : public ProgramHost {
 public:
     void Run() override { ++runs; }
     bool IsWaiting() const override { return waiting; }
+    bool HasEnded() const override { return ended; }
     void Reset() override { ++resets; }
 
     int runs = 0;
     int resets = 0;
     bool waiting = false;
+    bool ended = false;
 };
 
 // A calculator over an in-memory store and a temporary data folder, pressed with the key names

@@ -137,7 +137,7 @@ TEST_F(Editing, OutsideEditingTheFirstKeyOnlyClearsTheResultLine) {
     for (const char* key : {"<Del", "<"}) {
         // A program that stopped on an error leaves the line outside editing.
         Calc().SetExpressionLine("12", false);
-        Calc().SetResultLine("stopped", false);
+        Calc().ShowErrorLine("stopped");
         Calc().InsertNumberText("5");  // other windows may not insert now
         Press(key);
         EXPECT_EQ(Expression(), "12") << key;
@@ -201,7 +201,7 @@ TEST_F(InsertOperations, FormulaWithValuesSetsTheMemoriesAAndB) {
     EXPECT_EQ(Expression(), "[y]=−¦a¦+¦b¦[x]");
     Press("EXE 4 EXE");
     EXPECT_EQ(Result(), "y=10");
-    Calc().SetResultLine("stopped", false);
+    Calc().ShowErrorLine("stopped");
     Calc().InsertFormulaWithValues(Bytes("¦a¦"), 7, 8);
     EXPECT_EQ(Calc().Evaluator().Memory("a"), 2.0);  // refused outside editing: unchanged
 }

@@ -18,22 +18,27 @@ protected:
 
 TEST_F(ProgramMode, ExeAndAcGoToTheInterpreter) {
     struct Case {
-        const char* line;
+        const char* line;  // what the program wrote on the expression line
         bool waiting;
+        bool ended;
         const char* keys;
         int runs;
         const char* expressionAfter;
     };
     const Case cases[] = {
-        {"", false, "EXE", 1, ""},
-        {"7", true, "EXE", 1, "7"},  // the interpreter reads the typed input itself
-        {"12", false, "AC", 1, "12"},
-        {"Hit [Exe] to run again!", false, "AC", 0, ""},
-        {"Hit [Exe] to run again! ", false, "AC", 1, "Hit [Exe] to run again! "},
-        {"7", true, "AC", 0, ""},  // waiting: AC clears the typed input only
+        {"", false, false, "EXE", 1, ""},
+        {"7", true, false, "EXE", 1, "7"},  // the interpreter reads the typed input itself
+        {"12", false, false, "AC", 1, "12"},
+        // The end of a run: AC clears the line, EXE starts the next run.
+        {"Hit [Exe] to run again!", false, true, "AC", 0, ""},
+        {"Hit [Exe] to run again!", false, true, "EXE", 1, "Hit [Exe] to run again!"},
+        // Once the end text is typed over the display no longer shows it: AC resumes.
+        {"Hit [Exe] to run again!", false, true, "< 5 AC", 1, "Hit [Exe] to run again5!"},
+        {"7", true, false, "AC", 0, ""},  // waiting: AC clears the typed input only
     };
     for (const auto& row : cases) {
         StartProgram(row.waiting);
+        m_host.ended = row.ended;
         Calc().SetExpressionLine(row.line, true);
         Calc().SetResultLine("x?", true);
         Press(row.keys);
@@ -108,7 +113,7 @@ TEST_F(ProgramMode, TheProgramsLinesCarryTheEditingFlag) {
     Press("5");
     EXPECT_EQ(Result(), "x?");  // typing an answer keeps the prompt
     Calc().SetExpressionLine("", false);
-    Calc().SetResultLine("[ 2: y = 1/0 ]  [ / ]   Can't divide with zero", false);
+    Calc().ShowErrorLine("[ 2: y = 1/0 ]  [ / ]   Can't divide with zero");
     EXPECT_FALSE(Calc().IsEditing());
     EXPECT_TRUE(Calc().ResultIsError());
     Calc().SetResultLine("3", true);

@@ -38,8 +38,10 @@ TEST_F(ProgramInterpreterTest, PrintPausesAndTheEndOffersARunAgain) {
     EXPECT_EQ(m_interpreter.CurrentLine(), 2);
     EXPECT_EQ(m_console.resultLine, "x=1");
     EXPECT_EQ(m_interpreter.Step(100), StepStatus::Paused);  // nothing runs until EXE
+    EXPECT_FALSE(m_interpreter.HasEnded());
     m_interpreter.Run();
     EXPECT_EQ(m_interpreter.Step(100), StepStatus::Ended);
+    EXPECT_TRUE(m_interpreter.HasEnded());
     EXPECT_EQ(m_console.expressionLine, "Hit [Exe] to run again!");
     EXPECT_EQ(m_console.resultLine, "");
     EXPECT_EQ(m_interpreter.State(), RunState::Running);
@@ -47,9 +49,14 @@ TEST_F(ProgramInterpreterTest, PrintPausesAndTheEndOffersARunAgain) {
     EXPECT_EQ(m_interpreter.Step(100), StepStatus::Ended);  // until EXE
     // EXE starts from the top with fresh data: x is declared anew, not "Already exists!".
     m_interpreter.Run();
+    EXPECT_FALSE(m_interpreter.HasEnded());
     EXPECT_EQ(m_console.expressionLine, "");
     EXPECT_EQ(m_interpreter.Step(100), StepStatus::Paused);
     EXPECT_EQ(m_console.resultLine, "x=1");
+    m_interpreter.Run();
+    EXPECT_EQ(m_interpreter.Step(100), StepStatus::Ended);
+    m_interpreter.Reset();  // CLR: the calculator has left program mode
+    EXPECT_FALSE(m_interpreter.HasEnded());
 }
 
 TEST_F(ProgramInterpreterTest, AnErrorStopsTheRunAndNamesTheLine) {
@@ -57,7 +64,9 @@ TEST_F(ProgramInterpreterTest, AnErrorStopsTheRunAndNamesTheLine) {
     EXPECT_EQ(m_interpreter.Step(100), StepStatus::Failed);
     EXPECT_EQ(m_interpreter.FailedLine(), 2);
     EXPECT_EQ(m_console.resultLine, "[ 3: y ]  Not valid");
+    EXPECT_TRUE(m_console.resultIsError);
     EXPECT_FALSE(m_console.resultEditing);
+    EXPECT_FALSE(m_interpreter.HasEnded());
     EXPECT_EQ(m_console.expressionLine, "");
     EXPECT_FALSE(m_console.expressionEditing);
     EXPECT_TRUE(m_console.programMode);  // not an error of the calculator's evaluator

@@ -28,9 +28,14 @@ public:
     void SetResultLine(std::string_view text, bool editing) override {
         resultLine = text;
         resultEditing = editing;
+        resultIsError = false;
         if (!text.empty()) {
             shown.emplace_back(text);
         }
+    }
+    void ShowErrorLine(std::string_view text) override {
+        SetResultLine(text, false);
+        resultIsError = true;
     }
     Evaluation EvaluateText(std::string_view expression) override {
         double value = 0.0;
@@ -57,7 +62,7 @@ public:
     void LeaveProgramMode() override { programMode = false; }
 
     std::string expressionLine, resultLine;
-    bool expressionEditing = true, resultEditing = true, programMode = false;
+    bool expressionEditing = true, resultEditing = true, resultIsError = false, programMode = false;
     std::deque<std::string> answers;
     std::vector<std::string> shown;
 
