@@ -58,11 +58,21 @@ settled_corner() {
         sleep 0.4
     done
 }
+# Polls until the frame stands at the expected corner, for twenty seconds at most; prints the
+# window and the corner it has then.
+corner_becomes() {
+    local expected=$1 id="" now="" tries
+    for tries in $(seq 1 100); do
+        [ -n "$id" ] || id=$(window)
+        [ -n "$id" ] && now=$(frame_corner "$id")
+        [ "$now" = "$expected" ] && break
+        sleep 0.2
+    done
+    echo "$id $now"
+}
 start() {
     "$zykcalc" --data-dir "$work" >/dev/null 2>&1 &
     started=$!
-    # The position keeper corrects the frame during the first second after the window shows.
-    sleep 1.5
 }
 stop() {
     kill "$started" 2>/dev/null
@@ -71,7 +81,7 @@ stop() {
 
 printf '[Settings]\nLeft=300\nTop=200\n' >"$work/Zyk Calc.ini"
 start
-read -r id x y < <(settled_corner)
+read -r id x y < <(corner_becomes "300 200")
 [ -n "$id" ] || fail "no framed window"
 [ "$x $y" = "300 200" ] || fail "frame at $x $y, stored 300 200"
 xdotool windowmove "$id" 420 310
@@ -85,7 +95,7 @@ moved="$mx $my"
 stop
 for round in 1 2; do
     start
-    read -r id x y < <(settled_corner)
+    read -r id x y < <(corner_becomes "$moved")
     [ "$x $y" = "$moved" ] || fail "restart $round: frame at $x $y, left at $moved"
     stop
 done

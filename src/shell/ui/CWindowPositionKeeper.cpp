@@ -19,6 +19,14 @@ CWindowPositionKeeper::CWindowPositionKeeper(QWidget& window, SettingsStore& sto
       m_rightEntry(rightEntry),
       m_bottomEntry(bottomEntry) {
     m_window.installEventFilter(this);
+    m_frameWatch.setInterval(kFrameLookInterval);
+    connect(&m_frameWatch, &QTimer::timeout, this, [this] {
+        PlaceFrameOnceKnown();
+        if (!m_pendingFramePosition || ++m_frameLooks >= kFrameLooks) {
+            m_pendingFramePosition.reset();
+            m_frameWatch.stop();
+        }
+    });
 }
 
 void CWindowPositionKeeper::Initialise() {
@@ -52,13 +60,13 @@ bool CWindowPositionKeeper::eventFilter(QObject* watched, QEvent* event) {
         ApplyStoredSize();
         m_storedFrameSize = QSize();
     }
-    if (watched == &m_window && event->type() == QEvent::Show && m_pendingFramePosition) {
+    if (watched == &m_window && event->type() == QEvent::Show && m_pendingFramePosition &&
+        !m_frameWatch.isActive()) {
         // The window manager frames the window shortly after it is shown, and Qt learns the
-        // frame's size without an event: look a few times during the first second.
-        for (const int delay : {0, 50, 100, 200, 400, 800}) {
-            QTimer::singleShot(delay, this, [this] { PlaceFrameOnceKnown(); });
-        }
-        QTimer::singleShot(1000, this, [this] { m_pendingFramePosition.reset(); });
+        // frame's size without an event: look every 50 ms until it is known (a loaded machine
+        // may take seconds), for ten seconds at most.
+        m_frameLooks = 0;
+        m_frameWatch.start();
     }
     if (watched == &m_window && m_initialised &&
         (event->type() == QEvent::Move || event->type() == QEvent::Resize) &&

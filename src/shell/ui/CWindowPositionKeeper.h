@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QSize>
+#include <QTimer>
 
 #include <optional>
 #include <string_view>
@@ -49,7 +50,11 @@ private:
     std::string_view m_bottomEntry;
     bool m_initialised = false;
     QSize m_storedFrameSize;  // applied again when first shown, once the frame is known
+    static constexpr int kFrameLookInterval = 50;  // ms
+    static constexpr int kFrameLooks = 200;
     std::optional<QPoint> m_pendingFramePosition;  // until the window manager has framed it
+    QTimer m_frameWatch;
+    int m_frameLooks = 0;
 };
 
 }  // namespace zyk
