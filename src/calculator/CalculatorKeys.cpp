@@ -514,6 +514,12 @@ void Calculator::Calculate() {
 ViewEffect Calculator::AllClearKey() {
     switch (m_exeMode) {
         case ExeMode::Program:
+            // A program that computes in slices is stopped by AC; the blocking run of old could
+            // not be reached by a key at all.
+            if (m_programHost != nullptr && m_programHost->IsComputing()) {
+                m_programHost->Break();
+                return ViewEffect::ResumeProgram;
+            }
             // The end of a run stays until EXE starts the next; typing over it lets AC resume.
             if (m_programHost != nullptr && !(m_programHost->HasEnded() && m_lineFromProgram) &&
                 !m_programHost->IsWaiting()) {
@@ -537,14 +543,20 @@ ViewEffect Calculator::AllClearKey() {
 }
 
 void Calculator::ClearAll() {
-    if (m_exeMode == ExeMode::Program) {
+    const bool programMode = m_exeMode == ExeMode::Program;
+    const bool computing = programMode && m_programHost != nullptr && m_programHost->IsComputing();
+    if (programMode) {
         m_exeMode = ExeMode::Calculating;
-        if (m_programHost != nullptr) {
-            m_programHost->Reset();
-        }
     }
     LeaveFormulaMode();
     ClearDisplay();
+    if (programMode && m_programHost != nullptr) {
+        // A computing program says where it was stopped; the display keeps that line.
+        if (computing) {
+            m_programHost->Break();
+        }
+        m_programHost->Reset();
+    }
 }
 
 }  // namespace zyk

@@ -17,6 +17,12 @@ public:
     virtual bool HasEnded() const = 0;
     // The calculator leaves program mode (CLR): forget the run, back to the first line.
     virtual void Reset() = 0;
+    // True while the program computes between two of its stops (print, input, end, error): the
+    // state in which EXE has nothing to answer.
+    virtual bool IsComputing() const = 0;
+    // AC (or CLR) while the program computes: stop it on the line it has reached, as an error
+    // line does, so that EXE runs it again from the top.
+    virtual void Break() = 0;
 };
 
 }  // namespace zyk

@@ -80,6 +80,23 @@ bool ProgramInterpreter::HasEnded() const {
     return m_startPending && m_lastFinish == StepStatus::Ended;
 }
 
+bool ProgramInterpreter::IsComputing() const {
+    return m_state == RunState::Running && !m_startPending;
+}
+
+void ProgramInterpreter::Break() {
+    if (!IsComputing()) {
+        return;
+    }
+    m_hold = Hold::None;
+    // After an input on the last line the run stands past the end: name the last line.
+    if (m_line >= m_program.LineCount() && m_program.LineCount() > 0) {
+        m_line = m_program.LineCount() - 1;
+    }
+    Fail(msg::kStoppedByUser);
+    StopRun();
+}
+
 void ProgramInterpreter::Run() {
     switch (m_state) {
         case RunState::Running:

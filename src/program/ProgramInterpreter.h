@@ -59,11 +59,18 @@ public:
     // The Run button: Reset, Running, the calculator into program mode, then Run.
     void StartProgram();
 
-    // ProgramHost: EXE in program mode, the waiting and ended tests and CLR.
+    // ProgramHost: EXE in program mode, the waiting and ended tests, CLR, and AC while it
+    // computes.
     void Run() override;
     bool IsWaiting() const override;
     bool HasEnded() const override;
     void Reset() override;
+    bool IsComputing() const override;
+    void Break() override;
+
+    // The next Run starts the program from its first line (after StartProgram's Reset, an end
+    // or a stop): the moment to hand it the program's present text.
+    bool IsStartPending() const { return m_state == RunState::Running && m_startPending; }
 
     // Executes at most `budget` lines (at least one).
     StepStatus Step(std::int64_t budget);

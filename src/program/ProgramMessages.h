@@ -95,6 +95,9 @@ inline constexpr std::string_view kTextTooLong = "Text too long!";
 inline constexpr std::string_view kTooMuchToCalculate = "Too much to calculate!";
 inline constexpr std::string_view kOutOfMemory = "Out of memory!";
 
+// AC or Esc while a program computes: the run stops as on an error, on the line it had reached.
+inline constexpr std::string_view kStoppedByUser = "Program stopped!";
+
 // Built-in functions.
 inline constexpr std::string_view kNothingToCalculate = "Nothing to calculate!";
 inline constexpr std::string_view kGcdSyntax = "gcd(x,y)   syn Error";

@@ -37,11 +37,18 @@ public:
     bool IsWaiting() const override { return waiting; }
     bool HasEnded() const override { return ended; }
     void Reset() override { ++resets; }
+    bool IsComputing() const override { return computing; }
+    void Break() override {
+        ++breaks;
+        computing = false;
+    }
 
     int runs = 0;
     int resets = 0;
+    int breaks = 0;
     bool waiting = false;
     bool ended = false;
+    bool computing = false;
 };
 
 // A calculator over an in-memory store and a temporary data folder, pressed with the key names

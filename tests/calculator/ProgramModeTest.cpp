@@ -64,6 +64,36 @@ TEST_F(ProgramMode, ClrLeavesProgramModeAndResetsTheInterpreter) {
     }
 }
 
+// A program computing in slices: AC stops it and keeps program mode, so EXE runs it again;
+// CLR stops it too, then leaves program mode. EXE leaves it computing.
+TEST_F(ProgramMode, AcAndClrStopAComputingProgram) {
+    struct Case {
+        const char* keys;
+        int breaks;
+        int runs;
+        int resets;
+        ExeMode modeAfter;
+    };
+    const Case cases[] = {
+        {"AC", 1, 0, 0, ExeMode::Program},
+        {"Esc", 1, 0, 1, ExeMode::Calculating},
+        {"SHIFT AC", 1, 0, 1, ExeMode::Calculating},
+        {"EXE", 0, 1, 0, ExeMode::Program},
+    };
+    for (const auto& row : cases) {
+        StartProgram();
+        m_host.computing = true;
+        Press(row.keys);
+        EXPECT_EQ(m_host.breaks, row.breaks) << row.keys;
+        EXPECT_EQ(m_host.runs, row.runs) << row.keys;
+        EXPECT_EQ(m_host.resets, row.resets) << row.keys;
+        EXPECT_EQ(Calc().GetExeMode(), row.modeAfter) << row.keys;
+    }
+    StartProgram();
+    m_host.computing = true;
+    EXPECT_EQ(Calc().Execute(CalculatorCommand::AllClear), ViewEffect::ResumeProgram);
+}
+
 TEST_F(ProgramMode, EvaluateTextFormatsWithTenDigits) {
     struct Case {
         const char* setup;
