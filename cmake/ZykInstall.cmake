@@ -7,7 +7,7 @@ set(ZYK_SHARE_DIR ${CMAKE_INSTALL_DATADIR}/zykcalc)
 install(TARGETS zykcalc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # Read-only files the program finds through ../share/zykcalc beside its bin folder.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/images ${PROJECT_SOURCE_DIR}/resources/help
-        DESTINATION ${ZYK_SHARE_DIR})
+        ${PROJECT_SOURCE_DIR}/examples DESTINATION ${ZYK_SHARE_DIR})
 
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${ZYK_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -13,6 +13,7 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include "app/ProgrammingWindowSetup.h"
 #include "calculator/ui/CCalculatorDlg.h"
 #include "calculator/ui/CalculatorScreenshots.h"
 #include "console/CalculatorOptions.h"
@@ -85,6 +86,7 @@ int TakeScreenshots(const QString& folder) {
     RegisterConstantsScreenshots(registry);
     RegisterStatisticsScreenshots(registry);
     RegisterShellScreenshots(registry);
+    RegisterProgrammingScreenshots(registry);
     QStringList failures;
     const QStringList written =
         registry.RenderAll(folder, ResourceLocator::ForApplication(), &failures);
@@ -158,6 +160,7 @@ int RunApplication(int argc, char* argv[], const ConsoleOptions& options) {
                     },
                     &window);
             });
+        AddProgrammingWindow(window, *store, &window.Messages());
         ApplyCalculatorOptions(window.Core(), options);
         window.UpdateDisplay();
         // Decoding the icon's pictures would delay the window: it gets its icon once it shows.

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string_view>
 
 #include "calculator/CalculatorCommand.h"
 #include "calculator/ui/KeyboardShortcuts.h"

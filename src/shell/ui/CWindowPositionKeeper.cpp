@@ -56,9 +56,19 @@ void CWindowPositionKeeper::ApplyStoredSize() {
 }
 
 bool CWindowPositionKeeper::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &m_window && event->type() == QEvent::Show && m_storedFrameSize.isValid()) {
-        ApplyStoredSize();
-        m_storedFrameSize = QSize();
+    // The stored size is the frame's. On X11 the frame is known only once the window manager has
+    // framed the shown window (the window then moves): until then, and at most until it first
+    // paints, the size is applied again, so that it does not grow by the frame at every start.
+    if (watched == &m_window && m_storedFrameSize.isValid()) {
+        const QEvent::Type type = event->type();
+        const bool framed = m_window.frameGeometry().size() != m_window.size();
+        if (type == QEvent::Show ||
+            (m_window.isVisible() && (type == QEvent::Move || type == QEvent::Resize))) {
+            ApplyStoredSize();
+        }
+        if ((framed && type != QEvent::Show) || type == QEvent::Paint) {
+            m_storedFrameSize = QSize();
+        }
     }
     if (watched == &m_window && event->type() == QEvent::Show && m_pendingFramePosition &&
         !m_frameWatch.isActive()) {

@@ -1,0 +1,97 @@
+#include "app/ProgrammingWindowSetup.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <filesystem>
+#include <memory>
+
+#include "calculator/Calculator.h"
+#include "calculator/ui/CCalculatorDlg.h"
+#include "program/ui/CCodeEdit.h"
+#include "program/ui/CProgramDlg.h"
+#include "shell/SettingsKeys.h"
+#include "shell/ToolWindowTable.h"
+#include "shell/ui/QtColors.h"
+#include "shell/ui/ResourceLocator.h"
+#include "shell/ui/ScreenshotRegistry.h"
+
+namespace zyk {
+namespace {
+
+// The example the screenshots show, from the examples shipped beside the program.
+constexpr const char* kScreenshotExample = "examples/newton.bas";
+
+// The calculator behind a screenshot's programming window: a scratch folder, messages that
+// answer by themselves. Owned by the window, so it outlives the window's runner.
+class ScreenshotCalculator : public QObject, public UserMessages {
+public:
+    explicit ScreenshotCalculator(SettingsStore& store)
+        : m_calculator(store, *this, std::filesystem::path(m_folder.path().toStdString())) {}
+
+    Calculator& Core() { return m_calculator; }
+
+    MessageAnswer ShowMessage(std::string_view, std::string_view, MessageIcon,
+                              MessageButtons) override {
+        return MessageAnswer::Ok;
+    }
+    std::optional<std::string> AskText(std::string_view, std::string_view,
+                                       std::string_view) override {
+        return std::nullopt;
+    }
+
+private:
+    QTemporaryDir m_folder;
+    Calculator m_calculator;
+};
+
+ScreenshotRegistry::Factory ProgrammingInScheme(int scheme) {
+    return [scheme](ScreenshotContext& context) -> std::unique_ptr<QWidget> {
+        const QString example = context.resources.Find(QString::fromLatin1(kScreenshotExample));
+        if (example.isEmpty()) {
+            return nullptr;
+        }
+        context.store.WriteInt(settings::kColorsPreset.section, settings::kColorsPreset.entry,
+                               scheme);
+        ApplyScheme(context.store, CurrentPlatformColours());
+        auto calculator = std::make_unique<ScreenshotCalculator>(context.store);
+        auto window = std::make_unique<CProgramDlg>(
+            ProgramWindowContext{context.store, calculator->Core(), calculator.get(), nullptr, {}});
+        calculator.release()->setParent(window.get());
+        if (!window->OpenFile(example)) {
+            return nullptr;
+        }
+        // The caret after the loop's opening line, where one would go on typing.
+        window->Editor().SelectLine(1);
+        window->Editor().CollapseSelection();
+        return window;
+    };
+}
+
+}  // namespace
+
+CProgramDlg* AddProgrammingWindow(CCalculatorDlg& calculator, SettingsStore& store,
+                                  UserMessages* messages, ProgramFileDialogs* fileDialogs) {
+    CCalculatorDlg* owner = &calculator;
+    ProgramWindowContext context{store, calculator.Core(), messages, fileDialogs,
+                                 [owner](std::string_view topic) { owner->OpenHelpTopic(topic); }};
+    QDialog* made = calculator.AddToolWindow(
+        ToolWindowKind::Programming, [&context, owner] { return new CProgramDlg(context, owner); });
+    auto* window = qobject_cast<CProgramDlg*>(made);
+    if (window == nullptr) {
+        return nullptr;
+    }
+    calculator.Core().SetProgramHost(&window->Host());
+    QObject::connect(owner, &CCalculatorDlg::ProgramStepRequested, window,
+                     &CProgramDlg::DriveProgram);
+    QObject::connect(window, &CProgramDlg::DisplayChanged, owner, &CCalculatorDlg::UpdateDisplay);
+    calculator.SetGetProgramHandler([window] { window->GetProgram(); });
+    return window;
+}
+
+void RegisterProgrammingScreenshots(ScreenshotRegistry& registry) {
+    registry.Register("programming-gold", ProgrammingInScheme(1));
+    registry.Register("programming-none", ProgrammingInScheme(0));
+}
+
+}  // namespace zyk
