@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QTemporaryDir>
 
@@ -216,6 +217,7 @@ TEST_F(ProgramWindowFixture, FilesAreWrittenWithCrLfAndReadBackWhole) {
     EXPECT_EQ(request.title, QStringLiteral("Save basic file"));
     EXPECT_EQ(request.filter, QStringLiteral("Basic files (*.bas)"));
     EXPECT_EQ(request.folder, m_files.path());
+    EXPECT_EQ(request.defaultSuffix, QStringLiteral("bas"));
 
     // Save writes the current file without a question; the file's lines come back in the editor
     // each followed by a line break.
@@ -234,6 +236,21 @@ TEST_F(ProgramWindowFixture, FilesAreWrittenWithCrLfAndReadBackWhole) {
               "var x\r\nx = 2\r\nprint x\r\nprint \"\xB2\"\r\n");  // unchanged by the round trip
     m_window.Editor().undo();
     EXPECT_TRUE(m_window.Editor().toPlainText().isEmpty()) << "opening a file is one undo step";
+}
+
+// The calculator names its Programs folder before it exists: the dialogs start in it, made.
+TEST_F(ProgramWindowFixture, TheDialogsStartInTheProgramsFolderOnceItIsMade) {
+    const QString folder = FilePath(QStringLiteral("Programs"));
+    m_store.WriteText("Folders", "Programs", folder.toStdString());
+    m_window.Open();
+    ASSERT_EQ(m_dialogs.asked.size(), 1u);
+    EXPECT_EQ(m_dialogs.asked[0].folder, folder);
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    m_store.WriteText("Folders", "Programs", FilePath(QStringLiteral("three.bas/x")).toStdString());
+    Write(QStringLiteral("three.bas"), "print 3");  // a file where the folder would be
+    m_window.Open();
+    EXPECT_EQ(m_dialogs.asked[1].folder, QString());
+    EXPECT_TRUE(m_window.Editor().toPlainText().isEmpty()) << "cancelled: nothing opened";
 }
 
 TEST_F(ProgramWindowFixture, AFileThatCannotBeReadOrWrittenLeavesEverythingAsItWas) {

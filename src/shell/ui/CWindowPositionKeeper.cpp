@@ -57,16 +57,17 @@ void CWindowPositionKeeper::ApplyStoredSize() {
 
 bool CWindowPositionKeeper::eventFilter(QObject* watched, QEvent* event) {
     // The stored size is the frame's. On X11 the frame is known only once the window manager has
-    // framed the shown window (the window then moves): until then, and at most until it first
-    // paints, the size is applied again, so that it does not grow by the frame at every start.
+    // framed the shown window (the window then moves): the size is applied when it is shown and
+    // again once the frame is known (at most until it first paints), so that the window does not
+    // grow by its frame at every start.
     if (watched == &m_window && m_storedFrameSize.isValid()) {
         const QEvent::Type type = event->type();
         const bool framed = m_window.frameGeometry().size() != m_window.size();
-        if (type == QEvent::Show ||
-            (m_window.isVisible() && (type == QEvent::Move || type == QEvent::Resize))) {
+        const bool moved = type == QEvent::Move || type == QEvent::Resize;
+        if (type == QEvent::Show || (framed && moved)) {
             ApplyStoredSize();
         }
-        if ((framed && type != QEvent::Show) || type == QEvent::Paint) {
+        if ((framed && (moved || type == QEvent::Show)) || type == QEvent::Paint) {
             m_storedFrameSize = QSize();
         }
     }
