@@ -24,6 +24,7 @@ CWindowPositionKeeper::CWindowPositionKeeper(QWidget& window, SettingsStore& sto
         PlaceFrameOnceKnown();
         if (!m_pendingFramePosition || ++m_frameLooks >= kFrameLooks) {
             m_pendingFramePosition.reset();
+            m_storedFrameSize = QSize();
             m_frameWatch.stop();
         }
     });
@@ -56,18 +57,11 @@ void CWindowPositionKeeper::ApplyStoredSize() {
 }
 
 bool CWindowPositionKeeper::eventFilter(QObject* watched, QEvent* event) {
-    // The stored size is the frame's. On X11 the frame is known only once the window manager has
-    // framed the shown window (the window then moves): the size is applied when it is shown and
-    // again once the frame is known (at most until it first paints), so that the window does not
-    // grow by its frame at every start.
-    if (watched == &m_window && m_storedFrameSize.isValid()) {
-        const QEvent::Type type = event->type();
-        const bool framed = m_window.frameGeometry().size() != m_window.size();
-        const bool moved = type == QEvent::Move || type == QEvent::Resize;
-        if (type == QEvent::Show || (framed && moved)) {
-            ApplyStoredSize();
-        }
-        if ((framed && (moved || type == QEvent::Show)) || type == QEvent::Paint) {
+    if (watched == &m_window && event->type() == QEvent::Show && m_storedFrameSize.isValid()) {
+        ApplyStoredSize();
+        // With the frame already known the size is right; otherwise it is applied again once the
+        // window manager has framed the window.
+        if (m_window.frameGeometry().size() != m_window.size()) {
             m_storedFrameSize = QSize();
         }
     }
@@ -98,6 +92,12 @@ bool CWindowPositionKeeper::PlaceFrameOnceKnown() {
     const QRect frame = m_window.frameGeometry();
     if (frame.topLeft() == m_window.geometry().topLeft()) {
         return false;  // not framed yet (or never: no window manager draws one)
+    }
+    // The stored size is the frame's too: applied before the frame was known, it made the client
+    // as large as the frame, so the window would grow by its frame at every start.
+    if (m_storedFrameSize.isValid()) {
+        ApplyStoredSize();
+        m_storedFrameSize = QSize();
     }
     const QPoint wanted = *m_pendingFramePosition;
     m_pendingFramePosition.reset();

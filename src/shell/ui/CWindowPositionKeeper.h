@@ -49,7 +49,7 @@ private:
     std::string_view m_rightEntry;
     std::string_view m_bottomEntry;
     bool m_initialised = false;
-    QSize m_storedFrameSize;  // applied again when first shown, once the frame is known
+    QSize m_storedFrameSize;  // applied when first shown, and again once the frame is known
     static constexpr int kFrameLookInterval = 50;  // ms
     static constexpr int kFrameLooks = 200;
     std::optional<QPoint> m_pendingFramePosition;  // until the window manager has framed it
