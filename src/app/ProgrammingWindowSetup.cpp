@@ -8,7 +8,6 @@
 
 #include "calculator/Calculator.h"
 #include "calculator/ui/CCalculatorDlg.h"
-#include "program/ui/CCodeEdit.h"
 #include "program/ui/CProgramDlg.h"
 #include "shell/SettingsKeys.h"
 #include "shell/ToolWindowTable.h"
@@ -61,9 +60,6 @@ ScreenshotRegistry::Factory ProgrammingInScheme(int scheme) {
         if (!window->OpenFile(example)) {
             return nullptr;
         }
-        // The caret after the loop's opening line, where one would go on typing.
-        window->Editor().SelectLine(1);
-        window->Editor().CollapseSelection();
         return window;
     };
 }
