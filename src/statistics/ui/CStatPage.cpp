@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QCursor>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -345,8 +346,9 @@ QString CStatPage::DataFolder() const {
         settings::kFoldersStatistical.section, settings::kFoldersStatistical.entry,
         settings::kFoldersStatistical.defaultValue);
     const QString folder = setting.empty() ? programFolder : Text(setting);
-    // A folder that does not exist (yet) leaves the dialog in the program folder.
-    return QFileInfo(folder).isDir() ? folder : programFolder;
+    // The calculator names the folder before anything is in it: it is made when first needed.
+    // One that cannot be made leaves the dialog in the program folder.
+    return QFileInfo(folder).isDir() || QDir().mkpath(folder) ? folder : programFolder;
 }
 
 DataFileDialogs::Request CStatPage::FileRequest(std::string_view title) const {

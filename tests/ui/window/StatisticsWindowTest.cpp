@@ -227,8 +227,10 @@ TEST_F(StatisticsWindow, OpenCancelledEmptiesTheListAndSaveAsThenSaveWrite) {
     ASSERT_EQ(dialogs.requests.size(), 1u);
     EXPECT_EQ(dialogs.requests[0].title, QStringLiteral("Save data file"));
     EXPECT_EQ(dialogs.requests[0].filter, QStringLiteral("Data files (*.ssd *.SSD)"));
-    EXPECT_EQ(dialogs.requests[0].folder, QString::fromStdString(DataFolder().string()))
-        << "no data folder set: the program folder";
+    const QString statistical =
+        QDir(QString::fromStdString(DataFolder().string())).filePath("Statistical");
+    EXPECT_EQ(dialogs.requests[0].folder, statistical) << "the folder the calculator named";
+    EXPECT_TRUE(QFileInfo(statistical).isDir()) << "made when first needed";
     QFile saved(path);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll(), QByteArray("1\r\n3\r\n"));
