@@ -4,6 +4,8 @@
 #   tools/zyk.sh test       build and run every test
 #   tools/zyk.sh sanitize   build the core with ASan + UBSan and run its tests
 #   tools/zyk.sh bench      build and run the benchmarks
+#   tools/zyk.sh fuzz [S]   build the libFuzzer targets with clang and run each for S seconds (60)
+#   tools/zyk.sh fuzz-merge build them and shrink each kept corpus (fuzz/corpus/) to a minimal one
 #   tools/zyk.sh package    build the Debian package zykcalc_VERSION-1_ARCH.deb in this folder
 # Installs what the build needs with apt-get when it is missing (as root, or through sudo).
 set -euo pipefail
@@ -34,6 +36,56 @@ configure() {
 
 jobs=$(nproc 2>/dev/null || echo 2)
 
+# The fuzz targets built into build-fuzz/fuzz/, by name (fuzz_NAME).
+fuzz_targets() {
+    for target in build-fuzz/fuzz/fuzz_*; do
+        if [ -f "$target" ] && [ -x "$target" ]; then
+            echo "${target##*/fuzz_}"
+        fi
+    done
+}
+
+# Runs every fuzz target for $1 seconds over its kept corpus and its seeds; new inputs go to
+# build-fuzz/corpus/NAME, a crash to build-fuzz/crashes/. Fails when any target failed.
+run_fuzzers() {
+    local seconds=$1 failed=()
+    mkdir -p build-fuzz/crashes build-fuzz/logs
+    for name in $(fuzz_targets); do
+        mkdir -p "build-fuzz/corpus/$name" "fuzz/corpus/$name"
+        local log="build-fuzz/logs/$name.log"
+        # shellcheck disable=SC2046
+        if "build-fuzz/fuzz/fuzz_$name" $(cat "build-fuzz/fuzz/fuzz_$name.flags") \
+            -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
+            -dict="build-fuzz/fuzz/dict/$name.dict" -artifact_prefix="build-fuzz/crashes/$name-" \
+            "build-fuzz/corpus/$name" "fuzz/corpus/$name" "build-fuzz/fuzz/seeds/$name" >"$log" 2>&1
+        then
+            echo "fuzz $name: $(sed -n 's/^stat::number_of_executed_units: *//p' "$log") runs in ${seconds} s, nothing found"
+        else
+            echo "fuzz $name: FAILED (log $log)"
+            grep -v -E '^#[0-9]+[[:space:]]+(NEW|REDUCE|pulse)' "$log" | tail -n 60
+            failed+=("$name")
+        fi
+    done
+    if [ ${#failed[@]} -ne 0 ]; then
+        echo "fuzz targets that failed: ${failed[*]} (inputs in build-fuzz/crashes/)" >&2
+        return 1
+    fi
+}
+
+# Replaces each kept corpus by the smallest set of inputs (kept, found, seeds) that covers as much.
+merge_corpora() {
+    for name in $(fuzz_targets); do
+        local merged="build-fuzz/merged/$name"
+        rm -rf "$merged" && mkdir -p "$merged" "build-fuzz/corpus/$name" "fuzz/corpus/$name"
+        # shellcheck disable=SC2046
+        "build-fuzz/fuzz/fuzz_$name" $(cat "build-fuzz/fuzz/fuzz_$name.flags") -merge=1 -timeout=10 \
+            "$merged" "fuzz/corpus/$name" "build-fuzz/corpus/$name" "build-fuzz/fuzz/seeds/$name" \
+            >"build-fuzz/merged/$name.log" 2>&1
+        rm -rf "fuzz/corpus/$name" && mv "$merged" "fuzz/corpus/$name"
+        echo "corpus $name: $(ls "fuzz/corpus/$name" | wc -l) inputs, $(du -sk "fuzz/corpus/$name" | cut -f1) KB"
+    done
+}
+
 case "${1:-}" in
     run)
         install_missing
@@ -52,13 +104,25 @@ case "${1:-}" in
         install_missing
         configure build-sanitize -DCMAKE_BUILD_TYPE=Debug -DZYK_SANITIZE=ON -DZYK_BUILD_BENCH=OFF
         cmake --build build-sanitize -j "$jobs"
-        ctest --test-dir build-sanitize --output-on-failure -L "engine|core|console" -j "$jobs"
+        ctest --test-dir build-sanitize --output-on-failure -L "engine|core|console|ui" -j "$jobs"
         ;;
     bench)
         install_missing
         configure build
         cmake --build build -j "$jobs"
         for b in build/bench/*_bench; do [ -x "$b" ] && "$b"; done
+        ;;
+    fuzz | fuzz-merge)
+        packages+=(clang libclang-rt-14-dev)
+        install_missing
+        CC=clang CXX=clang++ configure build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZYK_FUZZ=ON \
+            -DZYK_BUILD_TESTS=OFF -DZYK_BUILD_BENCH=OFF
+        cmake --build build-fuzz --target zyk_fuzz -j "$jobs"
+        if [ "$1" = fuzz-merge ]; then
+            merge_corpora
+        else
+            run_fuzzers "${2:-60}"
+        fi
         ;;
     package)
         packages+=(dpkg-dev file gzip)
@@ -71,7 +135,7 @@ case "${1:-}" in
         echo "$(basename "$deb")"
         ;;
     *)
-        echo "usage: tools/zyk.sh run|test|sanitize|bench|package" >&2
+        echo "usage: tools/zyk.sh run|test|sanitize|bench|package|fuzz [SECONDS]|fuzz-merge" >&2
         exit 2
         ;;
 esac

@@ -1,0 +1,135 @@
+// The user constants file from any bytes, and the constants window's list over it. Input: the
+// file, a zero byte, then what the user does (a combo entry byte, then name, symbol and value
+// separated by 0x01 bytes). Reading reports a problem exactly when it fails; a corrupt file is
+// kept whole as UserConstants.bad; the next start shows the same constants without a message;
+// after Add, Edit and Delete the file holds exactly what the list shows.
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "CountingMessages.h"
+#include "DataFiles.h"
+#include "FuzzCheck.h"
+#include "FuzzVocabulary.h"
+#include "InputParts.h"
+#include "LibFuzzer.h"
+#include "ScratchFolder.h"
+#include "formulas/CUserConstantFile.h"
+#include "formulas/ConstantsList.h"
+#include "formulas/RecordFile.h"
+
+namespace {
+
+using namespace zyk;
+using zyk::fuzz::Require;
+
+constexpr std::size_t kMaxInput = 8192;
+
+struct Constants {
+    std::vector<std::string> names, symbols, values;
+    bool operator==(const Constants&) const = default;
+};
+
+Constants Shown(const ConstantsList& list) {
+    return {list.Names(), list.Symbols(), list.Values()};
+}
+
+Constants AsWritten(const Constants& c) {
+    return {fuzz::AsWritten(c.names), fuzz::AsWritten(c.symbols), fuzz::AsWritten(c.values)};
+}
+
+void CheckList(const ConstantsList& list) {
+    Require(
+        list.Names().size() == list.Symbols().size() && list.Names().size() == list.Values().size(),
+        "every constant has a name, a symbol and a value");
+    std::vector<std::string> names = list.Names();
+    std::vector<std::string> sorted = list.SortedNames();
+    std::sort(names.begin(), names.end());
+    std::sort(sorted.begin(), sorted.end());
+    Require(names == sorted, "the combo offers every constant once");
+    const int entries = static_cast<int>(list.SortedNames().size());
+    Require(list.ComboSelection() >= -1 && list.ComboSelection() < entries,
+            "the combo's selection is one of its entries or none");
+}
+
+// The file read afresh holds what the list shows (line breaks in fields are kept as blanks).
+void RequireFileHolds(const std::filesystem::path& folder, const ConstantsList& list,
+                      std::string_view promise) {
+    fuzz::CountingMessages messages;
+    Constants read;
+    const bool ok =
+        CUserConstantFile(folder, messages).ReadInto(read.names, read.symbols, read.values);
+    Require(ok && AsWritten(read) == AsWritten(Shown(list)), promise);
+}
+
+// Whether the file ends in a record cut short: adding after one is left out here.
+bool EndsInBrokenRecord(const std::filesystem::path& file) {
+    const auto bytes = fuzz::ReadBytes(file);
+    return !bytes || (SplitLines(*bytes).size() + 2) % 3 != 0;
+}
+
+}  // namespace
+
+extern "C" std::size_t LLVMFuzzerCustomMutator(std::uint8_t* data, std::size_t size,
+                                               std::size_t maxSize, unsigned seed) {
+    static const fuzz::StructureMutator mutator(fuzz::ConstantFileVocabulary(), LLVMFuzzerMutate);
+    return mutator.Mutate(data, size, maxSize, seed);
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size > kMaxInput) {
+        return -1;
+    }
+    const auto parts = fuzz::SplitInput(fuzz::AsText(data, size), '\0', 2);
+    const std::string_view fileBytes = parts[0];
+    const std::string_view actions = parts.size() > 1 ? parts[1] : std::string_view();
+    const auto fields = fuzz::SplitInput(actions.empty() ? actions : actions.substr(1), '\x01', 3);
+    const auto field = [&](std::size_t i) {
+        return fuzz::DialogField(i < fields.size() ? fields[i] : std::string_view());
+    };
+
+    static fuzz::ScratchFolder scratch;
+    const std::filesystem::path& folder = scratch.Emptied();
+    fuzz::CountingMessages fileMessages;
+    CUserConstantFile file(folder, fileMessages);
+    fuzz::WriteBytes(file.FilePath(), fileBytes);
+
+    Constants read;
+    const bool readOk = file.ReadInto(read.names, read.symbols, read.values);
+    Require(readOk == fileMessages.texts.empty(), "a read fails exactly when it reports");
+    Require(read.names.size() == read.symbols.size() && read.names.size() == read.values.size(),
+            "every record has its three fields");
+    if (!readOk && !fileBytes.empty()) {
+        Require(fuzz::ReadBytes(file.BadFilePath()) == std::string(fileBytes),
+                "a corrupt file is kept whole as UserConstants.bad");
+    }
+
+    fuzz::CountingMessages messages;
+    ConstantsList list(folder, messages);
+    CheckList(list);
+    Require(!list.Names().empty(), "the list holds the file's constants or the defaults");
+    {
+        fuzz::CountingMessages nextMessages;
+        const ConstantsList next(folder, nextMessages);
+        Require(nextMessages.texts.empty() && Shown(next) == Shown(list),
+                "the next start shows the same constants without a message");
+    }
+
+    const int entries = static_cast<int>(list.SortedNames().size());
+    const int entry = actions.empty() ? 0 : static_cast<std::uint8_t>(actions[0]) % (entries + 1);
+    list.SelectComboEntry(entry);
+    if (!EndsInBrokenRecord(file.FilePath())) {
+        list.Add({field(0), field(1), field(2)});
+        CheckList(list);
+        RequireFileHolds(folder, list, "an added constant is in the file as in the list");
+    }
+    list.SelectComboEntry(entry);
+    list.Edit({field(1), field(2), field(0)});
+    CheckList(list);
+    RequireFileHolds(folder, list, "an edited constant is in the file as in the list");
+    list.Delete();
+    CheckList(list);
+    RequireFileHolds(folder, list, "a deleted constant is gone from the file and the list");
+    return 0;
+}

@@ -1,0 +1,164 @@
+// The user formula file from any bytes. Input: the file, a zero byte, then what the user does
+// (a record number byte, then name, display form and calculator form separated by 0x01 bytes).
+// Reading reports a problem exactly when it fails; an outdated file is kept whole as UserEq.old;
+// the next start reads cleanly; the formula library lists what the file holds; every write
+// (all records, an added, renamed, replaced or deleted record) reads back as written.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "CountingMessages.h"
+#include "DataFiles.h"
+#include "FuzzCheck.h"
+#include "FuzzVocabulary.h"
+#include "InputParts.h"
+#include "LibFuzzer.h"
+#include "ScratchFolder.h"
+#include "formulas/BuiltInFormulas.h"
+#include "formulas/CUserFormulaFile.h"
+#include "formulas/FormulaLibrary.h"
+#include "formulas/FormulaMessages.h"
+
+namespace {
+
+using namespace zyk;
+using zyk::fuzz::Require;
+
+constexpr std::size_t kMaxInput = 8192;
+
+struct Records {
+    std::vector<std::string> names, displayForms, calculatorForms;
+    bool operator==(const Records&) const = default;
+};
+
+struct ReadOutcome {
+    bool ok = false;
+    Records records;
+    std::vector<std::string> messages;
+};
+
+ReadOutcome ReadFile(const std::filesystem::path& folder) {
+    fuzz::CountingMessages messages;
+    ReadOutcome outcome;
+    Records& r = outcome.records;
+    outcome.ok =
+        CUserFormulaFile(folder, messages).ReadInto(r.names, r.displayForms, r.calculatorForms);
+    outcome.messages = messages.texts;
+    Require(outcome.ok == messages.texts.empty(), "a read fails exactly when it reports");
+    Require(r.names.size() == r.displayForms.size() && r.names.size() == r.calculatorForms.size(),
+            "every record has its three fields");
+    return outcome;
+}
+
+Records AsWritten(const Records& records) {
+    return {fuzz::AsWritten(records.names), fuzz::AsWritten(records.displayForms),
+            fuzz::AsWritten(records.calculatorForms)};
+}
+
+void RequireReadsBack(const std::filesystem::path& folder, const Records& expected,
+                      std::string_view promise) {
+    const ReadOutcome read = ReadFile(folder);
+    Require(read.ok && read.records == expected, promise);
+}
+
+void CheckLibrary(const std::filesystem::path& folder, const Records& records) {
+    fuzz::CountingMessages messages;
+    const FormulaLibrary library(folder, messages);
+    Require(messages.texts.empty(), "the library reads a sound file without a message");
+    Require(library.EntryCount() == kBuiltInFormulaCount + static_cast<int>(records.names.size()),
+            "the library lists every record after the built-in formulas");
+    for (std::size_t i = 0; i < records.names.size(); ++i) {
+        Require(library.Names()[kBuiltInFormulaCount + i] == records.names[i],
+                "the library lists the records' names in file order");
+    }
+}
+
+}  // namespace
+
+extern "C" std::size_t LLVMFuzzerCustomMutator(std::uint8_t* data, std::size_t size,
+                                               std::size_t maxSize, unsigned seed) {
+    static const fuzz::StructureMutator mutator(fuzz::FormulaFileVocabulary(), LLVMFuzzerMutate);
+    return mutator.Mutate(data, size, maxSize, seed);
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size > kMaxInput) {
+        return -1;
+    }
+    const auto parts = fuzz::SplitInput(fuzz::AsText(data, size), '\0', 2);
+    const std::string_view fileBytes = parts[0];
+    const std::string_view actions = parts.size() > 1 ? parts[1] : std::string_view();
+    const auto fields = fuzz::SplitInput(actions.empty() ? actions : actions.substr(1), '\x01', 3);
+    const auto field = [&](std::size_t i) {
+        return fuzz::DialogField(i < fields.size() ? fields[i] : std::string_view());
+    };
+
+    static fuzz::ScratchFolder scratch;
+    const std::filesystem::path& folder = scratch.Emptied();
+    fuzz::CountingMessages messages;
+    CUserFormulaFile file(folder, messages);
+    fuzz::WriteBytes(file.FilePath(), fileBytes);
+
+    const ReadOutcome first = ReadFile(folder);
+    const ReadOutcome second = ReadFile(folder);
+    if (first.ok) {
+        Require(second.ok && second.records == first.records && second.messages.empty(),
+                "a second start reads the same records");
+    } else if (fileBytes.empty()) {
+        Require(!second.ok, "an empty file is reported at every start");
+    } else {
+        Require(fuzz::ReadBytes(file.OldFilePath()) == std::string(fileBytes),
+                "an outdated file is kept whole as UserEq.old");
+        Require(second.ok && second.records == Records{},
+                "the start after an outdated file reads a fresh, empty file");
+    }
+    Records records = second.records;
+    if (second.ok) {
+        CheckLibrary(folder, records);
+    }
+
+    Require(file.WriteAll(records.names, records.displayForms, records.calculatorForms),
+            "writing every record succeeds");
+    records = AsWritten(records);
+    RequireReadsBack(folder, records, "every record reads back as written");
+
+    const std::string name = field(0), display = field(1), calculator = field(2);
+    Require(file.AppendRecord(name, display, calculator), "adding a record succeeds");
+    records.names.push_back(fuzz::AsWritten(name));
+    records.displayForms.push_back(fuzz::AsWritten(display));
+    records.calculatorForms.push_back(fuzz::AsWritten(calculator));
+    RequireReadsBack(folder, records, "an added record reads back after the others");
+
+    const int count = static_cast<int>(records.names.size());
+    const int index = actions.empty() ? 0 : static_cast<std::uint8_t>(actions[0]) % (count + 2);
+    const bool renamed = file.RenameRecord(index, display);
+    Require(renamed == (index < count), "a rename succeeds exactly for a record the file holds");
+    if (renamed) {
+        records.names[static_cast<std::size_t>(index)] = fuzz::AsWritten(display);
+    }
+    RequireReadsBack(folder, records, "a renamed record reads back under its new name");
+
+    Require(file.ReplaceRecord(index, calculator, name), "replacing a record succeeds");
+    if (index < count) {
+        records.displayForms[static_cast<std::size_t>(index)] = fuzz::AsWritten(calculator);
+        records.calculatorForms[static_cast<std::size_t>(index)] = fuzz::AsWritten(name);
+    } else {
+        records.names.emplace_back(formula_text::kUnknownRecordName);
+        records.displayForms.push_back(fuzz::AsWritten(calculator));
+        records.calculatorForms.push_back(fuzz::AsWritten(name));
+    }
+    RequireReadsBack(folder, records, "a replaced record reads back with its new forms");
+
+    fuzz::CountingMessages libraryMessages;
+    FormulaLibrary library(folder, libraryMessages);
+    const int doomed = index % static_cast<int>(records.names.size());
+    library.Select(kBuiltInFormulaCount + doomed);
+    Require(library.Delete(), "a user formula can be deleted");
+    const auto erase = [&](std::vector<std::string>& list) { list.erase(list.begin() + doomed); };
+    erase(records.names);
+    erase(records.displayForms);
+    erase(records.calculatorForms);
+    RequireReadsBack(folder, records, "the file loses exactly the deleted record");
+    CheckLibrary(folder, records);
+    return 0;
+}
