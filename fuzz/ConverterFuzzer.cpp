@@ -15,9 +15,9 @@
 #include "LibFuzzer.h"
 #include "converter/CUnitConverter.h"
 #include "converter/ConverterPanel.h"
-#include "converter/LeadingNumber.h"
 #include "converter/UnitLookup.h"
 #include "converter/UnitTable.h"
+#include "shell/LeadingNumber.h"
 
 namespace {
 

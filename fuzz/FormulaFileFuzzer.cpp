@@ -117,12 +117,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CheckLibrary(folder, records);
     }
 
+    // Added to the file as it stands: after a record cut short, into an empty file.
+    const std::string name = field(0), display = field(1), calculator = field(2);
+    Require(file.AppendRecord(calculator, name, display), "adding a record succeeds");
+    records.names.push_back(fuzz::AsWritten(calculator));
+    records.displayForms.push_back(fuzz::AsWritten(name));
+    records.calculatorForms.push_back(fuzz::AsWritten(display));
+    RequireReadsBack(folder, records, "a record added to the file as found reads back intact");
+
     Require(file.WriteAll(records.names, records.displayForms, records.calculatorForms),
             "writing every record succeeds");
     records = AsWritten(records);
     RequireReadsBack(folder, records, "every record reads back as written");
 
-    const std::string name = field(0), display = field(1), calculator = field(2);
     Require(file.AppendRecord(name, display, calculator), "adding a record succeeds");
     records.names.push_back(fuzz::AsWritten(name));
     records.displayForms.push_back(fuzz::AsWritten(display));

@@ -305,4 +305,19 @@ Vocabulary ConverterVocabulary() {
     return v;
 }
 
+Vocabulary StatisticsVocabulary() {
+    Vocabulary v;
+    v.separator = '\n';
+    for (const std::string_view number : kEdgeNumbers) {
+        v.units.emplace_back(number);
+        v.units.push_back(std::string(number) + ";2\r");
+        v.units.push_back("-" + std::string(number) + ";" + std::string(number));
+    }
+    for (const std::string_view line :
+         {"", "\r", ";", "1;", ";1", "0.0", "-0", "abc", "1;2;3", "1e-300;1e300", "-1;-1", "0;0"}) {
+        v.units.emplace_back(line);
+    }
+    return v;
+}
+
 }  // namespace zyk::fuzz

@@ -15,5 +15,6 @@ Vocabulary FormulaFileVocabulary();
 Vocabulary ConstantFileVocabulary();
 Vocabulary SettingsVocabulary();
 Vocabulary ConverterVocabulary();
+Vocabulary StatisticsVocabulary();
 
 }  // namespace zyk::fuzz

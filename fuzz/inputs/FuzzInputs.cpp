@@ -26,6 +26,7 @@ int main(int argc, char** argv) {
         {"constant_file", ConstantFileVocabulary()},
         {"settings", SettingsVocabulary()},
         {"converter", ConverterVocabulary()},
+        {"statistics", StatisticsVocabulary()},
     };
     for (const auto& [target, vocabulary] : vocabularies) {
         std::ofstream(dictionaries / (std::string(target) + ".dict")) << DictionaryText(vocabulary);

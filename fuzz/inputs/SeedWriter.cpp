@@ -304,6 +304,35 @@ void ConverterSeeds(const fs::path& source, SeedFolder& seeds) {
     }
 }
 
+void StatisticsSeeds(const fs::path& source, SeedFolder& seeds) {
+    // Selector bytes: the Standard Deviation page; the Regression page with each model.
+    constexpr char kValues = '\0';
+    constexpr char kPairs[] = {'\x01', '\x03', '\x05', '\x07'};
+    std::vector<std::string> files;
+    for (const std::string& literal : LiteralsOf(source / "tests" / "statistics")) {
+        files.push_back(literal);
+    }
+    std::string values, pairs, duplicates;
+    for (int i = 1; i <= 400; ++i) {
+        values += std::to_string(i * 37 % 101) + ".5\r\n";
+        pairs += std::to_string(i) + ";" + std::to_string(2 * i + i % 3) + "\r\n";
+        duplicates += (i % 2 ? "1\n" : "1.0\n");
+    }
+    files.insert(files.end(), {values, pairs, duplicates, "1e308\n1e308\n-1e308\n", "1;1\n1;1\n",
+                               "0;0\n\n", "x\r\ny\r\n"});
+    const std::string actions = std::string(1, '\0') +
+                                "2.5\x01"
+                                "3";
+    const std::string pairAction = std::string(1, '\0') + "4;9";
+    for (const std::string& file : files) {
+        seeds.Add(kValues + file);
+        seeds.Add(kValues + file + actions);
+        for (const char pair : kPairs) {
+            seeds.Add(pair + file + pairAction);
+        }
+    }
+}
+
 }  // namespace
 
 void WriteSeeds(const fs::path& source, const fs::path& out) {
@@ -321,6 +350,8 @@ void WriteSeeds(const fs::path& source, const fs::path& out) {
     SettingsSeeds(settingsFile);
     SeedFolder converter(out, "converter", 1024);
     ConverterSeeds(source, converter);
+    SeedFolder statistics(out, "statistics", kLongestFile);
+    StatisticsSeeds(source, statistics);
 }
 
 }  // namespace zyk::fuzz
