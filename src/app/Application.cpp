@@ -22,6 +22,7 @@
 #include "converter/ui/ConverterScreenshots.h"
 #include "formulas/ui/CConstantsDlg.h"
 #include "formulas/ui/ConstantsScreenshots.h"
+#include "shell/qt/ApplicationNames.h"
 #include "shell/qt/ProgramFolder.h"
 #include "shell/qt/QSettingsStore.h"
 #include "shell/ui/ApplicationIcon.h"
@@ -34,9 +35,6 @@
 
 namespace zyk {
 namespace {
-
-constexpr const char* kOrganisation = "Umbrin Software";
-constexpr const char* kApplication = "Zyk Calc";
 
 bool HasDisplay() {
     return !qEnvironmentVariableIsEmpty("DISPLAY") ||
@@ -114,8 +112,7 @@ int RunApplication(int argc, char* argv[], const ConsoleOptions& options) {
     // with a point whatever the language (printf, atof), as the console does.
     std::setlocale(LC_NUMERIC, "C");
     fontConfiguration.join();
-    QCoreApplication::setOrganizationName(QString::fromLatin1(kOrganisation));
-    QCoreApplication::setApplicationName(QString::fromLatin1(kApplication));
+    application_names::Apply();
     if (screenshot) {
         return TakeScreenshots(QString::fromStdString(options.argument));
     }

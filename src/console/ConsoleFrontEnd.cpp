@@ -1,6 +1,5 @@
 #include "console/ConsoleFrontEnd.h"
 
-#include <QCoreApplication>
 #include <QString>
 
 #include <filesystem>
@@ -10,6 +9,7 @@
 #include "charset/Windows1252.h"
 #include "console/ConsoleContext.h"
 #include "console/LineEvaluator.h"
+#include "shell/qt/ApplicationNames.h"
 #include "shell/qt/ProgramFolder.h"
 #include "shell/qt/QSettingsStore.h"
 
@@ -49,8 +49,7 @@ int RunConsole(const ConsoleOptions& options, std::ostream& out, std::ostream& e
         return kExitAnswer;
     }
 
-    QCoreApplication::setOrganizationName(QStringLiteral("Umbrin Software"));
-    QCoreApplication::setApplicationName(QStringLiteral("Zyk Calc"));
+    application_names::Apply();
     const ProgramFolder folder =
         ResolveProgramFolder(QString::fromStdString(options.dataDir), ExecutableFolder());
     QSettingsStore store =

@@ -1,12 +1,10 @@
 #include "shell/qt/QSettingsStore.h"
 
+#include "shell/qt/ApplicationNames.h"
 #include "shell/qt/QtText.h"
 
 namespace zyk {
 namespace {
-
-constexpr auto kOrganisation = "Umbrin Software";
-constexpr auto kApplication = "Zyk Calc";
 
 QString Key(std::string_view section, std::string_view entry) {
     return ToQString(section, false) + QLatin1Char('/') + ToQString(entry, false);
@@ -16,7 +14,8 @@ QString Key(std::string_view section, std::string_view entry) {
 
 QSettingsStore::QSettingsStore()
     : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                             kOrganisation, kApplication)) {}
+                                             application_names::kOrganisation,
+                                             application_names::kApplication)) {}
 
 QSettingsStore::QSettingsStore(const QString& iniFile)
     : m_settings(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}

@@ -8,8 +8,8 @@
 
 namespace zyk {
 
-// The settings store on disk: an INI file through QSettings (organisation "Umbrin Software",
-// application "Zyk Calc"), every write synced at once. Texts are kept as Unicode in the file and
+// The settings store on disk: an INI file through QSettings (filed under the names of
+// ApplicationNames.h), every write synced at once. Texts are kept as Unicode in the file and
 // as Windows-1252 bytes in the core.
 class QSettingsStore : public SettingsStore {
 public:
