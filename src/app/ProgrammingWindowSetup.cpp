@@ -50,8 +50,7 @@ ScreenshotRegistry::Factory ProgrammingInScheme(int scheme) {
         if (example.isEmpty()) {
             return nullptr;
         }
-        context.store.WriteInt(settings::kColorsPreset.section, settings::kColorsPreset.entry,
-                               scheme);
+        context.store.Write(settings::kColorsPreset, scheme);
         ApplyScheme(context.store, CurrentPlatformColours());
         auto calculator = std::make_unique<ScreenshotCalculator>(context.store);
         auto window = std::make_unique<CProgramDlg>(

@@ -8,22 +8,14 @@
 namespace zyk {
 namespace {
 
-int ReadInt(const SettingsStore& store, const settings::IntEntry& entry) {
-    return store.ReadInt(entry.section, entry.entry, entry.defaultValue);
-}
-
-std::string ReadText(const SettingsStore& store, const settings::TextEntry& entry) {
-    return store.ReadText(entry.section, entry.entry, entry.defaultValue);
-}
-
 // An empty folder entry gets the program folder's sub-folder of the entry's own name, written
 // back at once so that the other windows read the same folder.
 std::string ReadFolder(SettingsStore& store, const settings::TextEntry& entry,
                        const std::filesystem::path& programFolder) {
-    std::string folder = ReadText(store, entry);
+    std::string folder = store.Read(entry);
     if (folder.empty()) {
         folder = (programFolder / std::string(entry.entry)).string();
-        store.WriteText(entry.section, entry.entry, folder);
+        store.Write(entry, folder);
     }
     return folder;
 }
@@ -51,14 +43,14 @@ int CalculatorSettings::ValidDecimals(int decimals) {
 CalculatorSettings CalculatorSettings::Read(SettingsStore& store,
                                             const std::filesystem::path& programFolder) {
     CalculatorSettings s;
-    s.viewFont = ReadText(store, settings::kViewFont);
-    s.viewFontSize = std::atoi(ReadText(store, settings::kViewFontSize).c_str());
-    s.fontOffset = ReadInt(store, settings::kViewFontOffset);
-    s.maxDecimals = ValidDecimals(ReadInt(store, settings::kDisplayDecimals));
-    s.format = ValidFormat(ReadInt(store, settings::kDisplayFormat));
-    s.displayFont = ReadText(store, settings::kDisplayFont);
-    s.left = ReadInt(store, settings::kLeft);
-    s.top = ReadInt(store, settings::kTop);
+    s.viewFont = store.Read(settings::kViewFont);
+    s.viewFontSize = std::atoi(store.Read(settings::kViewFontSize).c_str());
+    s.fontOffset = store.Read(settings::kViewFontOffset);
+    s.maxDecimals = ValidDecimals(store.Read(settings::kDisplayDecimals));
+    s.format = ValidFormat(store.Read(settings::kDisplayFormat));
+    s.displayFont = store.Read(settings::kDisplayFont);
+    s.left = store.Read(settings::kLeft);
+    s.top = store.Read(settings::kTop);
     s.programsFolder = ReadFolder(store, settings::kFoldersPrograms, programFolder);
     s.statisticalFolder = ReadFolder(store, settings::kFoldersStatistical, programFolder);
     return s;

@@ -17,11 +17,11 @@ ColorRef FromStored(int value) {
 }
 
 ColorRef ReadColour(const SettingsStore& store, const settings::IntEntry& entry) {
-    return FromStored(store.ReadInt(entry.section, entry.entry, entry.defaultValue));
+    return FromStored(store.Read(entry));
 }
 
 void WriteColour(SettingsStore& store, const settings::IntEntry& entry, ColorRef colour) {
-    store.WriteInt(entry.section, entry.entry, ToStored(colour));
+    store.Write(entry, ToStored(colour));
 }
 
 bool IsTintedScheme(int scheme) {
@@ -53,8 +53,7 @@ SchemeColours SchemeTableColours(int scheme, const PlatformColours& platform) {
 
 SchemeColours ReadSchemeColours(const SettingsStore& store) {
     SchemeColours colours;
-    colours.bkc = store.ReadInt(settings::kColorsBkc.section, settings::kColorsBkc.entry,
-                                settings::kColorsBkc.defaultValue);
+    colours.bkc = store.Read(settings::kColorsBkc);
     colours.background = ReadColour(store, settings::kClrBk);
     colours.darkBackground = ReadColour(store, settings::kClrBkk);
     colours.displayBackground = ReadColour(store, settings::kClrDisplayBkC);
@@ -70,7 +69,7 @@ SchemeColours ReadSchemeColours(const SettingsStore& store) {
 }
 
 void WriteSchemeColours(SettingsStore& store, const SchemeColours& colours) {
-    store.WriteInt(settings::kColorsBkc.section, settings::kColorsBkc.entry, colours.bkc);
+    store.Write(settings::kColorsBkc, colours.bkc);
     WriteColour(store, settings::kClrBk, colours.background);
     WriteColour(store, settings::kClrBkk, colours.darkBackground);
     WriteColour(store, settings::kClrDisplayBkC, colours.displayBackground);
@@ -85,8 +84,7 @@ void WriteSchemeColours(SettingsStore& store, const SchemeColours& colours) {
 }
 
 int ReadSchemeNumber(const SettingsStore& store) {
-    return store.ReadInt(settings::kColorsPreset.section, settings::kColorsPreset.entry,
-                         settings::kColorsPreset.defaultValue);
+    return store.Read(settings::kColorsPreset);
 }
 
 AppliedScheme ApplyScheme(SettingsStore& store, const PlatformColours& platform) {

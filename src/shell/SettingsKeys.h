@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "shell/SettingsEntry.h"
+
 // Every section and entry of the settings store with its default. Readers name the default from
 // here, so a first start with an empty store behaves the same everywhere.
 namespace zyk::settings {
@@ -13,18 +15,6 @@ inline constexpr std::string_view kDisplay = "Display";
 inline constexpr std::string_view kFolders = "Folders";
 inline constexpr std::string_view kColors = "Colors";
 inline constexpr std::string_view kUserConstants = "User Constants";
-
-struct IntEntry {
-    std::string_view section;
-    std::string_view entry;
-    int defaultValue;
-};
-
-struct TextEntry {
-    std::string_view section;
-    std::string_view entry;
-    std::string_view defaultValue;
-};
 
 // Window positions (screen pixels).
 inline constexpr IntEntry kLeft{kSettings, "Left", 150};

@@ -63,7 +63,7 @@ std::string FileStem(int scheme) {
 }
 
 void UseScheme(SettingsStore& store, int scheme) {
-    store.WriteInt(settings::kColorsPreset.section, settings::kColorsPreset.entry, scheme);
+    store.Write(settings::kColorsPreset, scheme);
     ApplyScheme(store, CurrentPlatformColours());
 }
 

@@ -20,8 +20,7 @@ constexpr int kFahrenheitInCelsiusToList = 1;
 
 ScreenshotRegistry::Factory ConverterInScheme(int scheme) {
     return [scheme](ScreenshotContext& context) -> std::unique_ptr<QWidget> {
-        context.store.WriteInt(settings::kColorsPreset.section, settings::kColorsPreset.entry,
-                               scheme);
+        context.store.Write(settings::kColorsPreset, scheme);
         ApplyScheme(context.store, CurrentPlatformColours());
         auto dialog = std::make_unique<CConverterDlg>(context.store, nullptr);
         dialog->ValueField().setText(QStringLiteral("100"));

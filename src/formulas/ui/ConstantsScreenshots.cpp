@@ -41,7 +41,7 @@ private:
 };
 
 void UseScheme(SettingsStore& store, int scheme) {
-    store.WriteInt(settings::kColorsPreset.section, settings::kColorsPreset.entry, scheme);
+    store.Write(settings::kColorsPreset, scheme);
     ApplyScheme(store, CurrentPlatformColours());
 }
 

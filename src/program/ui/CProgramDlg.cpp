@@ -23,9 +23,9 @@
 #include "program/ui/QtProgramFileDialogs.h"
 #include "shell/HelpTopics.h"
 #include "shell/SettingsKeys.h"
+#include "shell/qt/QtText.h"
 #include "shell/ui/CSchemeWindowColors.h"
 #include "shell/ui/CSkinButton.h"
-#include "shell/qt/QtText.h"
 #include "shell/ui/QtUserMessages.h"
 
 namespace zyk {
@@ -350,9 +350,7 @@ void CProgramDlg::InsertClicked(const QString& inserted) {
 // ---- Files --------------------------------------------------------------------------------------
 
 QString CProgramDlg::ProgramsFolder() const {
-    const QString folder =
-        Text(m_store.ReadText(settings::kFoldersPrograms.section, settings::kFoldersPrograms.entry,
-                              settings::kFoldersPrograms.defaultValue));
+    const QString folder = Text(m_store.Read(settings::kFoldersPrograms));
     // The calculator names its own Programs folder before it exists; a dialog starts in it once
     // it has been made.
     if (folder.isEmpty() || !QDir().mkpath(folder)) {

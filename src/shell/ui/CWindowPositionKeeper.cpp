@@ -31,8 +31,8 @@ CWindowPositionKeeper::CWindowPositionKeeper(QWidget& window, SettingsStore& sto
 }
 
 void CWindowPositionKeeper::Initialise() {
-    const int left = m_store.ReadInt(m_left.section, m_left.entry, m_left.defaultValue);
-    const int top = m_store.ReadInt(m_top.section, m_top.entry, m_top.defaultValue);
+    const int left = m_store.Read(m_left);
+    const int top = m_store.Read(m_top);
     m_window.move(left, top);
     m_pendingFramePosition = QPoint(left, top);
     if (!m_rightEntry.empty() && !m_bottomEntry.empty()) {
@@ -110,8 +110,8 @@ bool CWindowPositionKeeper::PlaceFrameOnceKnown() {
 
 void CWindowPositionKeeper::WritePosition() {
     const QRect frame = m_window.frameGeometry();
-    m_store.WriteInt(m_left.section, m_left.entry, frame.x());
-    m_store.WriteInt(m_top.section, m_top.entry, frame.y());
+    m_store.Write(m_left, frame.x());
+    m_store.Write(m_top, frame.y());
     if (!m_rightEntry.empty() && !m_bottomEntry.empty()) {
         m_store.WriteInt(m_left.section, m_rightEntry, frame.x() + frame.width());
         m_store.WriteInt(m_top.section, m_bottomEntry, frame.y() + frame.height());

@@ -77,8 +77,7 @@ namespace {
 
 ScreenshotRegistry::Factory AboutInScheme(int scheme) {
     return [scheme](ScreenshotContext& context) -> std::unique_ptr<QWidget> {
-        context.store.WriteInt(settings::kColorsPreset.section, settings::kColorsPreset.entry,
-                               scheme);
+        context.store.Write(settings::kColorsPreset, scheme);
         ApplyScheme(context.store, CurrentPlatformColours());
         return std::make_unique<CAboutDlg>(context.store);
     };

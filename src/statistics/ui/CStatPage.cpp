@@ -342,9 +342,7 @@ void CStatPage::ShowHelp() {
 QString CStatPage::DataFolder() const {
     const QString programFolder =
         QFile::decodeName(QByteArray::fromStdString(m_context.programFolder.string()));
-    const std::string setting = m_context.store.ReadText(
-        settings::kFoldersStatistical.section, settings::kFoldersStatistical.entry,
-        settings::kFoldersStatistical.defaultValue);
+    const std::string setting = m_context.store.Read(settings::kFoldersStatistical);
     const QString folder = setting.empty() ? programFolder : Text(setting);
     // The calculator names the folder before anything is in it: it is made when first needed.
     // One that cannot be made leaves the dialog in the program folder.

@@ -41,8 +41,7 @@ void SelectResult(CStatPage& page, int line) {
 
 ScreenshotRegistry::Factory SheetOnPage(int scheme, int page) {
     return [scheme, page](ScreenshotContext& context) -> std::unique_ptr<QWidget> {
-        context.store.WriteInt(settings::kColorsPreset.section, settings::kColorsPreset.entry,
-                               scheme);
+        context.store.Write(settings::kColorsPreset, scheme);
         ApplyScheme(context.store, CurrentPlatformColours());
         auto sheet = std::make_unique<CStatSheet>(StatisticsWindowContext{.store = context.store});
         if (page == 0) {

@@ -25,7 +25,7 @@ int Read(const SettingsStore& store, const settings::IntEntry& entry) {
 }
 
 void ChooseScheme(SettingsStore& store, int scheme) {
-    store.WriteInt(settings::kColorsPreset.section, settings::kColorsPreset.entry, scheme);
+    store.Write(settings::kColorsPreset, scheme);
 }
 
 constexpr int kPlatformFace = -2;
@@ -43,7 +43,7 @@ TEST_F(CalculatorWindowShell, StartAppliesTheSchemeAndTheKeysKeepTheirColours) {
         SCOPED_TRACE(row.scheme);
         CloseWindow();
         store = MemorySettingsStore();
-        store.WriteInt(settings::kClrBk.section, settings::kClrBk.entry, 0x123456);  // by hand
+        store.Write(settings::kClrBk, 0x123456);  // by hand
         if (row.scheme >= 0) {
             ChooseScheme(store, row.scheme);
         }
@@ -117,8 +117,8 @@ TEST_F(CalculatorWindowShell, AStartWithUnchangedSettingsDoesNotRewriteTheirFile
 TEST_F(CalculatorWindowShell, OpensAtTheStoredPlaceAndWritesEveryMove) {
     EXPECT_EQ(Window().frameGeometry().topLeft(), QPoint(150, 100));
     CloseWindow();
-    store.WriteInt(settings::kLeft.section, settings::kLeft.entry, 321);
-    store.WriteInt(settings::kTop.section, settings::kTop.entry, 234);
+    store.Write(settings::kLeft, 321);
+    store.Write(settings::kTop, 234);
     EXPECT_EQ(Window().frameGeometry().topLeft(), QPoint(321, 234));
     Window().move(400, 300);
     QApplication::processEvents();
