@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "app/StartupTimer.h"
 
 #include <QApplication>
 #include <QFile>
@@ -35,6 +36,8 @@
 
 namespace zyk {
 namespace {
+
+constexpr const char* kGlIntegration = "QT_XCB_GL_INTEGRATION";
 
 bool HasDisplay() {
     return !qEnvironmentVariableIsEmpty("DISPLAY") ||
@@ -100,9 +103,17 @@ int TakeScreenshots(const QString& folder) {
 }
 
 int RunApplication(int argc, char* argv[], const ConsoleOptions& options) {
+    StartupTimer startupTimer;
     const bool screenshot = options.command == ConsoleOptions::Command::Screenshot;
     if (screenshot && !HasDisplay()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    // A widget program draws without OpenGL: the GLX integration's probing of the display is time
+    // before the first paint. The user's own setting wins; children started later (help links,
+    // a restart) get the environment as it was.
+    const bool glIntegrationSet = qEnvironmentVariableIsSet(kGlIntegration);
+    if (!glIntegrationSet) {
+        qputenv(kGlIntegration, "none");
     }
     // Reading the font configuration takes tens of milliseconds; it runs while Qt connects to the
     // display and loads its plugins, so the window's first paint does not wait for it.
@@ -127,8 +138,25 @@ int RunApplication(int argc, char* argv[], const ConsoleOptions& options) {
     bool restart = false;
     const CFocusIndicator focusIndicator;
     {
+        auto startupWrites = std::make_unique<QSettingsStore::WriteHold>(*store);
         CCalculatorDlg window(CalculatorWindowContext{*store, ToPath(folder.path),
                                                       ResourceLocator::ForApplication()});
+        // After the first paint, in this order: the figures of --startup-time, the settings
+        // written so far, the window icon, the tool windows.
+        if (options.startupTime) {
+            window.AfterFirstPaint([&window, &startupTimer] {
+                QTextStream(stdout) << startupTimer.Report();
+                window.reject();
+            });
+        }
+        window.AfterFirstPaint([&startupWrites, glIntegrationSet] {
+            startupWrites.reset();
+            if (!glIntegrationSet) {
+                qunsetenv(kGlIntegration);
+            }
+        });
+        // Decoding the icon's pictures would delay the window: it gets its icon once it shows.
+        window.AfterFirstPaint([] { QApplication::setWindowIcon(WindowIcon()); });
         window.AddToolWindow(ToolWindowKind::Converter, [&window, &store]() -> QDialog* {
             return new CConverterDlg(
                 *store, [&window](std::string_view text) { window.InsertNumberText(text); },
@@ -160,8 +188,6 @@ int RunApplication(int argc, char* argv[], const ConsoleOptions& options) {
         AddProgrammingWindow(window, *store, &window.Messages());
         ApplyCalculatorOptions(window.Core(), options);
         window.UpdateDisplay();
-        // Decoding the icon's pictures would delay the window: it gets its icon once it shows.
-        QTimer::singleShot(0, &window, [] { QApplication::setWindowIcon(WindowIcon()); });
         closedWithOk = window.exec() == QDialog::Accepted;
         restart = window.IsRestartRequested();
     }

@@ -45,6 +45,7 @@ std::string UsageText() {
            "                       fit a pair file (MODEL linear, logarithmic, exponential or\n"
            "                       power) and print the six result lines\n"
            "  --screenshot DIR     render every window to PNG files in DIR (no display needed)\n"
+           "  --startup-time       open the window, print the time to its first paint, close\n"
            "  --help               show this text\n"
            "  --version            show the version\n"
            "\n"
@@ -143,6 +144,10 @@ ParsedOptions ParseConsoleOptions(const std::vector<std::string>& arguments) {
         if (matched) {
             continue;
         }
+        if (arg == "--startup-time") {
+            options.startupTime = true;
+            continue;
+        }
         if (arg == "--base" || arg == "--angle" || arg == "--format" || arg == "--decimals" ||
             arg == "--data-dir" || arg == "--max-seconds") {
             if (!hasValue) {
@@ -194,6 +199,9 @@ ParsedOptions ParseConsoleOptions(const std::vector<std::string>& arguments) {
             continue;
         }
         return fail("unknown option '" + arg + "'");
+    }
+    if (options.startupTime && options.command != ConsoleOptions::Command::None) {
+        return fail("--startup-time starts the window; it takes no command");
     }
     if (options.maxSeconds && options.command != ConsoleOptions::Command::Run) {
         return fail("--max-seconds works with --run only");

@@ -39,6 +39,7 @@ struct ConsoleOptions {
     std::optional<int> decimals;        // 0-15
     std::optional<double> maxSeconds;   // --run stops after this long
     std::string dataDir;
+    bool startupTime = false;  // the window prints its time to first paint and closes
 
     bool IsConsoleCommand() const {
         return command == Command::Eval || command == Command::Keys || command == Command::Run ||

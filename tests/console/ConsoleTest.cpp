@@ -539,6 +539,21 @@ TEST_F(StatisticsEndToEnd, AMillionValuesWork) {
               "Sample Std Deviation : 288.6751346\n");
 }
 
+// The window opens (offscreen), prints its time to the first paint and closes; what its start
+// wrote reaches the settings file even though it was held until that paint.
+TEST_F(EndToEnd, StartupTimePrintsTheTimeToTheFirstPaint) {
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const ProcessResult run = Run({"--startup-time"});
+    ::unsetenv("QT_QPA_PLATFORM");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.rfind("first paint: ", 0), 0u) << run.out;
+    EXPECT_NE(run.out.find(" ms after the start ("), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\nCPU time until the first paint: "), std::string::npos) << run.out;
+    const std::string settings = ReadAll(m_folder / "Zyk Calc.ini");
+    EXPECT_NE(settings.find("Bkc=4141"), std::string::npos) << settings;
+    EXPECT_NE(settings.find("Programs="), std::string::npos) << settings;
+}
+
 struct RefusedCase {
     std::vector<std::string> arguments;
     const char* messagePart;
@@ -563,6 +578,8 @@ TEST(ConsoleOptions, RefusesBadLinesWithAClearMessage) {
         {{"--stats", "a.ssd", "--regression", "power", "b.slr"}, "only one of"},
         {{"--eval", "1", "--data-dir", ""}, "--data-dir needs a folder"},
         {{"1+2"}, "unknown option '1+2'"},
+        {{"--startup-time", "--eval", "1"},
+         "--startup-time starts the window; it takes no command"},
         {{"--run", "a.bas", "--max-seconds"}, "--max-seconds needs a value"},
         {{"--run", "a.bas", "--max-seconds", "0"}, "--max-seconds takes a number of seconds"},
         {{"--run", "a.bas", "--max-seconds", "-2"}, "--max-seconds takes a number of seconds"},

@@ -51,6 +51,44 @@ TEST(QSettingsStore, EntriesSpoiledByHandReadAsTheirDefaults) {
     EXPECT_EQ(store.ReadInt("Settings", "Left", 150), 32);
 }
 
+// A hold keeps writes from the file until the last hold ends; the store reads its own writes at
+// once.
+TEST(QSettingsStore, HeldWritesReachTheFileWhenTheLastHoldEnds) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Zyk Calc.ini");
+    QSettingsStore store(file);
+    // The file's own text: stores of one process share what they have not written yet.
+    const auto onDisk = [&file] {
+        QFile ini(file);
+        if (!ini.open(QIODevice::ReadOnly)) {
+            return -1;
+        }
+        const QByteArray text = ini.readAll();
+        const qsizetype at = text.indexOf("Bkc=");
+        return at < 0 ? -1 : text.mid(at + 4).split('\n').front().toInt();
+    };
+    {
+        const QSettingsStore::WriteHold outer(store);
+        {
+            const QSettingsStore::WriteHold inner(store);
+            store.WriteInt("Colors", "Bkc", 4141);
+            store.WriteText("Folders", "Programs", "/p");
+            EXPECT_EQ(store.ReadInt("Colors", "Bkc", -1), 4141);
+        }
+        EXPECT_EQ(onDisk(), -1) << "the outer hold still keeps it";
+    }
+    EXPECT_EQ(onDisk(), 4141);
+    QFile ini(file);
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(ini.readAll().contains("Programs=/p")) << "every held write";
+    store.WriteInt("Colors", "Bkc", 7);  // no hold: written at once
+    EXPECT_EQ(onDisk(), 7);
+    {
+        const QSettingsStore::WriteHold unused(store);  // a hold without writes writes nothing
+    }
+    EXPECT_EQ(onDisk(), 7);
+}
+
 // Where each kind of copy keeps its data files: the build folder and a portable copy beside
 // the executable, an installed copy in the user's data folder (also when it may write beside
 // the executable, as root may), --data-dir wherever it points.

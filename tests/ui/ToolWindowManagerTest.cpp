@@ -121,6 +121,40 @@ TEST_F(ToolWindowFixture, CreationFailuresAreReportedAndLeaveTheToolUnavailable)
     EXPECT_NE(Make(ToolWindowKind::Constants), nullptr);
 }
 
+// Registered windows are made once, by the first of: their menu item, Made, MakeNextPending
+// (which takes them in the table's order); a failure then is reported as Create reports it.
+TEST_F(ToolWindowFixture, RegisteredWindowsAreMadeOnceWhenFirstNeeded) {
+    int made = 0;
+    const auto factory = [this, &made] {
+        ++made;
+        return new QDialog(&m_main);
+    };
+    m_manager.Register(ToolWindowKind::Programming, factory);
+    m_manager.Register(ToolWindowKind::Constants, factory);
+    m_manager.Register(ToolWindowKind::Statistics, [] { return nullptr; });
+    EXPECT_EQ(made, 0);
+    EXPECT_TRUE(m_manager.IsAvailable(ToolWindowKind::Statistics));
+    EXPECT_FALSE(m_manager.IsAvailable(ToolWindowKind::Converter));
+    EXPECT_EQ(m_manager.Window(ToolWindowKind::Programming), nullptr) << "not made yet";
+
+    m_manager.Toggle(ToolWindowKind::Programming);
+    ASSERT_EQ(made, 1);
+    EXPECT_TRUE(m_manager.IsShown(ToolWindowKind::Programming));
+    EXPECT_EQ(m_manager.Made(ToolWindowKind::Programming),
+              m_manager.Window(ToolWindowKind::Programming));
+
+    EXPECT_TRUE(m_manager.MakeNextPending());  // Constants comes before Statistics
+    EXPECT_EQ(made, 2);
+    EXPECT_NE(m_manager.Window(ToolWindowKind::Constants), nullptr);
+    EXPECT_FALSE(m_manager.IsShown(ToolWindowKind::Constants));
+    EXPECT_TRUE(m_messages.shown.empty());
+    EXPECT_TRUE(m_manager.MakeNextPending());
+    EXPECT_EQ(m_messages.Texts(), (std::vector<std::string>{"Could Not Create Statical Window!"}));
+    EXPECT_FALSE(m_manager.IsAvailable(ToolWindowKind::Statistics));
+    EXPECT_FALSE(m_manager.MakeNextPending());
+    EXPECT_EQ(made, 2);
+}
+
 TEST_F(ToolWindowFixture, SchemeChangeRepaintsShownToolWindows) {
     SelectScheme(m_store, 1);
     CSkinButton* button = nullptr;

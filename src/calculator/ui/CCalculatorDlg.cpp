@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "calculator/Calculator.h"
@@ -329,11 +330,30 @@ void CCalculatorDlg::ShowAbout() {
 
 // ---- Tool windows, restart ----------------------------------------------------------------------
 
-QDialog* CCalculatorDlg::AddToolWindow(ToolWindowKind kind,
-                                       const ToolWindowManager::Factory& factory) {
-    QDialog* window = m_toolWindows->Create(kind, factory);
+void CCalculatorDlg::AddToolWindow(ToolWindowKind kind, ToolWindowManager::Factory factory) {
+    m_toolWindows->Register(kind, std::move(factory));
+    UpdateMainMenu();
+    if (!m_makingToolWindows) {
+        m_makingToolWindows = true;
+        AfterFirstPaint([this] { MakeNextToolWindow(); });
+    }
+}
+
+QDialog* CCalculatorDlg::ToolWindow(ToolWindowKind kind) {
+    QDialog* window = m_toolWindows->Made(kind);
     UpdateMainMenu();
     return window;
+}
+
+// One window per turn of the event loop, so that a click on the new window is not kept waiting
+// for all of them.
+void CCalculatorDlg::MakeNextToolWindow() {
+    if (m_toolWindows->MakeNextPending()) {
+        UpdateMainMenu();
+        AfterFirstPaint([this] { MakeNextToolWindow(); });
+    } else {
+        m_makingToolWindows = false;
+    }
 }
 
 void CCalculatorDlg::SetGetProgramHandler(std::function<void()> handler) {
@@ -348,6 +368,7 @@ void CCalculatorDlg::SetOptionsHandler(std::function<void()> handler) {
 
 void CCalculatorDlg::ToggleToolWindow(ToolWindowKind kind) {
     m_toolWindows->Toggle(kind);
+    UpdateMainMenu();  // a window made just now may have failed
 }
 
 void CCalculatorDlg::RunHandler(const std::function<void()>& handler) {
@@ -360,7 +381,7 @@ void CCalculatorDlg::RunHandler(const std::function<void()>& handler) {
 void CCalculatorDlg::UpdateMainMenu() {
     for (const ToolWindowInfo& info : kToolWindows) {
         if (QAction* action = m_menus->MainMenuAction(CommandFor(info.kind))) {
-            action->setEnabled(m_toolWindows->Window(info.kind) != nullptr);
+            action->setEnabled(m_toolWindows->IsAvailable(info.kind));
         }
     }
     if (QAction* action = m_menus->MainMenuAction(CalculatorCommand::GetProgram)) {
@@ -410,6 +431,27 @@ void CCalculatorDlg::paintEvent(QPaintEvent* /*event*/) {
     FollowScheme();
     QPainter painter(this);
     m_background.Paint(painter, rect());
+    if (!m_painted) {
+        m_painted = true;
+        // The children paint and the picture reaches the screen before the timer fires.
+        QTimer::singleShot(0, this, &CCalculatorDlg::RunAfterFirstPaint);
+    }
+}
+
+void CCalculatorDlg::AfterFirstPaint(std::function<void()> task) {
+    m_afterFirstPaint.push_back(std::move(task));
+    if (m_painted && m_afterFirstPaint.size() == 1) {
+        QTimer::singleShot(0, this, &CCalculatorDlg::RunAfterFirstPaint);
+    }
+}
+
+void CCalculatorDlg::RunAfterFirstPaint() {
+    // A task may queue another (or close the window): take the list first.
+    std::vector<std::function<void()>> tasks;
+    tasks.swap(m_afterFirstPaint);
+    for (const auto& task : tasks) {
+        task();
+    }
 }
 
 void CCalculatorDlg::showEvent(QShowEvent* event) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 #include "calculator/CalculatorCommand.h"
 #include "calculator/ui/KeyboardShortcuts.h"
@@ -73,9 +74,17 @@ public:
     void RequestRestart();
     bool IsRestartRequested() const { return m_restartRequested; }
 
-    // Makes a tool window (hidden, at its stored place) and enables its menu item; nothing when
-    // it could not be made (the message has been shown).
-    QDialog* AddToolWindow(ToolWindowKind kind, const ToolWindowManager::Factory& factory);
+    // Adds a tool window and enables its menu item. The window is made (hidden, at its stored
+    // place) after the first paint, one per turn of the event loop, or as soon as its menu item
+    // or ToolWindow asks for it; when it cannot be made, the message is shown then and its menu
+    // item is disabled.
+    void AddToolWindow(ToolWindowKind kind, ToolWindowManager::Factory factory);
+    // The tool window, made now if it was not yet; nullptr when it cannot be made.
+    QDialog* ToolWindow(ToolWindowKind kind);
+    // Work the window does not need for its first picture (writing the start-up settings, the
+    // window icon, the tool windows): queued tasks run in order once the first paint is on the
+    // screen; after that a task runs at the next turn of the event loop.
+    void AfterFirstPaint(std::function<void()> task);
     // "Get Program..." and "Options...": disabled until their windows exist.
     void SetGetProgramHandler(std::function<void()> handler);
     void SetOptionsHandler(std::function<void()> handler);
@@ -118,6 +127,8 @@ private:
     void RunHandler(const std::function<void()>& handler);
     void UpdateMainMenu();
     void FollowScheme();
+    void RunAfterFirstPaint();
+    void MakeNextToolWindow();
     QWidget* AnchorFor(CalculatorCommand command) const;
     void PasteFromClipboard();
 
@@ -142,6 +153,9 @@ private:
     std::function<void()> m_getProgram;
     std::function<void()> m_options;
     bool m_restartRequested = false;
+    bool m_painted = false;
+    bool m_makingToolWindows = false;  // a task to make the registered tool windows is queued
+    std::vector<std::function<void()>> m_afterFirstPaint;
 };
 
 }  // namespace zyk

@@ -59,7 +59,22 @@ void QSettingsStore::WriteValue(const QString& key, const QString& asText, const
         return;
     }
     m_settings->setValue(key, value);
+    if (m_holds > 0) {
+        m_held = true;
+        return;
+    }
     m_settings->sync();
+}
+
+QSettingsStore::WriteHold::WriteHold(QSettingsStore& store) : m_store(store) {
+    ++m_store.m_holds;
+}
+
+QSettingsStore::WriteHold::~WriteHold() {
+    if (--m_store.m_holds == 0 && m_store.m_held) {
+        m_store.m_held = false;
+        m_store.m_settings->sync();
+    }
 }
 
 }  // namespace zyk

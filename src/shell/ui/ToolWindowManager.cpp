@@ -51,9 +51,38 @@ QDialog* ToolWindowManager::Create(ToolWindowKind kind, const Factory& factory) 
     return window;
 }
 
+void ToolWindowManager::Register(ToolWindowKind kind, Factory factory) {
+    SlotFor(kind).pending = std::move(factory);
+}
+
+bool ToolWindowManager::MakeNextPending() {
+    for (std::size_t index = 0; index < m_slots.size(); ++index) {
+        if (m_slots[index].pending) {
+            Made(static_cast<ToolWindowKind>(index));
+            return true;
+        }
+    }
+    return false;
+}
+
+QDialog* ToolWindowManager::Made(ToolWindowKind kind) {
+    Slot& slot = SlotFor(kind);
+    if (slot.pending) {
+        const Factory factory = std::move(slot.pending);
+        slot.pending = nullptr;
+        Create(kind, factory);
+    }
+    return slot.window;
+}
+
+bool ToolWindowManager::IsAvailable(ToolWindowKind kind) const {
+    const Slot& slot = SlotFor(kind);
+    return slot.window || slot.pending;
+}
+
 void ToolWindowManager::Toggle(ToolWindowKind kind) {
     Slot& slot = SlotFor(kind);
-    if (!slot.window) {
+    if (!Made(kind)) {
         return;
     }
     if (!slot.shown) {

@@ -18,7 +18,9 @@ class CWindowPositionKeeper;
 
 // The tool windows around the keypad (converter, constants, statistics, programming). Each is
 // made once, hidden, placed at its stored position and from then on shown and hidden by its
-// menu item. Its close box, Esc and its own close commands only hide it. Its position is written
+// menu item. A window may be registered instead of made: it is then made when it is first asked
+// for (its menu item, Made) or by MakeNextPending, so that the main window's start does not wait
+// for it. Its close box, Esc and its own close commands only hide it. Its position is written
 // to the settings store whenever it moves.
 class ToolWindowManager : public QObject {
     Q_OBJECT
@@ -35,7 +37,17 @@ public:
     // fails (the tool is then unavailable). Returns the window, hidden.
     QDialog* Create(ToolWindowKind kind, const Factory& factory);
 
-    // The menu item: shows a hidden window, hides a shown one.
+    // Keeps the factory of a window to be made later, as Create makes it.
+    void Register(ToolWindowKind kind, Factory factory);
+    // Makes one registered window not made yet; false when none was left.
+    bool MakeNextPending();
+    // The window, made now when it was registered and not made yet; nullptr when there is none.
+    QDialog* Made(ToolWindowKind kind);
+    // Made, or registered and not tried yet: its menu item is enabled.
+    bool IsAvailable(ToolWindowKind kind) const;
+
+    // The menu item: shows a hidden window (made first when it was only registered), hides a
+    // shown one.
     void Toggle(ToolWindowKind kind);
     void Hide(ToolWindowKind kind);
 
@@ -53,6 +65,7 @@ protected:
 private:
     struct Slot {
         QPointer<QDialog> window;
+        Factory pending;  // registered, not made yet
         CWindowPositionKeeper* position = nullptr;
         bool shown = false;
     };

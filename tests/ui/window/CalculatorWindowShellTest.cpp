@@ -126,24 +126,72 @@ TEST_F(CalculatorWindowShell, OpensAtTheStoredPlaceAndWritesEveryMove) {
 }
 
 TEST_F(CalculatorWindowShell, ToolWindowsAndHandlersEnableTheirMenuItems) {
-    EXPECT_EQ(Window().AddToolWindow(ToolWindowKind::Converter, [] { return nullptr; }), nullptr);
-    EXPECT_FALSE(Window().MainMenuAction(CalculatorCommand::Converter)->isEnabled());
+    QAction* converterItem = Window().MainMenuAction(CalculatorCommand::Converter);
+    EXPECT_FALSE(converterItem->isEnabled());
+    Window().AddToolWindow(ToolWindowKind::Converter, [] { return nullptr; });
+    EXPECT_TRUE(converterItem->isEnabled()) << "not tried yet";
+    EXPECT_EQ(Window().ToolWindow(ToolWindowKind::Converter), nullptr);
+    EXPECT_FALSE(converterItem->isEnabled());
+    EXPECT_EQ(messages.shown.size(), 1u) << "the window's creation message";
 
     QAction* item = Window().MainMenuAction(CalculatorCommand::Statistics);
-    QDialog* statistics = Window().AddToolWindow(ToolWindowKind::Statistics,
-                                                 [this] { return new QDialog(&Window()); });
-    ASSERT_NE(statistics, nullptr);
+    int made = 0;
+    Window().AddToolWindow(ToolWindowKind::Statistics, [this, &made] {
+        ++made;
+        return new QDialog(&Window());
+    });
     EXPECT_TRUE(item->isEnabled());
+    EXPECT_EQ(made, 0) << "made at the next turn of the event loop, not before";
+    QApplication::processEvents();
+    ASSERT_EQ(made, 1);
+    QDialog* statistics = Window().ToolWindow(ToolWindowKind::Statistics);
+    ASSERT_NE(statistics, nullptr);
     EXPECT_FALSE(statistics->isVisible());
     item->trigger();
     EXPECT_TRUE(statistics->isVisible());
     item->trigger();
     EXPECT_FALSE(statistics->isVisible());
+    EXPECT_EQ(made, 1);
 
     int options = 0;
     Window().SetOptionsHandler([&options] { ++options; });
     Window().MainMenuAction(CalculatorCommand::Options)->trigger();
     EXPECT_EQ(options, 1);
+}
+
+// Before the first paint nothing queued runs and no tool window is made; its menu item makes it
+// at once. After the paint the queue runs in order, once; a later task runs at the next turn.
+TEST_F(CalculatorWindowShell, WorkQueuedForAfterTheFirstPaintWaitsForIt) {
+    CCalculatorDlg window(
+        CalculatorWindowContext{store, DataFolder(), ResourceLocator(ResourceFolder()), &messages});
+    std::vector<std::string> ran;
+    int made = 0;
+    window.AfterFirstPaint([&ran] { ran.push_back("first"); });
+    window.AddToolWindow(ToolWindowKind::Statistics, [&ran, &window] {
+        ran.push_back("statistics");
+        return new QDialog(&window);
+    });
+    window.AddToolWindow(ToolWindowKind::Programming, [&made, &window] {
+        ++made;
+        return new QDialog(&window);
+    });
+    window.AfterFirstPaint([&ran] { ran.push_back("second"); });
+    QApplication::processEvents();
+    EXPECT_TRUE(ran.empty());
+    window.MainMenuAction(CalculatorCommand::Programming)->trigger();
+    EXPECT_EQ(made, 1) << "its menu item makes it";
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    for (int turn = 0; turn < 5; ++turn) {
+        QApplication::processEvents();
+    }
+    EXPECT_EQ(ran, (std::vector<std::string>{"first", "statistics", "second"}));
+    EXPECT_EQ(made, 1) << "made once";
+    window.AfterFirstPaint([&ran] { ran.push_back("later"); });
+    EXPECT_EQ(ran.size(), 3u);
+    QApplication::processEvents();
+    EXPECT_EQ(ran.back(), "later");
+    window.MainMenuAction(CalculatorCommand::Programming)->trigger();  // hide it again
 }
 
 TEST_F(CalculatorWindowShell, F1OpensTheIntroductionWhenItExists) {

@@ -39,10 +39,11 @@ protected:
     // inserting into it.
     CConstantsDlg& Constants() {
         if (m_constants == nullptr) {
-            QDialog* made = Window().AddToolWindow(ToolWindowKind::Constants, [this] {
+            Window().AddToolWindow(ToolWindowKind::Constants, [this] {
                 return new CConstantsDlg(DataFolder(), messages, store, Window(), &Window());
             });
-            m_constants = qobject_cast<CConstantsDlg*>(made);
+            m_constants =
+                qobject_cast<CConstantsDlg*>(Window().ToolWindow(ToolWindowKind::Constants));
             EXPECT_NE(m_constants, nullptr);
             Window().MainMenuAction(CalculatorCommand::Constants)->trigger();
         }

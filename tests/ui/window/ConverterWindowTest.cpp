@@ -20,12 +20,13 @@ protected:
     // The converter as the application makes it: a tool window of the calculator window.
     CConverterDlg& Converter() {
         if (m_converter == nullptr) {
-            QDialog* made = Window().AddToolWindow(ToolWindowKind::Converter, [this] {
+            Window().AddToolWindow(ToolWindowKind::Converter, [this] {
                 return new CConverterDlg(
                     store, [this](std::string_view text) { Window().InsertNumberText(text); },
                     &Window());
             });
-            m_converter = qobject_cast<CConverterDlg*>(made);
+            m_converter =
+                qobject_cast<CConverterDlg*>(Window().ToolWindow(ToolWindowKind::Converter));
             EXPECT_NE(m_converter, nullptr);
             Window().MainMenuAction(CalculatorCommand::Converter)->trigger();
             EXPECT_TRUE(QTest::qWaitForWindowActive(m_converter));
