@@ -42,7 +42,7 @@ protected:
     // The window as the application makes it, shown by its menu item.
     CStatSheet& Sheet() {
         if (m_sheet == nullptr) {
-            QDialog* made = Window().AddToolWindow(ToolWindowKind::Statistics, [this] {
+            Window().AddToolWindow(ToolWindowKind::Statistics, [this] {
                 return new CStatSheet(
                     StatisticsWindowContext{
                         .store = store,
@@ -60,7 +60,7 @@ protected:
                     },
                     &Window());
             });
-            m_sheet = qobject_cast<CStatSheet*>(made);
+            m_sheet = qobject_cast<CStatSheet*>(Window().ToolWindow(ToolWindowKind::Statistics));
             EXPECT_NE(m_sheet, nullptr);
             Window().MainMenuAction(CalculatorCommand::Statistics)->trigger();
             EXPECT_TRUE(QTest::qWaitForWindowExposed(m_sheet));
