@@ -65,23 +65,29 @@ ScreenshotRegistry::Factory ProgrammingInScheme(int scheme) {
 
 }  // namespace
 
-CProgramDlg* AddProgrammingWindow(CCalculatorDlg& calculator, SettingsStore& store,
-                                  UserMessages* messages, ProgramFileDialogs* fileDialogs) {
+void AddProgrammingWindow(CCalculatorDlg& calculator, SettingsStore& store, UserMessages* messages,
+                          ProgramFileDialogs* fileDialogs) {
     CCalculatorDlg* owner = &calculator;
-    ProgramWindowContext context{store, calculator.Core(), messages, fileDialogs,
-                                 [owner](std::string_view topic) { owner->OpenHelpTopic(topic); }};
-    QDialog* made = calculator.AddToolWindow(
-        ToolWindowKind::Programming, [&context, owner] { return new CProgramDlg(context, owner); });
-    auto* window = qobject_cast<CProgramDlg*>(made);
-    if (window == nullptr) {
-        return nullptr;
-    }
-    calculator.Core().SetProgramHost(&window->Host());
-    QObject::connect(owner, &CCalculatorDlg::ProgramStepRequested, window,
-                     &CProgramDlg::DriveProgram);
-    QObject::connect(window, &CProgramDlg::DisplayChanged, owner, &CCalculatorDlg::UpdateDisplay);
-    calculator.SetGetProgramHandler([window] { window->GetProgram(); });
-    return window;
+    // No program runs before the window exists, so the joining waits for it to be made.
+    calculator.AddToolWindow(
+        ToolWindowKind::Programming, [owner, &store, messages, fileDialogs]() -> QDialog* {
+            const ProgramWindowContext context{
+                store, owner->Core(), messages, fileDialogs,
+                [owner](std::string_view topic) { owner->OpenHelpTopic(topic); }};
+            auto* window = new CProgramDlg(context, owner);
+            owner->Core().SetProgramHost(&window->Host());
+            QObject::connect(owner, &CCalculatorDlg::ProgramStepRequested, window,
+                             &CProgramDlg::DriveProgram);
+            QObject::connect(window, &CProgramDlg::DisplayChanged, owner,
+                             &CCalculatorDlg::UpdateDisplay);
+            return window;
+        });
+    calculator.SetGetProgramHandler([owner] {
+        if (auto* window =
+                qobject_cast<CProgramDlg*>(owner->ToolWindow(ToolWindowKind::Programming))) {
+            window->GetProgram();
+        }
+    });
 }
 
 void RegisterProgrammingScreenshots(ScreenshotRegistry& registry) {

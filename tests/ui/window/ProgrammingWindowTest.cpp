@@ -7,11 +7,11 @@
 #include <functional>
 
 #include "WindowTestSupport.h"
+#include "app/ProgrammingWindowSetup.h"
 #include "calculator/KeypadTable.h"
 #include "program/ui/CCodeEdit.h"
 #include "program/ui/CProgramDlg.h"
 #include "program/ui/ProgramFileDialogs.h"
-#include "app/ProgrammingWindowSetup.h"
 
 namespace zyk::window_test {
 namespace {
@@ -46,7 +46,9 @@ class ProgrammingWindow : public WindowTest {
 protected:
     CProgramDlg& Programming() {
         if (m_programming == nullptr) {
-            m_programming = AddProgrammingWindow(Window(), store, &messages, &m_dialogs);
+            AddProgrammingWindow(Window(), store, &messages, &m_dialogs);
+            m_programming =
+                qobject_cast<CProgramDlg*>(Window().ToolWindow(ToolWindowKind::Programming));
             EXPECT_NE(m_programming, nullptr);
         }
         return *m_programming;
@@ -166,7 +168,8 @@ TEST_F(ProgrammingWindow, KeepsItsRectangleNeverBelowItsDesignSizeAndOpensItsHel
     CloseWindow();
     store.WriteInt("Settings", "ProgrammingRight", 40 + 50);
     store.WriteInt("Settings", "ProgrammingBottom", 30 + 50);
-    CProgramDlg* small = AddProgrammingWindow(Window(), store, &messages, &m_dialogs);
+    AddProgrammingWindow(Window(), store, &messages, &m_dialogs);
+    auto* small = qobject_cast<CProgramDlg*>(Window().ToolWindow(ToolWindowKind::Programming));
     ASSERT_NE(small, nullptr);
     small->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(small));
