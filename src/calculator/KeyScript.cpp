@@ -48,7 +48,7 @@ std::optional<Command> CommandNamed(std::string_view name) {
         }
     }
     for (const auto& key : kKeypadKeys) {
-        if (key.controlId != 0 && key.label == name && !IsMenuButton(key.command)) {
+        if (key.label == name && !IsMenuButton(key.command)) {
             return key.command;
         }
     }

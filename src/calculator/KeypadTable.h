@@ -11,134 +11,74 @@
 // Texts are Windows-1252 bytes.
 namespace zyk {
 
-// Dialog control ids of the keypad buttons (and the two caret keys' menu ids).
-inline constexpr int kIdcShift = 1059;
-inline constexpr int kIdcDigit0 = 1031;
-inline constexpr int kIdcDigit1 = 1028;
-inline constexpr int kIdcDigit2 = 1029;
-inline constexpr int kIdcDigit3 = 1030;
-inline constexpr int kIdcDigit4 = 1025;
-inline constexpr int kIdcDigit5 = 1026;
-inline constexpr int kIdcDigit6 = 1027;
-inline constexpr int kIdcDigit7 = 1022;
-inline constexpr int kIdcDigit8 = 1023;
-inline constexpr int kIdcDigit9 = 1024;
-inline constexpr int kIdcPoint = 1032;
-inline constexpr int kIdcExp = 1138;
-inline constexpr int kIdcHexA = 1044;
-inline constexpr int kIdcHexB = 1045;
-inline constexpr int kIdcHexC = 1046;
-inline constexpr int kIdcHexD = 1047;
-inline constexpr int kIdcHexE = 1048;
-inline constexpr int kIdcHexF = 1049;
-inline constexpr int kIdcAdd = 1037;
-inline constexpr int kIdcSubtract = 1036;
-inline constexpr int kIdcMultiply = 1035;
-inline constexpr int kIdcDivide = 1034;
-inline constexpr int kIdcOpenParenthesis = 1039;
-inline constexpr int kIdcCloseParenthesis = 1040;
-inline constexpr int kIdcAnd = 1041;
-inline constexpr int kIdcMod = 1143;
-inline constexpr int kIdcNegate = 1010;
-inline constexpr int kIdcSquare = 1140;
-inline constexpr int kIdcPower = 1141;
-inline constexpr int kIdcFactorial = 1142;
-inline constexpr int kIdcSqrt = 1139;
-inline constexpr int kIdcSin = 1146;
-inline constexpr int kIdcCos = 1147;
-inline constexpr int kIdcTan = 1148;
-inline constexpr int kIdcLog = 1144;
-inline constexpr int kIdcLn = 1145;
-inline constexpr int kIdcHyp = 1011;
-inline constexpr int kIdcDeg = 1159;
-inline constexpr int kIdcDec = 1050;
-inline constexpr int kIdcHex = 1051;
-inline constexpr int kIdcBin = 1052;
-inline constexpr int kIdcMx = 1012;
-inline constexpr int kIdcConst = 1004;
-inline constexpr int kIdcFrm = 1007;
-inline constexpr int kIdcMode = 1073;
-inline constexpr int kIdcDisplay = 1003;
-inline constexpr int kIdcCaretLeft = 32868;
-inline constexpr int kIdcCaretRight = 32869;
-inline constexpr int kIdcDeleteBefore = 1080;
-inline constexpr int kIdcDeleteAfter = 1021;
-inline constexpr int kIdcAllClear = 1020;
-inline constexpr int kIdcExe = 1033;
-
-// One keypad button: its control id, its command, the label on the key and the label of its
-// second function (written small above the key; empty when it has none).
+// One keypad button: its command (the key's identity), the label on the key and the label of
+// its second function (written small above the key; empty when it has none).
 struct KeypadKey {
-    int controlId;
     CalculatorCommand command;
     std::string_view label;
     std::string_view shiftLabel;
 };
 
-inline constexpr std::array<KeypadKey, 56> kKeypadKeys = {{
-    {kIdcShift, CalculatorCommand::Shift, "SHIFT", ""},
-    {kIdcDigit0, CalculatorCommand::Digit0, "0", ""},
-    {kIdcDigit1, CalculatorCommand::Digit1, "1", ""},
-    {kIdcDigit2, CalculatorCommand::Digit2, "2", ""},
-    {kIdcDigit3, CalculatorCommand::Digit3, "3", ""},
-    {kIdcDigit4, CalculatorCommand::Digit4, "4", ""},
-    {kIdcDigit5, CalculatorCommand::Digit5, "5", ""},
-    {kIdcDigit6, CalculatorCommand::Digit6, "6", ""},
-    {kIdcDigit7, CalculatorCommand::Digit7, "7", ""},
-    {kIdcDigit8, CalculatorCommand::Digit8, "8", ""},
-    {kIdcDigit9, CalculatorCommand::Digit9, "9", ""},
-    {kIdcPoint, CalculatorCommand::Point, ".", ""},
-    {kIdcExp, CalculatorCommand::Exp, "Exp", ""},
-    {kIdcHexA, CalculatorCommand::HexA, "A", ""},
-    {kIdcHexB, CalculatorCommand::HexB, "B", ""},
-    {kIdcHexC, CalculatorCommand::HexC, "C", "A - Z"},
-    {kIdcHexD, CalculatorCommand::HexD, "D", "a - z"},
-    {kIdcHexE, CalculatorCommand::HexE, "E", ""},
-    {kIdcHexF, CalculatorCommand::HexF, "F", ""},
-    {kIdcAdd, CalculatorCommand::Add, "+", ""},
-    {kIdcSubtract, CalculatorCommand::Subtract, "-", ""},
-    {kIdcMultiply, CalculatorCommand::Multiply, "*", ""},
-    {kIdcDivide, CalculatorCommand::Divide, "/", ""},
-    {kIdcOpenParenthesis, CalculatorCommand::OpenParenthesis, "(", ""},
-    {kIdcCloseParenthesis, CalculatorCommand::CloseParenthesis, ")", ""},
-    {kIdcAnd, CalculatorCommand::And, "and", "or"},
-    {kIdcMod, CalculatorCommand::Mod, "MOD", "xor"},
-    {kIdcNegate, CalculatorCommand::Negate, "( - )", ""},
-    {kIdcSquare, CalculatorCommand::Square, "X\xB2", "pi"},
-    {kIdcPower, CalculatorCommand::Power, "X^Y", ""},
-    {kIdcFactorial, CalculatorCommand::Factorial, "X!", ""},
-    {kIdcSqrt, CalculatorCommand::Sqrt, "Sqrt", ""},
-    {kIdcSin, CalculatorCommand::Sin, "sin", "arcsin"},
-    {kIdcCos, CalculatorCommand::Cos, "cos", "arccos"},
-    {kIdcTan, CalculatorCommand::Tan, "tan", "arctan"},
-    {kIdcLog, CalculatorCommand::Log, "log", "10^X"},
-    {kIdcLn, CalculatorCommand::Ln, "ln", "e^x"},
-    {kIdcHyp, CalculatorCommand::Hyp, "hyp", ""},
-    {kIdcDeg, CalculatorCommand::Deg, "Deg", "Rad"},
-    {kIdcDec, CalculatorCommand::Dec, "DEC", "d"},
-    {kIdcHex, CalculatorCommand::Hex, "HEX", "h"},
-    {kIdcBin, CalculatorCommand::Bin, "BIN", "b"},
-    {kIdcMx, CalculatorCommand::Mx, "Mx", "="},
-    {kIdcConst, CalculatorCommand::Const, "Const", "\xA6Mem\xA6"},
-    {kIdcFrm, CalculatorCommand::Frm, "Frm", "Save"},
-    {kIdcMode, CalculatorCommand::Mode, "Mode", ""},
-    {kIdcDisplay, CalculatorCommand::Display, "?", ""},
-    {kIdcCaretLeft, CalculatorCommand::CaretLeft, "<", ""},
-    {kIdcCaretRight, CalculatorCommand::CaretRight, ">", ""},
-    {kIdcDeleteBefore, CalculatorCommand::DeleteBefore, "<Del", ""},
-    {kIdcDeleteAfter, CalculatorCommand::DeleteAfter, "Del>", ""},
-    {kIdcAllClear, CalculatorCommand::AllClear, "AC", "CLR"},
-    {kIdcExe, CalculatorCommand::Exe, "EXE", "Ans"},
-    // Shortcuts only, no button of their own (control id 0).
-    {0, CalculatorCommand::Or, "or", ""},
-    {0, CalculatorCommand::Xor, "xor", ""},
-    {0, CalculatorCommand::Escape, "Esc", ""},
+inline constexpr std::array<KeypadKey, 53> kKeypadKeys = {{
+    {CalculatorCommand::Shift, "SHIFT", ""},
+    {CalculatorCommand::Digit0, "0", ""},
+    {CalculatorCommand::Digit1, "1", ""},
+    {CalculatorCommand::Digit2, "2", ""},
+    {CalculatorCommand::Digit3, "3", ""},
+    {CalculatorCommand::Digit4, "4", ""},
+    {CalculatorCommand::Digit5, "5", ""},
+    {CalculatorCommand::Digit6, "6", ""},
+    {CalculatorCommand::Digit7, "7", ""},
+    {CalculatorCommand::Digit8, "8", ""},
+    {CalculatorCommand::Digit9, "9", ""},
+    {CalculatorCommand::Point, ".", ""},
+    {CalculatorCommand::Exp, "Exp", ""},
+    {CalculatorCommand::HexA, "A", ""},
+    {CalculatorCommand::HexB, "B", ""},
+    {CalculatorCommand::HexC, "C", "A - Z"},
+    {CalculatorCommand::HexD, "D", "a - z"},
+    {CalculatorCommand::HexE, "E", ""},
+    {CalculatorCommand::HexF, "F", ""},
+    {CalculatorCommand::Add, "+", ""},
+    {CalculatorCommand::Subtract, "-", ""},
+    {CalculatorCommand::Multiply, "*", ""},
+    {CalculatorCommand::Divide, "/", ""},
+    {CalculatorCommand::OpenParenthesis, "(", ""},
+    {CalculatorCommand::CloseParenthesis, ")", ""},
+    {CalculatorCommand::And, "and", "or"},
+    {CalculatorCommand::Mod, "MOD", "xor"},
+    {CalculatorCommand::Negate, "( - )", ""},
+    {CalculatorCommand::Square, "X\xB2", "pi"},
+    {CalculatorCommand::Power, "X^Y", ""},
+    {CalculatorCommand::Factorial, "X!", ""},
+    {CalculatorCommand::Sqrt, "Sqrt", ""},
+    {CalculatorCommand::Sin, "sin", "arcsin"},
+    {CalculatorCommand::Cos, "cos", "arccos"},
+    {CalculatorCommand::Tan, "tan", "arctan"},
+    {CalculatorCommand::Log, "log", "10^X"},
+    {CalculatorCommand::Ln, "ln", "e^x"},
+    {CalculatorCommand::Hyp, "hyp", ""},
+    {CalculatorCommand::Deg, "Deg", "Rad"},
+    {CalculatorCommand::Dec, "DEC", "d"},
+    {CalculatorCommand::Hex, "HEX", "h"},
+    {CalculatorCommand::Bin, "BIN", "b"},
+    {CalculatorCommand::Mx, "Mx", "="},
+    {CalculatorCommand::Const, "Const", "\xA6Mem\xA6"},
+    {CalculatorCommand::Frm, "Frm", "Save"},
+    {CalculatorCommand::Mode, "Mode", ""},
+    {CalculatorCommand::Display, "?", ""},
+    {CalculatorCommand::CaretLeft, "<", ""},
+    {CalculatorCommand::CaretRight, ">", ""},
+    {CalculatorCommand::DeleteBefore, "<Del", ""},
+    {CalculatorCommand::DeleteAfter, "Del>", ""},
+    {CalculatorCommand::AllClear, "AC", "CLR"},
+    {CalculatorCommand::Exe, "EXE", "Ans"},
 }};
 
-// The keypad key of a control id; nothing for an unknown id.
-constexpr std::optional<KeypadKey> KeyForControlId(int controlId) {
+// The keypad key of a command; nothing for a command without a button.
+constexpr std::optional<KeypadKey> KeyForCommand(CalculatorCommand command) {
     for (const auto& key : kKeypadKeys) {
-        if (key.controlId == controlId && controlId != 0) {
+        if (key.command == command) {
             return key;
         }
     }

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "shell/ColourScheme.h"
-#include "shell/KeypadColours.h"
 #include "shell/MemorySettingsStore.h"
 #include "shell/SettingsKeys.h"
 #include "shell/SkinButtonLook.h"
@@ -171,31 +170,6 @@ TEST(SkinButtonLook, StateDecidesFaceEdgesAndText) {
         EXPECT_EQ(look.textColour, row.text);
         EXPECT_EQ(look.hoverFrame, row.hoverFrame);
         EXPECT_EQ(look.focusFrame, row.focusFrame);
-    }
-}
-
-TEST(KeypadColours, KeyIdGivesItsGroupColours) {
-    const struct {
-        int id;
-        bool isKey;
-        ColorRef text, face;
-        bool hovers;
-        ColorRef hoverFace;
-    } rows[] = {
-        {1022, true, 0xC8F0C8, 0x3C3C3C, false, 0},        // digit 1
-        {1052, true, 0x00283C, 0xC8C8C8, false, 0},        // last of the longest group
-        {1033, true, 0xF0F0F0, 0x646464, true, 0x787878},  // EXE
-        {1015, false, 0, 0, false, 0},                     // the display is no key
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.id);
-        const auto colours = KeypadColoursForKey(row.id);
-        ASSERT_EQ(colours.has_value(), row.isKey);
-        if (colours) {
-            EXPECT_EQ(colours->text, row.text);
-            EXPECT_EQ(colours->face, row.face);
-            EXPECT_EQ(colours->hoverFace, row.hovers ? std::optional(row.hoverFace) : std::nullopt);
-        }
     }
 }
 

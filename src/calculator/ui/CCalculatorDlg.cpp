@@ -186,12 +186,10 @@ void CCalculatorDlg::InsertConstant(std::string_view symbol, std::string_view va
     UpdateDisplay();
 }
 
-void CCalculatorDlg::KeyClicked(int controlId) {
-    if (const std::optional<KeypadKey> key = KeyForControlId(controlId)) {
-        const ViewEffect effect = m_calculator->Execute(key->command);
-        UpdateDisplay();
-        HandleEffect(effect, m_keypad->Button(controlId));
-    }
+void CCalculatorDlg::KeyClicked(CalculatorCommand command) {
+    const ViewEffect effect = m_calculator->Execute(command);
+    UpdateDisplay();
+    HandleEffect(effect, m_keypad->Button(command));
 }
 
 void CCalculatorDlg::PasteFromClipboard() {
@@ -260,12 +258,7 @@ void CCalculatorDlg::HandleEffect(ViewEffect effect, QWidget* anchor) {
 }
 
 QWidget* CCalculatorDlg::AnchorFor(CalculatorCommand command) const {
-    for (const KeypadKey& key : kKeypadKeys) {
-        if (key.command == command && key.controlId != 0) {
-            return m_keypad->Button(key.controlId);
-        }
-    }
-    return nullptr;
+    return m_keypad->Button(command);
 }
 
 // ---- Menus and dialogs --------------------------------------------------------------------------

@@ -116,7 +116,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void KeyClicked(int controlId);
+    void KeyClicked(CalculatorCommand command);
     void HandleEffect(ViewEffect effect, QWidget* anchor);
     void PopupMenu(QMenu& menu, QWidget* anchor);
     void DisplayMenuRequested(const QPoint& globalPosition);

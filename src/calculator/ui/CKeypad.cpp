@@ -6,8 +6,8 @@
 #include <algorithm>
 
 #include "calculator/KeypadTable.h"
+#include "calculator/ui/KeypadColours.h"
 #include "calculator/ui/KeypadLayout.h"
-#include "shell/KeypadColours.h"
 #include "shell/qt/QtText.h"
 #include "shell/ui/CSkinButton.h"
 #include "shell/ui/QtColors.h"
@@ -23,9 +23,9 @@ constexpr int kMinimumCaptionPoints = 5;
 constexpr int kNumberPointsExtra = 2;
 constexpr int kMainKeyPointsExtra = 1;
 
-bool IsNumberBlockKey(int controlId) {
+bool IsNumberBlockKey(CalculatorCommand command) {
     return std::any_of(kNumberBlock.begin(), kNumberBlock.end(),
-                       [controlId](const KeyPlacement& p) { return p.controlId == controlId; });
+                       [command](const KeyPlacement& p) { return p.command == command; });
 }
 
 // The x position and width of a cell in a row of `columns` equal cells filling `width`.
@@ -48,48 +48,45 @@ CKeypad::CKeypad(const QFont& keyFont, int captionPoints, QWidget* parent)
     mainKeyFont.setPointSize(numberFont.pointSize() + kMainKeyPointsExtra);
 
     for (const KeypadKey& key : kKeypadKeys) {
-        if (key.controlId == 0) {
-            continue;
-        }
-        const bool mainKey = key.controlId == kIdcExe || key.controlId == kIdcAllClear;
-        MakeKey(key.controlId,
-                mainKey ? mainKeyFont : (IsNumberBlockKey(key.controlId) ? numberFont : keyFont));
+        const bool mainKey =
+            key.command == CalculatorCommand::Exe || key.command == CalculatorCommand::AllClear;
+        MakeKey(key,
+                mainKey ? mainKeyFont : (IsNumberBlockKey(key.command) ? numberFont : keyFont));
     }
     Arrange(keyFont, numberFont);
 }
 
-CSkinButton* CKeypad::Button(int controlId) const {
-    const auto found = m_keys.find(controlId);
+CSkinButton* CKeypad::Button(CalculatorCommand command) const {
+    const auto found = m_keys.find(command);
     return found == m_keys.end() ? nullptr : found->second.button;
 }
 
-std::optional<CKeypad::Caption> CKeypad::CaptionOf(int controlId) const {
-    const auto found = m_keys.find(controlId);
+std::optional<CKeypad::Caption> CKeypad::CaptionOf(CalculatorCommand command) const {
+    const auto found = m_keys.find(command);
     return found == m_keys.end() ? std::nullopt : found->second.caption;
 }
 
-std::vector<int> CKeypad::ControlIds() const {
-    std::vector<int> ids;
-    ids.reserve(m_keys.size());
+std::vector<CalculatorCommand> CKeypad::Commands() const {
+    std::vector<CalculatorCommand> commands;
+    commands.reserve(m_keys.size());
     for (const auto& entry : m_keys) {
-        ids.push_back(entry.first);
+        commands.push_back(entry.first);
     }
-    return ids;
+    return commands;
 }
 
-void CKeypad::MakeKey(int controlId, const QFont& font) {
-    const std::optional<KeypadKey> entry = KeyForControlId(controlId);
-    if (!entry) {
-        return;
-    }
+void CKeypad::MakeKey(const KeypadKey& entry, const QFont& font) {
+    const CalculatorCommand command = entry.command;
     Key key;
-    key.button = new CSkinButton(ToQString(entry->label), this);
-    key.button->setObjectName(QString::number(controlId));
+    key.button = new CSkinButton(ToQString(entry.label), this);
+    if (const std::optional<KeyPlacement> place = PlacementOf(command)) {
+        key.button->setObjectName(QString::number(place->controlId));
+    }
     key.button->setFont(font);
     key.button->setFocusPolicy(Qt::NoFocus);
     key.button->setAutoDefault(false);
     key.button->setDefault(false);
-    if (const std::optional<KeypadKeyColours> colours = KeypadColoursForKey(controlId)) {
+    if (const std::optional<KeypadKeyColours> colours = KeypadColoursFor(command)) {
         key.button->SetColours(colours->text, colours->face);
         key.button->SetEdgeColours(colours->light, colours->shadow);
         if (colours->hoverFace) {
@@ -98,13 +95,12 @@ void CKeypad::MakeKey(int controlId, const QFont& font) {
             key.button->SetStyle(kSkinStyleNoHover);
         }
     }
-    connect(key.button, &CSkinButton::clicked, this,
-            [this, controlId] { emit KeyClicked(controlId); });
+    connect(key.button, &CSkinButton::clicked, this, [this, command] { emit KeyClicked(command); });
 
-    if (!entry->shiftLabel.empty()) {
-        key.caption = Caption{ToQString(entry->shiftLabel), QRect()};
+    if (!entry.shiftLabel.empty()) {
+        key.caption = Caption{ToQString(entry.shiftLabel), QRect()};
     }
-    m_keys[controlId] = key;
+    m_keys[command] = key;
 }
 
 void CKeypad::Arrange(const QFont& functionFont, const QFont& numberFont) {
@@ -121,7 +117,7 @@ void CKeypad::Arrange(const QFont& functionFont, const QFont& numberFont) {
     // Wide enough for the widest label and the widest caption of a one-column key.
     int functionWidth = functionHeight * 2;
     for (const KeyPlacement& place : kFunctionBlock) {
-        const KeypadKey key = *KeyForControlId(place.controlId);
+        const KeypadKey key = *KeyForCommand(place.command);
         const int label = functionMetrics.horizontalAdvance(ToQString(key.label)) + 12;
         const int caption = captionMetrics.horizontalAdvance(ToQString(key.shiftLabel));
         functionWidth = std::max({functionWidth, (label + place.columnSpan - 1) / place.columnSpan,
@@ -129,7 +125,7 @@ void CKeypad::Arrange(const QFont& functionFont, const QFont& numberFont) {
     }
     int numberWidth = numberHeight * 3 / 2;
     for (const KeyPlacement& place : kNumberBlock) {
-        const KeypadKey key = *KeyForControlId(place.controlId);
+        const KeypadKey key = *KeyForCommand(place.command);
         numberWidth =
             std::max(numberWidth, numberMetrics.horizontalAdvance(ToQString(key.label)) + 12);
     }
@@ -137,7 +133,7 @@ void CKeypad::Arrange(const QFont& functionFont, const QFont& numberFont) {
                                kNumberColumns * numberWidth + (kNumberColumns - 1) * gap);
 
     const auto place = [&](const KeyPlacement& p, int columns, int top, int height) {
-        Key& key = m_keys.at(p.controlId);
+        Key& key = m_keys.at(p.command);
         const auto [left, keyWidth] = Cell(p.column, p.columnSpan, columns, width, gap);
         key.button->setGeometry(left, top, keyWidth, height);
         if (key.caption) {

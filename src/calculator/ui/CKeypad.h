@@ -9,15 +9,19 @@
 #include <optional>
 #include <vector>
 
+#include "calculator/CalculatorCommand.h"
+
 namespace zyk {
 
 class CSkinButton;
+struct KeypadKey;
 
-// Every key of the keypad table as a skinned button with its second-function caption written
-// small above it, laid out as in KeypadLayout.h and coloured with the keypad's own fixed colours
-// (they do not follow the colour scheme). Transparent: the window's background shows between
-// the keys. The buttons never take the focus, so Space and Enter never press them. The captions
-// are painted by the keypad itself: one widget instead of two dozen labels keeps start-up quick.
+// Every key of the keypad table as a skinned button, known by its command with its second-function
+// caption written small above it, laid out as in KeypadLayout.h and coloured with the keypad's own
+// fixed colours (they do not follow the colour scheme). Transparent: the window's background shows
+// between the keys. The buttons never take the focus, so Space and Enter never press them. The
+// captions are painted by the keypad itself: one widget instead of two dozen labels keeps start-up
+// quick.
 class CKeypad : public QWidget {
     Q_OBJECT
 
@@ -31,18 +35,18 @@ public:
     // keyFont: "View" "Font" at "View" "FontSize"; captionPoints: FontSize minus "Font Offset".
     CKeypad(const QFont& keyFont, int captionPoints, QWidget* parent = nullptr);
 
-    // Nothing for an id that is no key.
-    CSkinButton* Button(int controlId) const;
+    // Nothing for a command without a key.
+    CSkinButton* Button(CalculatorCommand command) const;
     // Nothing for a key without a second function.
-    std::optional<Caption> CaptionOf(int controlId) const;
+    std::optional<Caption> CaptionOf(CalculatorCommand command) const;
     const QFont& CaptionFont() const { return m_captionFont; }
-    std::vector<int> ControlIds() const;
+    std::vector<CalculatorCommand> Commands() const;
 
     QSize sizeHint() const override { return m_size; }
     QSize minimumSizeHint() const override { return m_size; }
 
 signals:
-    void KeyClicked(int controlId);
+    void KeyClicked(CalculatorCommand command);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -53,11 +57,11 @@ private:
         std::optional<Caption> caption;
     };
 
-    void MakeKey(int controlId, const QFont& font);
+    void MakeKey(const KeypadKey& entry, const QFont& font);
     void Arrange(const QFont& functionFont, const QFont& numberFont);
 
     QFont m_captionFont;
-    std::map<int, Key> m_keys;
+    std::map<CalculatorCommand, Key> m_keys;
     QSize m_size;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "calculator/KeypadTable.h"
 
@@ -9,7 +10,10 @@
 // columns below, AC at the top right and EXE at the bottom right of the number block.
 namespace zyk {
 
+// controlId: the key's documented dialog control id, which the button carries as its object name
+// so that tests and tools find it; the window itself knows its keys by their command.
 struct KeyPlacement {
+    CalculatorCommand command;
     int controlId;
     int row;
     int column;
@@ -28,44 +32,44 @@ inline constexpr int kNumberRows = 4;
 //   DEC           HEX           BIN
 //   A      B      C      D      E      F
 inline constexpr std::array<KeyPlacement, 33> kFunctionBlock = {{
-    {kIdcShift, 0, 0, 1},
-    {kIdcMode, 0, 1, 1},
-    {kIdcCaretLeft, 0, 2, 1},
-    {kIdcCaretRight, 0, 3, 1},
-    {kIdcDisplay, 0, 4, 1},
-    {kIdcFrm, 0, 5, 1},
+    {CalculatorCommand::Shift, 1059, 0, 0, 1},
+    {CalculatorCommand::Mode, 1073, 0, 1, 1},
+    {CalculatorCommand::CaretLeft, 32868, 0, 2, 1},
+    {CalculatorCommand::CaretRight, 32869, 0, 3, 1},
+    {CalculatorCommand::Display, 1003, 0, 4, 1},
+    {CalculatorCommand::Frm, 1007, 0, 5, 1},
 
-    {kIdcConst, 1, 0, 1},
-    {kIdcMx, 1, 1, 1},
-    {kIdcDeg, 1, 2, 1},
-    {kIdcFactorial, 1, 3, 1},
-    {kIdcOpenParenthesis, 1, 4, 1},
-    {kIdcCloseParenthesis, 1, 5, 1},
+    {CalculatorCommand::Const, 1004, 1, 0, 1},
+    {CalculatorCommand::Mx, 1012, 1, 1, 1},
+    {CalculatorCommand::Deg, 1159, 1, 2, 1},
+    {CalculatorCommand::Factorial, 1142, 1, 3, 1},
+    {CalculatorCommand::OpenParenthesis, 1039, 1, 4, 1},
+    {CalculatorCommand::CloseParenthesis, 1040, 1, 5, 1},
 
-    {kIdcHyp, 2, 0, 1},
-    {kIdcSin, 2, 1, 1},
-    {kIdcCos, 2, 2, 1},
-    {kIdcTan, 2, 3, 1},
-    {kIdcLog, 2, 4, 1},
-    {kIdcLn, 2, 5, 1},
+    {CalculatorCommand::Hyp, 1011, 2, 0, 1},
+    {CalculatorCommand::Sin, 1146, 2, 1, 1},
+    {CalculatorCommand::Cos, 1147, 2, 2, 1},
+    {CalculatorCommand::Tan, 1148, 2, 3, 1},
+    {CalculatorCommand::Log, 1144, 2, 4, 1},
+    {CalculatorCommand::Ln, 1145, 2, 5, 1},
 
-    {kIdcSquare, 3, 0, 1},
-    {kIdcPower, 3, 1, 1},
-    {kIdcSqrt, 3, 2, 1},
-    {kIdcNegate, 3, 3, 1},
-    {kIdcMod, 3, 4, 1},
-    {kIdcAnd, 3, 5, 1},
+    {CalculatorCommand::Square, 1140, 3, 0, 1},
+    {CalculatorCommand::Power, 1141, 3, 1, 1},
+    {CalculatorCommand::Sqrt, 1139, 3, 2, 1},
+    {CalculatorCommand::Negate, 1010, 3, 3, 1},
+    {CalculatorCommand::Mod, 1143, 3, 4, 1},
+    {CalculatorCommand::And, 1041, 3, 5, 1},
 
-    {kIdcDec, 4, 0, 2},
-    {kIdcHex, 4, 2, 2},
-    {kIdcBin, 4, 4, 2},
+    {CalculatorCommand::Dec, 1050, 4, 0, 2},
+    {CalculatorCommand::Hex, 1051, 4, 2, 2},
+    {CalculatorCommand::Bin, 1052, 4, 4, 2},
 
-    {kIdcHexA, 5, 0, 1},
-    {kIdcHexB, 5, 1, 1},
-    {kIdcHexC, 5, 2, 1},
-    {kIdcHexD, 5, 3, 1},
-    {kIdcHexE, 5, 4, 1},
-    {kIdcHexF, 5, 5, 1},
+    {CalculatorCommand::HexA, 1044, 5, 0, 1},
+    {CalculatorCommand::HexB, 1045, 5, 1, 1},
+    {CalculatorCommand::HexC, 1046, 5, 2, 1},
+    {CalculatorCommand::HexD, 1047, 5, 3, 1},
+    {CalculatorCommand::HexE, 1048, 5, 4, 1},
+    {CalculatorCommand::HexF, 1049, 5, 5, 1},
 }};
 
 //   7      8      9      <Del   AC
@@ -73,17 +77,36 @@ inline constexpr std::array<KeyPlacement, 33> kFunctionBlock = {{
 //   1      2      3      +      -
 //   0      .      Exp    Del>   EXE
 inline constexpr std::array<KeyPlacement, 20> kNumberBlock = {{
-    {kIdcDigit7, 0, 0, 1},       {kIdcDigit8, 0, 1, 1},   {kIdcDigit9, 0, 2, 1},
-    {kIdcDeleteBefore, 0, 3, 1}, {kIdcAllClear, 0, 4, 1},
+    {CalculatorCommand::Digit7, 1022, 0, 0, 1},   {CalculatorCommand::Digit8, 1023, 0, 1, 1},
+    {CalculatorCommand::Digit9, 1024, 0, 2, 1},   {CalculatorCommand::DeleteBefore, 1080, 0, 3, 1},
+    {CalculatorCommand::AllClear, 1020, 0, 4, 1},
 
-    {kIdcDigit4, 1, 0, 1},       {kIdcDigit5, 1, 1, 1},   {kIdcDigit6, 1, 2, 1},
-    {kIdcMultiply, 1, 3, 1},     {kIdcDivide, 1, 4, 1},
+    {CalculatorCommand::Digit4, 1025, 1, 0, 1},   {CalculatorCommand::Digit5, 1026, 1, 1, 1},
+    {CalculatorCommand::Digit6, 1027, 1, 2, 1},   {CalculatorCommand::Multiply, 1035, 1, 3, 1},
+    {CalculatorCommand::Divide, 1034, 1, 4, 1},
 
-    {kIdcDigit1, 2, 0, 1},       {kIdcDigit2, 2, 1, 1},   {kIdcDigit3, 2, 2, 1},
-    {kIdcAdd, 2, 3, 1},          {kIdcSubtract, 2, 4, 1},
+    {CalculatorCommand::Digit1, 1028, 2, 0, 1},   {CalculatorCommand::Digit2, 1029, 2, 1, 1},
+    {CalculatorCommand::Digit3, 1030, 2, 2, 1},   {CalculatorCommand::Add, 1037, 2, 3, 1},
+    {CalculatorCommand::Subtract, 1036, 2, 4, 1},
 
-    {kIdcDigit0, 3, 0, 1},       {kIdcPoint, 3, 1, 1},    {kIdcExp, 3, 2, 1},
-    {kIdcDeleteAfter, 3, 3, 1},  {kIdcExe, 3, 4, 1},
+    {CalculatorCommand::Digit0, 1031, 3, 0, 1},   {CalculatorCommand::Point, 1032, 3, 1, 1},
+    {CalculatorCommand::Exp, 1138, 3, 2, 1},      {CalculatorCommand::DeleteAfter, 1021, 3, 3, 1},
+    {CalculatorCommand::Exe, 1033, 3, 4, 1},
 }};
+
+// Where the key of a command sits; nothing for a command without a key.
+constexpr std::optional<KeyPlacement> PlacementOf(CalculatorCommand command) {
+    for (const KeyPlacement& place : kFunctionBlock) {
+        if (place.command == command) {
+            return place;
+        }
+    }
+    for (const KeyPlacement& place : kNumberBlock) {
+        if (place.command == command) {
+            return place;
+        }
+    }
+    return std::nullopt;
+}
 
 }  // namespace zyk

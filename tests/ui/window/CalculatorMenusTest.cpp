@@ -17,12 +17,15 @@ TEST_F(CalculatorMenu, EachMenuOpensBelowItsKeyAndInsertsThePickedItem) {
         const char* pick;      // UTF-8
         const char* inserted;  // UTF-8
     } rows[] = {
-        {{Click(kIdcConst)}, 12, "{e_0}   Electric constant", "{e_0}"},
+        {{Click(CalculatorCommand::Const)}, 12, "{e_0}   Electric constant", "{e_0}"},
         {{Press(Qt::Key_F11)}, 12, "{c}   Speed of light", "{c}"},
-        {{Click(kIdcShift), Click(kIdcConst)}, 10, "Mem 3", "\u00A6M3\u00A6"},
-        {{Click(kIdcShift), Click(kIdcHexD)}, 26, "z", "[z]"},
+        {{Click(CalculatorCommand::Shift), Click(CalculatorCommand::Const)},
+         10,
+         "Mem 3",
+         "\u00A6M3\u00A6"},
+        {{Click(CalculatorCommand::Shift), Click(CalculatorCommand::HexD)}, 26, "z", "[z]"},
         {{Type("40+2"), Press(Qt::Key_Return), Press(Qt::Key_C, Qt::ControlModifier),
-          Click(kIdcDisplay)},
+          Click(CalculatorCommand::Display)},
          4,
          "Paste\tCtrl+V",
          "42"},
@@ -34,8 +37,7 @@ TEST_F(CalculatorMenu, EachMenuOpensBelowItsKeyAndInsertsThePickedItem) {
         QMenu& menu = OpenMenu();
         EXPECT_EQ(ItemTexts(menu).size(), row.items);
         // Below the key that opened it, or moved up only as far as the screen needs.
-        const QWidget& key =
-            Key(row.opening.back().click != 0 ? row.opening.back().click : kIdcConst);
+        const QWidget& key = Key(row.opening.back().click.value_or(CalculatorCommand::Const));
         const QPoint below = key.mapToGlobal(QPoint(0, key.height()));
         EXPECT_LE(std::abs(menu.geometry().left() - below.x()), 2);
         EXPECT_LE(menu.geometry().top(), below.y() + 2);
@@ -47,19 +49,19 @@ TEST_F(CalculatorMenu, EachMenuOpensBelowItsKeyAndInsertsThePickedItem) {
 }
 
 TEST_F(CalculatorMenu, ModeMenuShowsTheCalculatorsChecksAndForwardsThePick) {
-    Do({Click(kIdcMode)});
+    Do({Click(CalculatorCommand::Mode)});
     EXPECT_EQ(ItemTexts(OpenMenu()), (QStringList{"Normal", "Scientific", "Engineering", "Decimal",
                                                   "Hexadecimal", "Binary", "Formula"}));
     EXPECT_EQ(ItemTexts(OpenMenu(), true), (QStringList{"Normal", "Decimal"}));
     Pick(QStringLiteral("Scientific"));
-    Do({Type("1500"), Press(Qt::Key_Return), Click(kIdcMode)});
+    Do({Type("1500"), Press(Qt::Key_Return), Click(CalculatorCommand::Mode)});
     EXPECT_EQ(ResultShown(), QStringLiteral("= 1.5e+003"));
     EXPECT_EQ(ItemTexts(OpenMenu(), true), (QStringList{"Scientific", "Decimal"}));
     OpenMenu().close();
 }
 
 TEST_F(CalculatorMenu, FormulaMenuTakesItsEnablingFromTheCalculator) {
-    Do({Type("2x+1"), Press(Qt::Key_Return), Click(kIdcDisplay)});
+    Do({Type("2x+1"), Press(Qt::Key_Return), Click(CalculatorCommand::Display)});
     QMenu& menu = OpenMenu();
     ASSERT_EQ(ItemTexts(menu), (QStringList{"Edit Formula\tIns", "Save", "Save As", "Clear\tEsc"}));
     EXPECT_TRUE(Item(menu, QStringLiteral("Edit Formula\tIns"))->isEnabled());

@@ -7,8 +7,8 @@
 
 #include "app/Application.h"
 #include "calculator/KeypadTable.h"
+#include "calculator/ui/KeypadColours.h"
 #include "shell/ColourScheme.h"
-#include "shell/KeypadColours.h"
 #include "shell/SkinButtonLook.h"
 #include "shell/qt/QSettingsStore.h"
 #include "shell/ui/CAboutDlg.h"
@@ -54,13 +54,13 @@ TEST_F(CalculatorWindowShell, StartAppliesTheSchemeAndTheKeysKeepTheirColours) {
                                                   : row.background);
         EXPECT_EQ(Window().Display().Background(), ToQColor(row.display));
         EXPECT_EQ(Window().Background().HasPicture(), row.picture);
-        for (const int id : Window().Keypad().ControlIds()) {
-            const KeypadKeyColours expected = *KeypadColoursForKey(id);
-            const SkinButtonColours& shown = Key(id).Colours();
+        for (const CalculatorCommand key : Window().Keypad().Commands()) {
+            const KeypadKeyColours expected = *KeypadColoursFor(key);
+            const SkinButtonColours& shown = Key(key).Colours();
             EXPECT_EQ(std::tie(shown.face, shown.text, shown.light, shown.shadow),
                       std::tie(expected.face, expected.text, expected.light, expected.shadow))
-                << id;
-            EXPECT_EQ(Key(id).Style(),
+                << KeyForCommand(key)->label;
+            EXPECT_EQ(Key(key).Style(),
                       expected.hoverFace ? kSkinStyleHoverFace : kSkinStyleNoHover);
         }
     }

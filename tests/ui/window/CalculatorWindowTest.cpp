@@ -9,6 +9,7 @@
 #include <cctype>
 
 #include "calculator/KeypadTable.h"
+#include "calculator/ui/KeypadLayout.h"
 
 namespace zyk::window_test {
 namespace {
@@ -59,13 +60,13 @@ const Step kExe = Press(Qt::Key_Return);
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(CalculatorWindow, Scenarios, ::testing::Values(
     // Whole calculations: steps, then expression line, result line, angle, mode and hyp labels.
-    ScenarioRow{"mouse", {Click(kIdcDigit2), Click(kIdcAdd), Click(kIdcDigit3), Click(kIdcMultiply), Click(kIdcDigit4), Click(kIdcExe)}, "", "= 14"},
+    ScenarioRow{"mouse", {Click(CalculatorCommand::Digit2), Click(CalculatorCommand::Add), Click(CalculatorCommand::Digit3), Click(CalculatorCommand::Multiply), Click(CalculatorCommand::Digit4), Click(CalculatorCommand::Exe)}, "", "= 14"},
     ScenarioRow{"keyboard", {Type("7*(8-2)/4"), kExe}, "", "= 10.5"},
     ScenarioRow{"pad Enter", {Type("1+1"), Press(Qt::Key_Enter, kPad)}, "", "= 2"},
-    ScenarioRow{"negation shows as minus", {Click(kIdcNegate), Click(kIdcDigit4)}, "\u22124"},
+    ScenarioRow{"negation shows as minus", {Click(CalculatorCommand::Negate), Click(CalculatorCommand::Digit4)}, "\u22124"},
     // Modifiers and their labels.
     ScenarioRow{"labels start with their names", {}, "", "Result", "Degree", "MODE", "hyp"},
-    ScenarioRow{"SHIFT", {Click(kIdcShift)}, "", kAny, kAny, "ds"},
+    ScenarioRow{"SHIFT", {Click(CalculatorCommand::Shift)}, "", kAny, kAny, "ds"},
     // Keys that are shortcuts, not typing or focus moves.
     ScenarioRow{"Space Tab is Rad", {Press(Qt::Key_Space), Press(Qt::Key_Tab)}, "", kAny, "[r]", "d"},
     ScenarioRow{"Shift Space is hyp", {Press(Qt::Key_Space, kShift), Press(Qt::Key_Space, kShift)}, "", kAny, kAny, kAny, ""},
@@ -101,8 +102,8 @@ INSTANTIATE_TEST_SUITE_P(CalculatorWindow, Scenarios, ::testing::Values(
 TEST_F(CalculatorWindow, KeysNeverMoveTheFocusOrPressAButton) {
     CCalculatorDlg& window = Window();
     ASSERT_EQ(window.focusWidget(), &Line());
-    Do({Type("8"), Click(kIdcAdd), Press(Qt::Key_Tab), Press(Qt::Key_Space), Press(Qt::Key_Space),
-        Type("1")});
+    Do({Type("8"), Click(CalculatorCommand::Add), Press(Qt::Key_Tab), Press(Qt::Key_Space),
+        Press(Qt::Key_Space), Type("1")});
     EXPECT_EQ(window.focusWidget(), &Line());
     // Enter after a click is EXE, not a second press of the clicked button.
     Do({Press(Qt::Key_Return)});
@@ -152,8 +153,8 @@ TEST_F(CalculatorWindow, TheResultLineNeverCutsItsTextOff) {
     CFitLabel& result = Window().Display().ResultLine();
     const int normalPoints = result.font().pointSize();
     const std::vector<std::vector<Step>> longTexts = {
-        {Type("2"), Click(kIdcNegate), Type("3"), kExe},               // misplaced sign
-        {Press(Qt::Key_B, kAlt), Click(kIdcNegate), Type("1"), kExe},  // 32 ones
+        {Type("2"), Click(CalculatorCommand::Negate), Type("3"), kExe},  // misplaced sign
+        {Press(Qt::Key_B, kAlt), Click(CalculatorCommand::Negate), Type("1"), kExe},  // 32 ones
     };
     for (const std::vector<Step>& steps : longTexts) {
         Do({Press(Qt::Key_Escape), Press(Qt::Key_D, kAlt)});
@@ -180,9 +181,9 @@ TEST_F(CalculatorWindow, TheResultLineNeverCutsItsTextOff) {
 // Copy Result and Copy Expression also fill the desktop's clipboard; Ctrl+Shift+V types its text.
 TEST_F(CalculatorWindow, TheDesktopsClipboardSitsBesideThePasteBuffer) {
     QClipboard& clipboard = *QGuiApplication::clipboard();
-    Do({Click(kIdcNegate), Type("5*2"), kExe, Press(Qt::Key_C, kCtrl)});
+    Do({Click(CalculatorCommand::Negate), Type("5*2"), kExe, Press(Qt::Key_C, kCtrl)});
     EXPECT_EQ(clipboard.text(), QStringLiteral("-10"));
-    Do({Click(kIdcNegate), Type("4"), Press(Qt::Key_E, kCtrl)});
+    Do({Click(CalculatorCommand::Negate), Type("4"), Press(Qt::Key_E, kCtrl)});
     EXPECT_EQ(clipboard.text(), QString::fromUtf8("\u22124"));
 
     Do({Press(Qt::Key_Escape)});
@@ -203,20 +204,18 @@ TEST_F(CalculatorWindow, TheDesktopsClipboardSitsBesideThePasteBuffer) {
 TEST_F(CalculatorWindow, EveryKeyOfTheTableHasItsButtonAndCaption) {
     CKeypad& keypad = Window().Keypad();
     const QFontMetrics captionMetrics(keypad.CaptionFont());
-    std::size_t buttons = 0;
     for (const KeypadKey& key : kKeypadKeys) {
-        if (key.controlId == 0) {
-            continue;
-        }
-        ++buttons;
-        const CSkinButton* button = keypad.Button(key.controlId);
+        const CSkinButton* button = keypad.Button(key.command);
         ASSERT_NE(button, nullptr) << key.label;
+        // Tests and tools find a key by its documented control id.
+        ASSERT_TRUE(PlacementOf(key.command).has_value()) << key.label;
+        EXPECT_EQ(button->objectName(), QString::number(PlacementOf(key.command)->controlId));
         const QRect face = button->geometry();
         EXPECT_EQ(button->text(), ToQString(key.label));
         EXPECT_TRUE(keypad.rect().contains(face)) << key.label;
         EXPECT_LT(QFontMetrics(button->font()).horizontalAdvance(button->text()), face.width() - 4)
             << key.label;
-        const std::optional<CKeypad::Caption> caption = keypad.CaptionOf(key.controlId);
+        const std::optional<CKeypad::Caption> caption = keypad.CaptionOf(key.command);
         ASSERT_EQ(caption.has_value(), !key.shiftLabel.empty()) << key.label;
         if (caption) {
             // Written above its own key, wide and tall enough to be read whole.
@@ -227,13 +226,14 @@ TEST_F(CalculatorWindow, EveryKeyOfTheTableHasItsButtonAndCaption) {
                 << key.label;
             EXPECT_GE(caption->area.height(), captionMetrics.height()) << key.label;
         }
-        for (const int other : keypad.ControlIds()) {
-            EXPECT_TRUE(other == key.controlId ||
-                        !face.intersects(keypad.Button(other)->geometry()))
-                << key.label << " overlaps " << other;
+        for (const CalculatorCommand other : keypad.Commands()) {
+            EXPECT_TRUE(other == key.command || !face.intersects(keypad.Button(other)->geometry()))
+                << key.label << " overlaps " << KeyForCommand(other)->label;
         }
     }
-    EXPECT_EQ(keypad.ControlIds().size(), buttons);
+    EXPECT_EQ(keypad.Commands().size(), kKeypadKeys.size());
+    EXPECT_EQ(kFunctionBlock.size() + kNumberBlock.size(), kKeypadKeys.size())
+        << "every key is placed once";
 }
 
 }  // namespace

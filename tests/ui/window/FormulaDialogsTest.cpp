@@ -129,7 +129,8 @@ TEST_F(FormulaDialog, FrmOpensTheLibraryOkRunsTheFormulaAndTheNextOpeningShowsIt
 
 TEST_F(FormulaDialog, SaveAsStoresATypedFormulaUnderTheAskedName) {
     messages.textAnswer = "Twice plus one";
-    Do({Type("2x+1"), Press(Qt::Key_Return), Click(kIdcShift), Click(kIdcFrm)});
+    Do({Type("2x+1"), Press(Qt::Key_Return), Click(CalculatorCommand::Shift),
+        Click(CalculatorCommand::Frm)});
     EXPECT_EQ(StoredNames(), std::vector<std::string>{"Twice plus one"});
     EXPECT_TRUE(messages.shown.empty());
 }

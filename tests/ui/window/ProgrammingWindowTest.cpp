@@ -90,7 +90,7 @@ TEST_F(ProgrammingWindow, GetProgramRunsAFileAndExeAnswersItsInput) {
     EXPECT_FALSE(Programming().isVisible()) << "Get Program does not show the window";
     EXPECT_EQ(Programming().Editor().Lines().first(), QStringLiteral("var x, y"));
 
-    Do({Type("2"), Type("1"), Click(kIdcExe)});
+    Do({Type("2"), Type("1"), Click(CalculatorCommand::Exe)});
     EXPECT_EQ(ResultShown(), QStringLiteral("x = 21"));
     // The value stays for a second, while the window goes on painting.
     PaintCounter counter(Window().Display());
@@ -100,12 +100,12 @@ TEST_F(ProgrammingWindow, GetProgramRunsAFileAndExeAnswersItsInput) {
     EXPECT_GE(counter.paints, 1);
     ASSERT_TRUE(WaitFor([&] { return ResultShown() == QStringLiteral("twice: 42"); }));
 
-    Do({Click(kIdcExe)});
+    Do({Click(CalculatorCommand::Exe)});
     ASSERT_TRUE(
         WaitFor([&] { return ExpressionShown() == QStringLiteral("Hit [Exe] to run again!"); }));
     // EXE runs it again, from the editor's present text.
     Programming().Editor().ReplaceText(QStringLiteral("print \"again\"\n"));
-    Do({Click(kIdcExe)});
+    Do({Click(CalculatorCommand::Exe)});
     ASSERT_TRUE(WaitFor([&] { return ResultShown() == QStringLiteral("again"); }));
     EXPECT_TRUE(messages.shown.empty());
 }
@@ -123,20 +123,20 @@ TEST_F(ProgrammingWindow, AcAndEscStopARunawayProgramWhileTheDisplayKeepsPaintin
     EXPECT_TRUE(Programming().Runner().IsComputing());
 
     // AC: the run stops on the line it reached, its line is selected, EXE runs it again.
-    Do({Click(kIdcAllClear)});
+    Do({Click(CalculatorCommand::AllClear)});
     ExpectStoppedOnAProgramLine();
     EXPECT_EQ(Window().Core().GetExeMode(), ExeMode::Program);
     const int stoppedLine = Programming().Runner().Interpreter().FailedLine();
     EXPECT_EQ(Programming().Editor().textCursor().selectedText(),
               Programming().Editor().Lines()[stoppedLine]);
-    Do({Click(kIdcExe)});
+    Do({Click(CalculatorCommand::Exe)});
     ASSERT_TRUE(WaitFor([&] { return Programming().Runner().IsComputing(); }));
 
     // Esc (CLR): stopped too, and the calculator is the calculator again.
     Do({Press(Qt::Key_Escape)});
     ExpectStoppedOnAProgramLine();
     EXPECT_EQ(Window().Core().GetExeMode(), ExeMode::Calculating);
-    Do({Type("2"), Type("+"), Type("3"), Click(kIdcExe)});
+    Do({Type("2"), Type("+"), Type("3"), Click(CalculatorCommand::Exe)});
     EXPECT_EQ(ResultShown(), QStringLiteral("= 5"));
 }
 

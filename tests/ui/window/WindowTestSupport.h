@@ -12,6 +12,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "calculator/Calculator.h"
@@ -35,20 +36,20 @@ namespace zyk::window_test {
 
 // One thing the user does: click a keypad key, press a key, or type characters.
 struct Step {
-    int click = 0;
+    std::optional<CalculatorCommand> click;
     Qt::Key key = Qt::Key_unknown;
     Qt::KeyboardModifiers modifiers = Qt::NoModifier;
     const char* text = "";  // UTF-8: the key's text, or the characters to type
 };
-inline Step Click(int controlId) {
-    return Step{controlId};
+inline Step Click(CalculatorCommand key) {
+    return Step{key};
 }
 inline Step Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
                   const char* text = "") {
-    return Step{0, key, modifiers, text};
+    return Step{std::nullopt, key, modifiers, text};
 }
 inline Step Type(const char* text) {
-    return Step{0, Qt::Key_unknown, Qt::NoModifier, text};
+    return Step{std::nullopt, Qt::Key_unknown, Qt::NoModifier, text};
 }
 
 // A calculator window over a fresh in-memory store, recorded messages, a scratch data folder and
@@ -84,9 +85,9 @@ protected:
         file.write(contents);
     }
 
-    CSkinButton& Key(int controlId) {
-        CSkinButton* button = Window().Keypad().Button(controlId);
-        EXPECT_NE(button, nullptr) << "no key " << controlId;
+    CSkinButton& Key(CalculatorCommand command) {
+        CSkinButton* button = Window().Keypad().Button(command);
+        EXPECT_NE(button, nullptr) << "no key " << static_cast<int>(command);
         return *button;
     }
     CExpressionEdit& Line() { return Window().Display().ExpressionLine(); }
@@ -95,8 +96,8 @@ protected:
     // delivers them; typed letters are their keys, so "x" is Key_X.
     void Do(const std::vector<Step>& steps) {
         for (const Step& step : steps) {
-            if (step.click != 0) {
-                QTest::mouseClick(&Key(step.click), Qt::LeftButton);
+            if (step.click) {
+                QTest::mouseClick(&Key(*step.click), Qt::LeftButton);
             } else if (step.key != Qt::Key_unknown) {
                 QTest::sendKeyEvent(QTest::Click, &Line(), step.key, QString::fromUtf8(step.text),
                                     step.modifiers);
