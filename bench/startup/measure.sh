@@ -1,31 +1,37 @@
 #!/usr/bin/env bash
 # Start-up time and memory of a window program, next to SpeedCrunch measured the same way.
 #
-#   bench/startup/measure.sh [-n RUNS] [-t SECONDS] TITLE COMMAND [ARGUMENTS...]
+#   bench/startup/measure.sh [-n RUNS] [-t SECONDS] [-w] TITLE COMMAND [ARGUMENTS...]
 #
-# Starts a private Xvfb display, then runs COMMAND and SpeedCrunch in turn, RUNS times each (after
-# one warm-up run each that fills the disk cache and is not counted). For every run it measures
-# the time from starting the process until a visible window whose name matches TITLE (an xdotool
-# regular expression, searched as by "xdotool search --onlyvisible --name") exists, and the process's resident memory at that moment. Prints the
-# median of each, in milliseconds and MiB. Each run gets an empty temporary HOME, so neither
-# program reads or writes the user's own settings.
+# Starts a private Xvfb display, then runs COMMAND and SpeedCrunch in turn, RUNS times each
+# (default 11, after one warm-up run each that fills the disk cache and is not counted). For every
+# run it measures the time from starting the process until a visible window whose name matches
+# TITLE (an xdotool regular expression, searched as by "xdotool search --onlyvisible --name")
+# exists, and the process's resident memory at that moment. Prints the median of each, in
+# milliseconds and MiB. Each run gets an empty temporary HOME (a first start), so neither program
+# reads or writes the user's own settings; with -w each program keeps one HOME from its warm-up
+# run on (a usual start, settings already written). When COMMAND understands --startup-time, it
+# is then also run RUNS times with it, and the medians of the figures it measures inside itself
+# (time to the first paint, CPU time until then) are printed: steadier on a busy machine.
 #
-# Example:  bench/startup/measure.sh -n 7 '^Zyk Calc$' ./build/zykcalc
+# Example:  bench/startup/measure.sh -n 11 '^Zyk Calc$' ./build/zykcalc
 # Needs: Xvfb, xdotool, speedcrunch (Debian: xvfb xdotool speedcrunch).
 set -euo pipefail
 
-runs=5
+runs=11
 timeout_seconds=20
-while getopts "n:t:h" option; do
+warm=""
+while getopts "n:t:wh" option; do
     case $option in
         n) runs=$OPTARG ;;
         t) timeout_seconds=$OPTARG ;;
-        *) sed -n '2,16p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
+        w) warm=yes ;;
+        *) sed -n '2,19p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
     esac
 done
 shift $((OPTIND - 1))
 if [ $# -lt 2 ]; then
-    sed -n '2,16p' "$0" | sed 's/^# \{0,1\}//' >&2
+    sed -n '2,19p' "$0" | sed 's/^# \{0,1\}//' >&2
     exit 2
 fi
 title=$1
@@ -65,12 +71,23 @@ for _ in $(seq 1 100); do
 done
 xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "measure.sh: Xvfb did not start" >&2; exit 1; }
 
+# home_for TITLE: the HOME of one run (a fresh one, or with -w the program's own).
+home_for() {
+    if [ -n "$warm" ]; then
+        local home="$work/warm-$(printf '%s' "$1" | md5sum | cut -c1-8)"
+        mkdir -p "$home"
+        echo "$home"
+    else
+        mktemp -d "$work/home.XXXXXX"
+    fi
+}
+
 # measure_once TITLE COMMAND...: prints "milliseconds kilobytes", or "fail".
 measure_once() {
     local window_title=$1
     shift
     local home
-    home=$(mktemp -d "$work/home.XXXXXX")
+    home=$(home_for "$window_title")
     local start end pid rss
     start=$(date +%s%N)
     HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share \
@@ -130,5 +147,25 @@ report() {
 printf '%-28s %12s %14s %8s\n' "program" "median ms" "median RSS MiB" "runs"
 report "$(basename "${command[0]}")" "$work/measured.txt"
 report "speedcrunch" "$work/reference.txt"
+
+# The program's own figures: "first paint: N ms after the start (...)" and "CPU time until the
+# first paint: N ms (...)", from --startup-time.
+home=$(home_for "$title")
+if HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share \
+    XDG_CACHE_HOME=$home/.cache XDG_RUNTIME_DIR=$home timeout "$timeout_seconds" \
+    "${command[@]}" --startup-time 2>/dev/null | grep -q '^first paint: '; then
+    : >"$work/inside.txt"
+    for run in $(seq 1 "$runs"); do
+        home=$(home_for "$title")
+        HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share \
+            XDG_CACHE_HOME=$home/.cache XDG_RUNTIME_DIR=$home timeout "$timeout_seconds" \
+            "${command[@]}" --startup-time 2>/dev/null |
+            awk '/^first paint: / { w = $3 } /^CPU time until/ { c = $7 } END { print w, c }' \
+                >>"$work/inside.txt"
+    done
+    printf '%-28s %12s %14s %8s\n' "$(basename "${command[0]}") --startup-time" \
+        "$(cut -d' ' -f1 "$work/inside.txt" | median)" \
+        "cpu $(cut -d' ' -f2 "$work/inside.txt" | median) ms" "$runs/$runs"
+fi
 # A program whose window never appeared in any run is a failure of the measurement.
 [ -s "$work/measured.txt" ] && [ -s "$work/reference.txt" ]

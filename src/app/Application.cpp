@@ -28,6 +28,7 @@
 #include "shell/qt/QSettingsStore.h"
 #include "shell/ui/ApplicationIcon.h"
 #include "shell/ui/CFocusIndicator.h"
+#include "shell/ui/DeferredIconStyle.h"
 #include "shell/ui/QtUserMessages.h"
 #include "shell/ui/ResourceLocator.h"
 #include "shell/ui/ScreenshotRegistry.h"
@@ -123,6 +124,7 @@ int RunApplication(int argc, char* argv[], const ConsoleOptions& options) {
     // with a point whatever the language (printf, atof), as the console does.
     std::setlocale(LC_NUMERIC, "C");
     fontConfiguration.join();
+    QApplication::setStyle(new DeferredIconStyle(QApplication::style()->name()));
     application_names::Apply();
     if (screenshot) {
         return TakeScreenshots(QString::fromStdString(options.argument));

@@ -10,6 +10,7 @@
 #include "shell/ui/CLinkLabel.h"
 #include "shell/ui/CNumEdit.h"
 #include "shell/ui/CSkinButton.h"
+#include "shell/ui/DeferredIconStyle.h"
 #include "shell/ui/QtColors.h"
 
 namespace zyk {
@@ -19,6 +20,21 @@ MemorySettingsStore StoreWithScheme(int scheme) {
     MemorySettingsStore store;
     SelectScheme(store, scheme);
     return store;
+}
+
+// The overflow arrows are read when drawn, and then look like the platform style's; every other
+// icon comes from the platform style as it is.
+TEST(DeferredIconStyle, OverflowArrowsAreTheStylesOwnWhenDrawn) {
+    DeferredIconStyle style(QApplication::style()->name());
+    for (const auto which :
+         {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton,
+          QStyle::SP_DialogOkButton}) {
+        const QIcon icon = style.standardIcon(which);
+        const QImage expected = QApplication::style()->standardIcon(which).pixmap(16, 16).toImage();
+        ASSERT_FALSE(expected.isNull()) << which;
+        EXPECT_EQ(icon.pixmap(16, 16).toImage(), expected) << which;
+        EXPECT_EQ(icon.actualSize(QSize(16, 16)), expected.size()) << which;
+    }
 }
 
 TEST(AboutDlg, ShowsTitleVersionAndLinks) {
