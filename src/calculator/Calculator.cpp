@@ -107,6 +107,13 @@ bool Calculator::ConsumeRefusedInsertion() {
 
 // ---- Options --------------------------------------------------------------------------------
 
+OptionsOutcome Calculator::ApplyOptions(const OptionsChoice& choice, int currentScheme) {
+    const OptionsOutcome outcome = zyk::ApplyOptions(choice, currentScheme, m_settings, m_store);
+    SetAnswerFormat(m_settings.format);
+    SetMaxDecimals(m_settings.maxDecimals);
+    return outcome;
+}
+
 void Calculator::SetAnswerFormat(AnswerFormat format) {
     m_format = CalculatorSettings::ValidFormat(static_cast<int>(format));
 }

@@ -9,6 +9,7 @@
 #include "calculator/CalculatorSettings.h"
 #include "calculator/ExpressionLine.h"
 #include "calculator/FormulaMode.h"
+#include "calculator/OptionsChoice.h"
 #include "expression/ExpressionEvaluator.h"
 #include "formulas/ConstantInsertTarget.h"
 #include "formulas/FormulaLibrary.h"
@@ -150,6 +151,9 @@ public:
 
     const FormulaMode& Formula() const { return m_formula; }
     const CalculatorSettings& Settings() const { return m_settings; }
+    // The Options dialog's OK: writes the choice, keeps it as the current settings and takes its
+    // answer format and decimals at once.
+    OptionsOutcome ApplyOptions(const OptionsChoice& choice, int currentScheme);
     const std::filesystem::path& ProgramFolder() const { return m_programFolder; }
     ExpressionEvaluator& Evaluator() { return m_evaluator; }
 
