@@ -14,6 +14,8 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include "app/OptionsCommand.h"
+#include "app/OptionsScreenshots.h"
 #include "app/ProgrammingWindowSetup.h"
 #include "calculator/ui/CCalculatorDlg.h"
 #include "calculator/ui/CalculatorScreenshots.h"
@@ -89,6 +91,7 @@ int TakeScreenshots(const QString& folder) {
     RegisterStatisticsScreenshots(registry);
     RegisterShellScreenshots(registry);
     RegisterProgrammingScreenshots(registry);
+    RegisterOptionsScreenshots(registry);
     QStringList failures;
     const QStringList written =
         registry.RenderAll(folder, ResourceLocator::ForApplication(), &failures);
@@ -188,6 +191,15 @@ int RunApplication(int argc, char* argv[], const ConsoleOptions& options) {
                     &window);
             });
         AddProgrammingWindow(window, *store, &window.Messages());
+        window.SetOptionsHandler([&window, &store, &dataFolder] {
+            OpenOptions(window,
+                        OptionsContext{
+                            .store = *store,
+                            .programFolder = dataFolder,
+                            .openHelpTopic =
+                                [&window](std::string_view topic) { window.OpenHelpTopic(topic); },
+                        });
+        });
         ApplyCalculatorOptions(window.Core(), options);
         window.UpdateDisplay();
         closedWithOk = window.exec() == QDialog::Accepted;

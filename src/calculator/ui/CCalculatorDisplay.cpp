@@ -55,19 +55,12 @@ CCalculatorDisplay::CCalculatorDisplay(const QString& fontFace, QWidget* parent)
     setObjectName(QString::number(kIdcDisplay));
     m_expression->setObjectName(QString::number(kIdcExpressionLine));
 
-    const QFont status = DisplayFont(fontFace, kStatusPoints, false);
-    for (QLabel* label : {m_angle, m_mode, m_hyp}) {
-        label->setFont(status);
-        label->setFixedHeight(QFontMetrics(status).height());
-    }
+    SetDisplayFont(fontFace);
     m_angle->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_mode->setAlignment(Qt::AlignCenter);
     m_hyp->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    m_expression->setFont(DisplayFont(fontFace, kExpressionPoints, false));
-    m_result->setFont(DisplayFont(fontFace, kResultPoints, true));
     m_result->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_result->setMinimumHeight(QFontMetrics(m_result->font()).height() + 2);
     // A long error text must not widen the window.
     m_result->setMinimumWidth(1);
     m_result->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
@@ -86,6 +79,17 @@ CCalculatorDisplay::CCalculatorDisplay(const QString& fontFace, QWidget* parent)
     layout->setColumnStretch(2, 1);
 
     ColourChildren();
+}
+
+void CCalculatorDisplay::SetDisplayFont(const QString& fontFace) {
+    const QFont status = DisplayFont(fontFace, kStatusPoints, false);
+    for (QLabel* label : {m_angle, m_mode, m_hyp}) {
+        label->setFont(status);
+        label->setFixedHeight(QFontMetrics(status).height());
+    }
+    m_expression->setFont(DisplayFont(fontFace, kExpressionPoints, false));
+    m_result->setFont(DisplayFont(fontFace, kResultPoints, true));
+    m_result->setMinimumHeight(QFontMetrics(m_result->font()).height() + 2);
 }
 
 void CCalculatorDisplay::SetBackground(const QColor& background) {

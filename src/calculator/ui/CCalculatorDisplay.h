@@ -24,6 +24,9 @@ public:
     // fontFace: "Display" "Font".
     explicit CCalculatorDisplay(const QString& fontFace, QWidget* parent = nullptr);
 
+    // "Display" "Font" for the labels and both lines.
+    void SetDisplayFont(const QString& fontFace);
+
     // Background "clrDisplayBkC" (the scheme decides it).
     void SetBackground(const QColor& background);
     QColor Background() const { return m_background; }

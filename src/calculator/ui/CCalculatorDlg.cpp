@@ -385,6 +385,22 @@ void CCalculatorDlg::UpdateMainMenu() {
     }
 }
 
+OptionsOutcome CCalculatorDlg::ApplyOptions(const OptionsChoice& choice) {
+    const OptionsOutcome outcome = m_calculator->ApplyOptions(choice, ReadSchemeNumber(m_store));
+    ApplyColourScheme();
+    if (outcome.restart) {
+        RequestRestart();
+        return outcome;
+    }
+    const CalculatorSettings& settings = m_calculator->Settings();
+    m_display->SetDisplayFont(ToQString(settings.displayFont, false));
+    if (outcome.relayoutCaptions) {
+        m_keypad->SetCaptionPoints(settings.viewFontSize - settings.fontOffset);
+    }
+    UpdateDisplay();
+    return outcome;
+}
+
 void CCalculatorDlg::RequestRestart() {
     m_restartRequested = true;
     accept();

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "calculator/CalculatorCommand.h"
+#include "calculator/OptionsChoice.h"
 #include "calculator/ui/KeyboardShortcuts.h"
 #include "formulas/ConstantInsertTarget.h"
 #include "shell/SettingsStore.h"
@@ -69,6 +70,12 @@ public:
     // Writes the scheme of "Colors" "Preset" to the store, reloads the background picture and
     // the display colour, and repaints the tool windows (start-up and the Options dialog).
     void ApplyColourScheme();
+
+    // The Options dialog's OK: the calculator writes the choice and takes its answer format and
+    // decimals; the scheme is applied (every open window repainted); then either the program
+    // restarts for a new calculator font or size, or the display font is applied at once and a
+    // new caption offset re-lays the keypad.
+    OptionsOutcome ApplyOptions(const OptionsChoice& choice);
 
     // The Options dialog's restart: sets the restart flag and closes the window with OK.
     void RequestRestart();

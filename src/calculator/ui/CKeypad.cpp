@@ -38,22 +38,27 @@ std::pair<int, int> Cell(int column, int span, int columns, int width, int gap) 
 }  // namespace
 
 CKeypad::CKeypad(const QFont& keyFont, int captionPoints, QWidget* parent)
-    : QWidget(parent), m_captionFont(keyFont) {
+    : QWidget(parent), m_keyFont(keyFont), m_numberFont(keyFont), m_captionFont(keyFont) {
     m_captionFont.setPointSize(std::max(kMinimumCaptionPoints, captionPoints));
-    QFont numberFont = keyFont;
-    numberFont.setPointSize(keyFont.pointSize() + kNumberPointsExtra);
-    numberFont.setBold(true);
+    m_numberFont.setPointSize(keyFont.pointSize() + kNumberPointsExtra);
+    m_numberFont.setBold(true);
 
-    QFont mainKeyFont = numberFont;
-    mainKeyFont.setPointSize(numberFont.pointSize() + kMainKeyPointsExtra);
+    QFont mainKeyFont = m_numberFont;
+    mainKeyFont.setPointSize(m_numberFont.pointSize() + kMainKeyPointsExtra);
 
     for (const KeypadKey& key : kKeypadKeys) {
         const bool mainKey =
             key.command == CalculatorCommand::Exe || key.command == CalculatorCommand::AllClear;
         MakeKey(key,
-                mainKey ? mainKeyFont : (IsNumberBlockKey(key.command) ? numberFont : keyFont));
+                mainKey ? mainKeyFont : (IsNumberBlockKey(key.command) ? m_numberFont : keyFont));
     }
-    Arrange(keyFont, numberFont);
+    Arrange(m_keyFont, m_numberFont);
+}
+
+void CKeypad::SetCaptionPoints(int captionPoints) {
+    m_captionFont.setPointSize(std::max(kMinimumCaptionPoints, captionPoints));
+    Arrange(m_keyFont, m_numberFont);
+    update();
 }
 
 CSkinButton* CKeypad::Button(CalculatorCommand command) const {

@@ -41,6 +41,9 @@ public:
     std::optional<Caption> CaptionOf(CalculatorCommand command) const;
     const QFont& CaptionFont() const { return m_captionFont; }
     std::vector<CalculatorCommand> Commands() const;
+    // A new "Font Offset": the captions are written in the new size and the keys laid out again
+    // around them.
+    void SetCaptionPoints(int captionPoints);
 
     QSize sizeHint() const override { return m_size; }
     QSize minimumSizeHint() const override { return m_size; }
@@ -60,6 +63,8 @@ private:
     void MakeKey(const KeypadKey& entry, const QFont& font);
     void Arrange(const QFont& functionFont, const QFont& numberFont);
 
+    QFont m_keyFont;
+    QFont m_numberFont;
     QFont m_captionFont;
     std::map<CalculatorCommand, Key> m_keys;
     QSize m_size;

@@ -133,11 +133,27 @@ bool COptionSheet::SetActivePage(int index) {
     m_active = index;
     next->move(m_pageArea.topLeft());
     next->Create();
+    KeepButtonsLastInTabOrder();
     next->OnSetActive();
     next->show();
     const QSignalBlocker blocker(m_list);
     m_list->setCurrentRow(index);
     return true;
+}
+
+void COptionSheet::KeepButtonsLastInTabOrder() {
+    // A page's controls are made after the button row, so Tab would reach the row first.
+    if (m_buttons.empty()) {
+        return;
+    }
+    QWidget* last = previousInFocusChain();
+    while (last != this && std::find(m_buttons.begin(), m_buttons.end(), last) != m_buttons.end()) {
+        last = last->previousInFocusChain();
+    }
+    for (CSkinButton* button : m_buttons) {
+        setTabOrder(last, button);
+        last = button;
+    }
 }
 
 CSkinButton* COptionSheet::Button(int id) const {

@@ -81,6 +81,7 @@ protected:
 
 private:
     void Layout();
+    void KeepButtonsLastInTabOrder();
     void ApplyPages();
     void UpdateApplyButton();
     void FollowScheme();

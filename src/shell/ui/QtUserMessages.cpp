@@ -28,15 +28,26 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
 
 QtUserMessages::QtUserMessages(QWidget* parent) : m_parent(parent) {}
 
-MessageAnswer QtUserMessages::ShowMessage(std::string_view text, std::string_view caption,
-                                          MessageIcon icon, MessageButtons buttons) {
+std::unique_ptr<QMessageBox> QtUserMessages::MakeMessageBox(std::string_view text,
+                                                            std::string_view caption,
+                                                            MessageIcon icon,
+                                                            MessageButtons buttons,
+                                                            QWidget* parent) {
     const std::string_view title = caption.empty() ? kApplicationTitle : caption;
     const bool askYesNo = buttons == MessageButtons::YesNo;
-    QMessageBox box(ToQtIcon(icon), ToQString(title, false), ToQString(text, false),
-                    askYesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok,
-                    m_parent.data());
-    box.setDefaultButton(askYesNo ? QMessageBox::Yes : QMessageBox::Ok);
-    const int answer = box.exec();
+    auto box = std::make_unique<QMessageBox>(
+        ToQtIcon(icon), ToQString(title, false), ToQString(text, false),
+        askYesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, parent);
+    box->setDefaultButton(askYesNo ? QMessageBox::Yes : QMessageBox::Ok);
+    return box;
+}
+
+MessageAnswer QtUserMessages::ShowMessage(std::string_view text, std::string_view caption,
+                                          MessageIcon icon, MessageButtons buttons) {
+    const bool askYesNo = buttons == MessageButtons::YesNo;
+    const std::unique_ptr<QMessageBox> box =
+        MakeMessageBox(text, caption, icon, buttons, m_parent.data());
+    const int answer = box->exec();
     if (!askYesNo) {
         return MessageAnswer::Ok;
     }
