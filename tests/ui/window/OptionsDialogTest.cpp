@@ -348,10 +348,12 @@ TEST_F(OptionsWindow, CancelChangesNothing) {
 }
 
 TEST_F(OptionsWindow, ASchemeRepaintsTheOpenToolWindowsAtOnce) {
-    QDialog* converter = Window().AddToolWindow(ToolWindowKind::Converter, [this] {
+    Window().AddToolWindow(ToolWindowKind::Converter, [this] {
         return new CConverterDlg(
             store, [](std::string_view) {}, &Window());
     });
+    QDialog* converter = Window().ToolWindow(ToolWindowKind::Converter);
+    ASSERT_NE(converter, nullptr);
     Window().MainMenuAction(CalculatorCommand::Converter)->trigger();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(converter));
     Open();
