@@ -53,18 +53,17 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A display number nobody uses.
-display=""
-for number in $(seq 91 140); do
-    if [ ! -e "/tmp/.X11-unix/X$number" ] && [ ! -e "/tmp/.X$number-lock" ]; then
-        display=":$number"
-        break
-    fi
-done
-[ -n "$display" ] || { echo "measure.sh: no free X display number" >&2; exit 1; }
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# A display number nobody uses, chosen by Xvfb itself (-displayfd): picking a number that looks
+# free and then starting Xvfb on it races with other measurements started at the same moment, and
+# the loser's programs end up on a display that goes away under them.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
-export DISPLAY=$display
+for _ in $(seq 1 200); do
+    [ -s "$work/display" ] && break
+    sleep 0.05
+done
+[ -s "$work/display" ] || { echo "measure.sh: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(head -n 1 "$work/display")"
 for _ in $(seq 1 100); do
     xdotool getdisplaygeometry >/dev/null 2>&1 && break
     sleep 0.05
