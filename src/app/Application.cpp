@@ -191,14 +191,11 @@ int RunApplication(int argc, char* argv[], const ConsoleOptions& options) {
                     &window);
             });
         AddProgrammingWindow(window, *store, &window.Messages());
-        window.SetOptionsHandler([&window, &store, &dataFolder] {
+        const ResourceLocator resources = ResourceLocator::ForApplication();
+        window.SetOptionsHandler([&window, &store, &dataFolder, resources] {
             OpenOptions(window,
                         OptionsContext{
-                            .store = *store,
-                            .programFolder = dataFolder,
-                            .openHelpTopic =
-                                [&window](std::string_view topic) { window.OpenHelpTopic(topic); },
-                        });
+                            .store = *store, .resources = resources, .programFolder = dataFolder});
         });
         ApplyCalculatorOptions(window.Core(), options);
         window.UpdateDisplay();

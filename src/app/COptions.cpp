@@ -11,6 +11,7 @@
 #include "app/OptionsTexts.h"
 #include "shell/HelpTopics.h"
 #include "shell/qt/QtText.h"
+#include "shell/ui/CHelpViewer.h"
 #include "shell/ui/QtUserMessages.h"
 
 namespace zyk {
@@ -37,7 +38,7 @@ COptions::COptions(const OptionsContext& context, const OptionsChoice& current, 
               .buttonRow = true, .noApply = true, .hasHelp = true, .listLook = PageListLook::Dark},
           parent),
       m_ownMessages(context.messages == nullptr ? std::make_unique<QtUserMessages>(this) : nullptr),
-      m_openHelpTopic(context.openHelpTopic),
+      m_resources(context.resources),
       m_choice(current),
       m_fonts(StorableFonts(context.fonts)),
       m_data{m_choice,
@@ -66,9 +67,10 @@ COptions::COptions(const OptionsContext& context, const OptionsChoice& current, 
 COptions::~COptions() = default;
 
 void COptions::ShowHelp() {
-    if (m_openHelpTopic) {
-        m_openHelpTopic(kHelpOptions);
+    if (!m_help) {
+        m_help = new CHelpViewer(m_resources, this);
     }
+    m_help->OpenTopic(kHelpOptions);
 }
 
 }  // namespace zyk

@@ -51,7 +51,8 @@ ScreenshotRegistry::Factory OptionsOnPage(int scheme, int page) {
         settings.statisticalFolder = home + "/Zyk Calc/Statistical";
         // Nothing is pressed, so no message can show.
         auto dialog = std::make_unique<COptions>(
-            OptionsContext{.store = context.store, .programFolder = home},
+            OptionsContext{
+                .store = context.store, .resources = context.resources, .programFolder = home},
             OptionsChoice::FromCurrent(settings, scheme));
         dialog->SetActivePage(page);
         return dialog;

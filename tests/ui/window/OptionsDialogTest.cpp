@@ -26,6 +26,7 @@
 #include "shell/HelpTopics.h"
 #include "shell/ui/CFolderPicker.h"
 #include "shell/ui/CFontList.h"
+#include "shell/ui/CHelpViewer.h"
 #include "shell/ui/CSpinBuddy.h"
 #include "shell/ui/QtColors.h"
 
@@ -59,15 +60,13 @@ protected:
     // Opens the dialog with "Options..." of the main menu, as the application sets it up.
     COptions& Open(int page = kDisplay) {
         if (!m_handlerSet) {
+            m_helpPages.emplace(ResourceFolder());
             Window().SetOptionsHandler([this] {
                 m_dialog = OpenOptions(Window(), OptionsContext{
                                                      .store = store,
+                                                     .resources = *m_helpPages,
                                                      .programFolder = DataFolder(),
                                                      .messages = &messages,
-                                                     .openHelpTopic =
-                                                         [this](std::string_view topic) {
-                                                             topics.emplace_back(topic);
-                                                         },
                                                      .fonts = TestFonts,
                                                  });
             });
@@ -136,10 +135,10 @@ protected:
         QTimer::singleShot(0, [poll] { (*poll)(250); });
     }
 
-    std::vector<std::string> topics;
     QString pickerCaption;
 
 private:
+    std::optional<ResourceLocator> m_helpPages;
     QPointer<COptions> m_dialog;
     bool m_handlerSet = false;
 };
@@ -423,11 +422,27 @@ TEST_F(OptionsWindow, TheFolderPickerRefusesAnInvalidNameAndStaysOpen) {
     EXPECT_EQ(Entry(settings::kFoldersPrograms), before.toStdString()) << "typed text unchecked";
 }
 
-TEST_F(OptionsWindow, HelpAndF1OpenTheOptionsTopic) {
+TEST_F(OptionsWindow, HelpAndF1OpenTheOptionsTopicInAWindowTheDialogDoesNotBlock) {
+    PutResource(QStringLiteral("help/Options.htm"), "<html><body>Options</body></html>");
+    PutResource(QStringLiteral("help/Introduction.htm"), "<html><body>Welcome</body></html>");
     Open(kFolders);
     QTest::mouseClick(Dialog().Button(COptionSheet::kIdHelp), Qt::LeftButton);
+    CHelpViewer* help = Dialog().HelpViewer();
+    ASSERT_NE(help, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+    EXPECT_EQ(help->CurrentPage(), QStringLiteral("Options.htm"));
+
+    // Through the window system, as a user's key comes: a blocked window would not get it.
+    QTest::keyClick(help->windowHandle(), Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible()) << "Esc reached the help window";
+    EXPECT_TRUE(DialogOpen());
+
+    help->OpenTopic(kHelpIntroduction);
+    Dialog().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Dialog()));
     QTest::keyClick(&FoldersPage().StatisticalField(), Qt::Key_F1);
-    EXPECT_EQ(topics, (std::vector<std::string>(2, std::string(kHelpOptions))));
+    EXPECT_EQ(Dialog().HelpViewer(), help) << "one help window for the dialog";
+    EXPECT_EQ(help->CurrentPage(), QStringLiteral("Options.htm"));
     EXPECT_TRUE(DialogOpen());
 }
 
