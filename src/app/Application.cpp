@@ -34,6 +34,7 @@
 #include "shell/ui/QtUserMessages.h"
 #include "shell/ui/ResourceLocator.h"
 #include "shell/ui/ScreenshotRegistry.h"
+#include "shell/ui/SettingsFailureNotice.h"
 #include "statistics/ui/CStatSheet.h"
 #include "statistics/ui/StatisticsScreenshots.h"
 
@@ -197,6 +198,8 @@ int RunApplication(int argc, char* argv[], const ConsoleOptions& options) {
                         OptionsContext{
                             .store = *store, .resources = resources, .programFolder = dataFolder});
         });
+        // Told from here on, including a failure met while the window read its settings.
+        const SettingsFailureNotice settingsFailures(*store, window.Messages());
         ApplyCalculatorOptions(window.Core(), options);
         window.UpdateDisplay();
         closedWithOk = window.exec() == QDialog::Accepted;

@@ -22,6 +22,27 @@ QString ExecutableFolder() {
     return error ? QString() : QString::fromStdString(exe.parent_path().string());
 }
 
+int RunCommand(ConsoleContext& context) {
+    switch (context.options.command) {
+        case ConsoleOptions::Command::Eval:
+            return RunEvalCommand(context);
+        case ConsoleOptions::Command::Keys:
+            return RunKeysCommand(context);
+        case ConsoleOptions::Command::Run:
+            return RunProgramCommand(context);
+        case ConsoleOptions::Command::Convert:
+            return RunConvertCommand(context);
+        case ConsoleOptions::Command::ConvertList:
+            return RunConvertListCommand(context);
+        case ConsoleOptions::Command::Stats:
+            return RunStatsCommand(context);
+        case ConsoleOptions::Command::Regression:
+            return RunRegressionCommand(context);
+        default:
+            return UsageError(context, "no console command given");
+    }
+}
+
 }  // namespace
 
 int UsageError(ConsoleContext& context, std::string_view message) {
@@ -55,26 +76,15 @@ int RunConsole(const ConsoleOptions& options, std::ostream& out, std::ostream& e
     QSettingsStore store =
         folder.settingsFile.isEmpty() ? QSettingsStore() : QSettingsStore(folder.settingsFile);
     ConsoleMessages messages(err);
+    store.SetWriteFailureHandler([&messages](const std::string& message) {
+        messages.ShowMessage(message, "", MessageIcon::Warning, MessageButtons::Ok);
+    });
     ConsoleContext context{
         options, store, std::filesystem::path(folder.path.toStdString()), messages, out, err, in};
-    switch (options.command) {
-        case ConsoleOptions::Command::Eval:
-            return RunEvalCommand(context);
-        case ConsoleOptions::Command::Keys:
-            return RunKeysCommand(context);
-        case ConsoleOptions::Command::Run:
-            return RunProgramCommand(context);
-        case ConsoleOptions::Command::Convert:
-            return RunConvertCommand(context);
-        case ConsoleOptions::Command::ConvertList:
-            return RunConvertListCommand(context);
-        case ConsoleOptions::Command::Stats:
-            return RunStatsCommand(context);
-        case ConsoleOptions::Command::Regression:
-            return RunRegressionCommand(context);
-        default:
-            return UsageError(context, "no console command given");
-    }
+    const int status = RunCommand(context);
+    // A memory store or another setting that did not reach the file is lost at exit: the run
+    // cannot count as a success.
+    return status == kExitAnswer && store.WriteFailed() ? kExitErrorText : status;
 }
 
 }  // namespace zyk

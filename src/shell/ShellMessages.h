@@ -83,6 +83,16 @@ inline constexpr std::string_view kHelpBack = "Back";
 inline constexpr std::string_view kHelpForward = "Forward";
 inline constexpr std::string_view kHelpContents = "Contents";
 
+// A settings write that did not reach the store: the start, the file, a blank line, the reason,
+// then the end.
+inline constexpr std::string_view kSettingsNotSaved = "Your settings could not be saved in\n\n";
+inline constexpr std::string_view kSettingsNotSavedEnd =
+    "\n\nWhat you change now lasts only until Zyk Calc closes.";
+inline constexpr std::string_view kSettingsFileIsAFolder = "A folder has the file's name.";
+inline constexpr std::string_view kSettingsFolderReadOnly = "The folder cannot be written to.";
+inline constexpr std::string_view kSettingsFileReadOnly = "The file is read-only.";
+inline constexpr std::string_view kSettingsDiskFull = "The disk may be full.";
+
 // The generic one-line question.
 inline constexpr std::string_view kQuestionOk = "OK";
 inline constexpr std::string_view kQuestionCancel = "Cancel";

@@ -216,6 +216,31 @@ TEST_F(KeysEndToEnd, AFailedSaveExitsOne) {
     }
 }
 
+// A memory store that cannot reach the settings file is lost at exit: the run says so once and
+// exits 1, whatever it printed. Here a folder has the settings file's name.
+TEST_F(EvalEndToEnd, SettingsThatCannotBeSavedExitOne) {
+    std::filesystem::create_directory(m_folder / "Zyk Calc.ini");
+    const struct {
+        std::vector<std::string> arguments;
+        std::string out;
+    } cases[] = {
+        {{"--eval", "5=\u00a6M1\u00a6"}, "= 5\n"},
+        {{"--keys", "7 SHIFT Mx Mx 3 EXE"}, "\n= 7\n"},
+        {{"--eval", "1+1"}, "= 2\n"},  // the folder entries the calculator writes at start
+    };
+    for (const auto& c : cases) {
+        const ProcessResult run = Run(c.arguments);
+        EXPECT_EQ(run.out, c.out) << c.arguments[1];
+        EXPECT_EQ(run.status, 1) << c.arguments[1];
+        const std::string message = "Your settings could not be saved in\n\n" +
+                                    (m_folder / "Zyk Calc.ini").string() +
+                                    "\n\nA folder has the file's name.";
+        EXPECT_EQ(run.err.find(message), run.err.rfind(message)) << run.err;
+        EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(m_folder / "Zyk Calc.ini"));
+}
+
 TEST_F(RunEndToEnd, PrintsWhatTheResultLineShows) {
     const struct {
         std::string program;  // file bytes (Windows-1252, CR LF or LF)

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
@@ -9,10 +10,12 @@
 #include <functional>
 
 #include "UiTestSupport.h"
+#include "shell/qt/QSettingsStore.h"
 #include "shell/ui/CTextQuestionDlg.h"
 #include "shell/ui/QtUserMessages.h"
 #include "shell/ui/ResourceLocator.h"
 #include "shell/ui/ScreenshotRegistry.h"
+#include "shell/ui/SettingsFailureNotice.h"
 
 namespace zyk {
 namespace {
@@ -75,6 +78,41 @@ TEST(Screenshots, RegistryRendersEveryWindowAndListsFailures) {
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("shots/help-introduction.png"))));
     ASSERT_EQ(failures.size(), 1);
     EXPECT_TRUE(failures[0].startsWith(QStringLiteral("nothing")));
+}
+
+// The warning opens from the event loop, not inside the write; a failure met while the window
+// read its settings is shown too, once for a run of failures.
+TEST(SettingsFailureNotice, ShowsOneWarningFromTheEventLoop) {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("Zyk Calc.ini"));
+    ASSERT_TRUE(QDir().mkpath(ini));
+    QSettingsStore store(ini);
+    store.WriteInt("Settings", "Left", 10);
+    test::RecordingMessages messages;
+    {
+        const SettingsFailureNotice notice(store, messages);
+        EXPECT_TRUE(messages.shown.empty());
+        QTest::qWait(20);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+        EXPECT_EQ(messages.shown[0].caption, "");
+        EXPECT_EQ(messages.shown[0].text.rfind("Your settings could not be saved in\n\n", 0), 0u);
+        store.WriteInt("Settings", "Left", 20);
+        QTest::qWait(20);
+        EXPECT_EQ(messages.shown.size(), 1u);
+    }
+    // A notice gone before its loop turn shows nothing, and the store no longer calls it.
+    ASSERT_TRUE(QDir().rmdir(ini));
+    store.WriteInt("Settings", "Left", 30);
+    ASSERT_TRUE(QFile::remove(ini));
+    ASSERT_TRUE(QDir().mkpath(ini));
+    {
+        const SettingsFailureNotice notice(store, messages);
+        store.WriteInt("Settings", "Left", 40);
+    }
+    store.WriteInt("Settings", "Left", 50);
+    QTest::qWait(20);
+    EXPECT_EQ(messages.shown.size(), 1u);
 }
 
 }  // namespace

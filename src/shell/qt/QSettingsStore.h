@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QMap>
 #include <QSettings>
 
 #include <memory>
@@ -8,9 +10,15 @@
 
 namespace zyk {
 
-// The settings store on disk: an INI file through QSettings (filed under the names of
-// ApplicationNames.h), every write synced at once. Texts are kept as Unicode in the file and
+// The settings store on disk: an INI file through QSettings (organisation "Umbrin Software",
+// application "Zyk Calc"), every write synced at once. Texts are kept as Unicode in the file and
 // as Windows-1252 bytes in the core.
+//
+// Several calculators may share the file: each write runs under a lock file beside it
+// ("<file>.update.lock"), first takes in what the others wrote, then stores its entry, so that
+// no calculator writes back an older copy over another's entry. A write that does not reach the
+// file is reported (SettingsStore) and the file keeps its old contents; the value stays readable
+// in this run.
 class QSettingsStore : public SettingsStore {
 public:
     // The user's own store.
@@ -40,12 +48,22 @@ public:
         QSettingsStore& m_store;
     };
 
-private:
-    void WriteValue(const QString& key, const QString& asText, const QVariant& value);
+    QString FileName() const { return m_fileName; }
 
+private:
+    QVariant Value(const QString& key) const;
+    void WriteValue(const QString& key, const QVariant& value);
+    // Stores the entries (those that differ from the file) under the lock, in one rewrite.
+    void Store(const QMap<QString, QVariant>& entries);
+    void MakeOtherWritesSeen() const;
+    std::string FailureMessage() const;
+
+    QString m_fileName;
+    // The file's contents as this store last saw them: a difference is another calculator's write.
+    QByteArray m_seen;
     std::unique_ptr<QSettings> m_settings;
     int m_holds = 0;
-    bool m_held = false;  // a write waits for the last hold to end
+    QMap<QString, QVariant> m_held;  // writes waiting for the last hold to end
 };
 
 }  // namespace zyk
