@@ -137,6 +137,23 @@ TEST_F(SettingsFaultTest, AFailureBeforeAHandlerIsToldWhenOneIsSet) {
     EXPECT_EQ(told.size(), 1u);
 }
 
+// Writes held through the window's start are told when they fail at the end of the hold.
+TEST_F(SettingsFaultTest, HeldWritesThatCannotBeStoredAreToldWhenTheHoldEnds) {
+    std::filesystem::create_directory(m_ini);
+    QSettingsStore store(Ini());
+    std::vector<std::string> told;
+    store.SetWriteFailureHandler([&](const std::string& message) { told.push_back(message); });
+    {
+        const QSettingsStore::WriteHold hold(store);
+        store.WriteInt("Colors", "Bkc", 4141);
+        store.WriteText("Folders", "Programs", "/p");
+        EXPECT_TRUE(told.empty());
+    }
+    EXPECT_EQ(told.size(), 1u);
+    EXPECT_EQ(store.ReadInt("Colors", "Bkc", 0), 4141);
+    EXPECT_EQ(store.ReadText("Folders", "Programs", ""), "/p");
+}
+
 // Another calculator's write of the same size within one tick of the file system's clock must
 // still be seen: the test sets the file's time back to make the tick certain.
 TEST_F(SettingsFaultTest, AnotherCalculatorsWriteWithinOneClockTickIsKept) {

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QLockFile>
 
+#include <utility>
+
 #include "shell/ShellMessages.h"
 #include "shell/qt/ApplicationNames.h"
 #include "shell/qt/QtText.h"
@@ -123,7 +125,7 @@ void QSettingsStore::Store(const QMap<QString, QVariant>& entries) {
     m_seen = Contents(m_fileName);
     if (writer.status() != QSettings::NoError) {
         ReportWriteFailed(FailureMessage());
-    } else if (changed) {
+    } else {
         ReportWriteStored();
     }
 }
