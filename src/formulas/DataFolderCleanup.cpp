@@ -7,6 +7,9 @@
 namespace zyk {
 
 void RemoveDataFileLeftovers(const std::filesystem::path& dataFolder) {
+    if (dataFolder.empty()) {
+        return;  // a calculator without a data folder (tests, tools) has nothing to sweep
+    }
     const FolderLock lock(dataFolder);
     for (const std::string_view name :
          {formula_text::kFormulaFileName, formula_text::kOldFormulaFileName,
