@@ -1,6 +1,10 @@
 #include "expression/NumberFormat.h"
 
+#include <array>
 #include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 
 namespace zyk {
@@ -46,7 +50,29 @@ std::string FormatDouble(std::string_view format, double value) {
     return WidenExponent(std::move(big));
 }
 
+namespace {
+
+// 10^0 .. 10^18: whole numbers below 10^18 fit a 64-bit integer exactly.
+constexpr std::array<double, 19> kPowersOfTen = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,
+    1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18,
+};
+
+}  // namespace
+
 std::string FormatGeneral(double value, int precision) {
+    // A whole number with at most `precision` digits is what "%g" writes without a point or an
+    // exponent; writing its digits directly saves the C library's floating-point printing,
+    // which is most of the time of a program's loop. -0 keeps its sign through printf.
+    const int digits = precision == 0 ? 1 : precision;
+    if (digits > 0 && digits < static_cast<int>(kPowersOfTen.size()) &&
+        std::fabs(value) < kPowersOfTen[digits] && std::trunc(value) == value &&
+        !(value == 0.0 && std::signbit(value))) {
+        char buffer[24];
+        const auto written =
+            std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::int64_t>(value));
+        return std::string(buffer, written.ptr);
+    }
     return FormatDouble("%." + std::to_string(precision) + "g", value);
 }
 

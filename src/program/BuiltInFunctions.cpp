@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <vector>
 
@@ -74,43 +75,68 @@ std::size_t BuiltInFunctions::FunctionTokenLength(std::string_view afterMarker) 
 }
 
 double BuiltInFunctions::ReadLeadingNumber(std::string_view text) {
-    std::string number;
     std::size_t i = 0;
     while (i < text.size() && IsBlankOrTab(text[i])) {
         ++i;
     }
-    if (i < text.size() && (text[i] == '-' || text[i] == kNegationSign || text[i] == '+')) {
-        number += text[i] == '+' ? '+' : '-';
+    const bool hasSign =
+        i < text.size() && (text[i] == '-' || text[i] == kNegationSign || text[i] == '+');
+    const bool negative = hasSign && text[i] != '+';
+    if (hasSign) {
         ++i;
     }
-    const auto takeDigits = [&]() {
-        const std::size_t start = i;
-        while (i < text.size() && IsDigit(text[i])) {
-            number += text[i++];
+    const auto skipDigits = [&text](std::size_t from) {
+        while (from < text.size() && IsDigit(text[from])) {
+            ++from;
         }
-        return i > start;
+        return from;
     };
-    bool digits = takeDigits();
-    if (i < text.size() && text[i] == '.') {
-        number += text[i++];
-        digits = takeDigits() || digits;
+    const std::size_t integerStart = i;
+    const std::size_t integerEnd = skipDigits(i);
+    std::size_t end = integerEnd;
+    bool digits = integerEnd > integerStart;
+    if (end < text.size() && text[end] == '.') {
+        const std::size_t fractionEnd = skipDigits(end + 1);
+        digits = digits || fractionEnd > end + 1;
+        end = fractionEnd;
     }
     if (!digits) {
         return 0.0;
     }
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        std::size_t j = i + 1;
-        std::string exponent = "e";
+    std::size_t exponentEnd = end;
+    if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
+        std::size_t j = end + 1;
         if (j < text.size() && (text[j] == '-' || text[j] == kNegationSign || text[j] == '+')) {
-            exponent += text[j] == '+' ? '+' : '-';
             ++j;
         }
         if (j < text.size() && IsDigit(text[j])) {
-            while (j < text.size() && IsDigit(text[j])) {
-                exponent += text[j++];
-            }
-            number += exponent;
+            exponentEnd = skipDigits(j);
         }
+    }
+    // Most values are whole numbers the calculator wrote: fifteen digits are exact in a double.
+    constexpr std::size_t kExactDigits = 15;
+    if (end == integerEnd && exponentEnd == end && end - integerStart <= kExactDigits) {
+        std::int64_t whole = 0;
+        for (std::size_t k = integerStart; k < end; ++k) {
+            whole = whole * 10 + (text[k] - '0');
+        }
+        const double value = static_cast<double>(whole);
+        return negative ? -value : value;
+    }
+    std::string number;
+    number.reserve(exponentEnd - integerStart + 2);
+    if (hasSign) {
+        number += negative ? '-' : '+';
+    }
+    number.append(text.substr(integerStart, end - integerStart));
+    if (exponentEnd > end) {
+        number += 'e';
+        std::size_t j = end + 1;
+        if (text[j] == '-' || text[j] == kNegationSign || text[j] == '+') {
+            number += text[j] == '+' ? '+' : '-';
+            ++j;
+        }
+        number.append(text.substr(j, exponentEnd - j));
     }
     return std::strtod(number.c_str(), nullptr);
 }

@@ -41,6 +41,21 @@ std::size_t StretchEnd(const std::string& text, std::size_t pos) {
     return i;
 }
 
+// "(left op right)" with no other parenthesis and no logical operator: the whole inside is the
+// stretch of its first comparison.
+bool IsOneComparison(std::string_view text) {
+    if (text.size() < 2 || text.front() != '(' || text.back() != ')') {
+        return false;
+    }
+    for (std::size_t i = 1; i + 1 < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '(' || c == ')' || IsLogicalOperator(c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string_view ConditionEvaluator::ConditionText(std::string_view statement, std::size_t column) {
@@ -64,7 +79,23 @@ bool ConditionEvaluator::Evaluate(std::string_view condition, bool& holds) {
     if (!m_evaluator.Substitute(m_text, ProgramEvaluator::kEverything)) {
         return false;
     }
-    m_text.erase(std::remove_if(m_text.begin(), m_text.end(), IsBlankOrTab), m_text.end());
+    return Decide(holds);
+}
+
+bool ConditionEvaluator::Evaluate(std::string_view condition, bool& holds,
+                                  SubstitutionTemplate& plan) {
+    m_text.assign(condition);
+    if (!m_evaluator.Substitute(m_text, ProgramEvaluator::kEverything, plan)) {
+        return false;
+    }
+    return Decide(holds);
+}
+
+// The substituted condition: its comparisons worked out, then what remains.
+bool ConditionEvaluator::Decide(bool& holds) {
+    m_text.erase(
+        std::remove_if(m_text.begin(), m_text.end(), [](char c) { return IsBlankOrTab(c); }),
+        m_text.end());
     if (std::count(m_text.begin(), m_text.end(), '(') !=
         std::count(m_text.begin(), m_text.end(), ')')) {
         return Fail(msg::kConditionParentheses);
@@ -76,11 +107,11 @@ bool ConditionEvaluator::Evaluate(std::string_view condition, bool& holds) {
         return false;
     }
     // What remains is 0 and 1 joined by the logical operators: the calculator works it out.
-    const ProgramConsole::Evaluation answer = m_console.EvaluateText(m_result);
-    if (!answer.ok || (answer.text != "1" && answer.text != "0")) {
+    const bool answered = m_evaluator.Calculate(m_result, m_answer);
+    if (!answered || (m_answer != "1" && m_answer != "0")) {
         return Fail(msg::kConditionNotEvaluated);
     }
-    holds = answer.text == "1";
+    holds = m_answer == "1";
     return true;
 }
 
@@ -107,6 +138,15 @@ bool ConditionEvaluator::ReplaceComparisons() {
     // results of earlier comparisons. The result is built in one pass: m_stretchStarts holds,
     // for every open parenthesis, where a stretch standing in it would begin.
     m_result.clear();
+    // The usual shape, one comparison in one pair of parentheses: the stretch is all inside.
+    if (IsOneComparison(m_text)) {
+        bool comparison = false;
+        if (!Compare(std::string_view(m_text).substr(1, m_text.size() - 2), comparison)) {
+            return false;
+        }
+        m_result.assign(comparison ? "(1)" : "(0)");
+        return true;
+    }
     m_stretchStarts.assign(1, 0);
     std::size_t copied = 0;
     for (std::size_t pos = m_text.find_first_of(kComparisonCharacters); pos != kNone;

@@ -25,6 +25,8 @@ public:
 
     // Evaluates a text with the calculator's evaluator and formats the answer the way the
     // calculator offers it to programs ("%.10g" / "%.10e" / engineering with ten decimals).
+    // During one Step of the interpreter the same text must get the same answer: the
+    // interpreter keeps answers for the texts a loop evaluates again (never errors).
     virtual Evaluation EvaluateText(std::string_view expression) = 0;
 
     // The expression line's text, a leading '-' turned into the negation sign; clears the

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "program/TextScan.h"
+
 namespace zyk {
 namespace {
 
@@ -64,8 +66,10 @@ bool ProgramData::AddVariable(std::string_view name) {
     if (!Resize(0, kEntryBytes + 2 * TextBytes(name) + TextBytes(kInitialValue))) {
         return false;
     }
+    ++m_generation;
     m_variableIndex.emplace(std::string(name), m_variables.size());
     m_variables.push_back({std::string(name), std::string(kInitialValue)});
+    m_valueHasLetter.push_back(0);
     return true;
 }
 
@@ -99,6 +103,7 @@ bool ProgramData::AddArray(std::string_view name, std::size_t size,
             array.elements[i] = std::move(values[i]);
         }
     }
+    ++m_generation;
     m_arrayIndex.emplace(array.name, m_arrays.size());
     m_arrays.push_back(std::move(array));
     return true;
@@ -108,6 +113,7 @@ bool ProgramData::AddFunction(std::string_view name, std::string_view parameter)
     if (!Resize(0, kEntryBytes + 3 * TextBytes(name) + TextBytes(parameter))) {
         return false;
     }
+    ++m_generation;
     m_functionIndex.emplace(std::string(name), m_functions.size());
     m_functions.push_back({std::string(name), std::string(parameter), {}});
     return true;
@@ -118,6 +124,7 @@ bool ProgramData::SetValue(std::size_t variable, std::string value) {
     if (!Resize(stored.size(), value.size())) {
         return false;
     }
+    m_valueHasLetter[variable] = HasLetter(value) ? 1 : 0;
     stored = std::move(value);
     return true;
 }
@@ -142,12 +149,14 @@ bool ProgramData::SetFormula(std::size_t function, std::string formula) {
 
 void ProgramData::Clear() {
     m_variables.clear();
+    m_valueHasLetter.clear();
     m_arrays.clear();
     m_functions.clear();
     m_variableIndex.clear();
     m_arrayIndex.clear();
     m_functionIndex.clear();
     m_bytes = 0;
+    ++m_generation;
 }
 
 }  // namespace zyk

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -54,8 +55,14 @@ public:
     bool SetFormula(std::size_t function, std::string formula);
 
     const std::vector<ProgramVariable>& Variables() const { return m_variables; }
+    // The variable's value holds a letter (an input or a value in exponent notation).
+    bool ValueHasLetter(std::size_t variable) const { return m_valueHasLetter[variable] != 0; }
     const std::vector<ProgramArray>& Arrays() const { return m_arrays; }
     const std::vector<UserFunction>& Functions() const { return m_functions; }
+
+    // Changes whenever a declaration is added or all are cleared: names looked up for one
+    // generation stay valid while it lasts.
+    std::uint64_t Generation() const { return m_generation; }
 
     // The estimated memory of all declarations and values.
     std::size_t Bytes() const { return m_bytes; }
@@ -75,12 +82,14 @@ private:
     bool Resize(std::size_t freed, std::size_t added);
 
     std::vector<ProgramVariable> m_variables;
+    std::vector<char> m_valueHasLetter;  // by variable
     std::vector<ProgramArray> m_arrays;
     std::vector<UserFunction> m_functions;
     NameIndex m_variableIndex;
     NameIndex m_arrayIndex;
     NameIndex m_functionIndex;
     std::size_t m_bytes = 0;
+    std::uint64_t m_generation = 1;
 };
 
 }  // namespace zyk

@@ -7,6 +7,7 @@
 #include "expression/ExpressionBytes.h"
 #include "program/TextRebuilder.h"
 #include "program/TextScan.h"
+#include "program/VariableSubstituter.h"
 
 namespace zyk {
 namespace {
@@ -54,7 +55,8 @@ bool IsOperatorCharacter(char c) {
 }
 
 void RemoveBlanks(std::string& text) {
-    text.erase(std::remove_if(text.begin(), text.end(), IsBlankOrTab), text.end());
+    text.erase(std::remove_if(text.begin(), text.end(), [](char c) { return IsBlankOrTab(c); }),
+               text.end());
 }
 
 }  // namespace
@@ -81,29 +83,73 @@ bool ProgramEvaluator::Evaluate(std::string_view expression, unsigned substituti
     if (!Substitute(text, substitution)) {
         return false;
     }
+    return Finish(text, result);
+}
+
+bool ProgramEvaluator::Evaluate(std::string_view expression, unsigned substitution,
+                                std::string& result, SubstitutionTemplate& plan) {
+    if (OnlyBlanks(expression)) {
+        return Fail(msg::kNoExpression, std::string());
+    }
+    const NestingGuard guard(m_depth);
+    if (guard.TooDeep()) {
+        return Fail(msg::kNotValid, std::string(expression));
+    }
+    if (++m_evaluations > kMaxEvaluationsPerStatement) {
+        return Fail(msg::kTooMuchToCalculate);
+    }
+    std::string text;
+    switch (plan.FillIn(m_data, kMaxTextLength, text)) {
+        case SubstitutionTemplate::Fill::Done:
+            break;
+        case SubstitutionTemplate::Fill::TooLong:
+            return Fail(msg::kTextTooLong);
+        case SubstitutionTemplate::Fill::NotApplicable:
+            text.assign(expression);
+            if (!Substitute(text, substitution)) {
+                return false;
+            }
+            break;
+    }
+    return Finish(text, result);
+}
+
+// The substituted text: blanks removed, checked and handed to the calculator.
+bool ProgramEvaluator::Finish(std::string& text, std::string& result) {
     RemoveBlanks(text);
     if (!CheckCharacters(text)) {
         return false;
     }
-    ProgramConsole::Evaluation answer = m_console.EvaluateText(text);
-    if (!answer.ok) {
-        return Fail(answer.text, std::string(), true);
+    if (!Calculate(text, result)) {
+        return Fail(result, std::string(), true);
     }
-    result = std::move(answer.text);
     if (!result.empty() && result.front() == '-') {
         result.front() = kNegationSign;
     }
     return true;
 }
 
+bool ProgramEvaluator::Calculate(std::string_view text, std::string& answer) {
+    if (const std::string* known = m_answers.Find(text)) {
+        answer = *known;
+        return true;
+    }
+    ProgramConsole::Evaluation evaluation = m_console.EvaluateText(text);
+    if (evaluation.ok) {
+        m_answers.Store(text, evaluation.text);
+    }
+    answer = std::move(evaluation.text);
+    return evaluation.ok;
+}
+
 bool ProgramEvaluator::Substitute(std::string& text, unsigned substitution) {
     // Every name begins with a letter: a text without one (a value, "1+2") has nothing to
     // replace.
-    if (std::none_of(text.begin(), text.end(), IsLetter)) {
+    if (!HasLetter(text)) {
         return true;
     }
-    // Calls and elements need a bracket; most expressions of a loop have none.
-    const bool hasParenthesis = text.find('(') != kNone;
+    // Elements need a '[' and functions by name a '(' after their name: most expressions of a
+    // loop have neither, and their stages are skipped.
     if ((substitution & kUserCalls) && !m_data.Functions().empty() && !SubstituteUserCalls(text)) {
         return false;
     }
@@ -111,16 +157,31 @@ bool ProgramEvaluator::Substitute(std::string& text, unsigned substitution) {
         !SubstituteElements(text)) {
         return false;
     }
-    if ((substitution & kBuiltIns) && hasParenthesis && !SubstituteInterpreterFunctions(text)) {
+    if ((substitution & kBuiltIns) && HasNameCall(text) && !SubstituteInterpreterFunctions(text)) {
         return false;
     }
     if ((substitution & kVariables) && !SubstituteVariables(text)) {
         return false;
     }
-    if (substitution & kBuiltIns) {
+    if ((substitution & kBuiltIns) && HasNameCall(text)) {
         BuiltInFunctions::MapFunctionNames(text);
     }
     return true;
+}
+
+bool ProgramEvaluator::Substitute(std::string& text, unsigned substitution,
+                                  SubstitutionTemplate& plan) {
+    std::string filled;
+    switch (plan.FillIn(m_data, kMaxTextLength, filled)) {
+        case SubstitutionTemplate::Fill::Done:
+            text = std::move(filled);
+            return true;
+        case SubstitutionTemplate::Fill::TooLong:
+            return Fail(msg::kTextTooLong);
+        case SubstitutionTemplate::Fill::NotApplicable:
+            break;
+    }
+    return Substitute(text, substitution);
 }
 
 bool ProgramEvaluator::TakeRebuilt(TextRebuilder& rebuilt, std::string& text) {
@@ -375,27 +436,8 @@ bool ProgramEvaluator::ArrayFunction(InterpreterFunction function, std::string_v
 }
 
 bool ProgramEvaluator::SubstituteVariables(std::string& text) {
-    // In declaration order: a value put in by one variable is searched by the later ones.
-    for (const ProgramVariable& variable : m_data.Variables()) {
-        const std::string& name = variable.name;
-        TextRebuilder rebuilt(text);
-        for (std::size_t pos = text.find(name); pos != kNone; pos = text.find(name, pos + 1)) {
-            const std::size_t after = pos + name.size();
-            const bool whole =
-                !IsLetter(rebuilt.Before(pos)) &&
-                (after >= text.size() || (!IsLetter(text[after]) && text[after] != '('));
-            if (!whole) {
-                continue;
-            }
-            rebuilt.Replace(pos, after, variable.value);
-            if (rebuilt.Length() > kMaxTextLength) {
-                return Fail(msg::kTextTooLong);
-            }
-            pos = after - 1;
-        }
-        if (!TakeRebuilt(rebuilt, text)) {
-            return false;
-        }
+    if (!VariableSubstituter::Substitute(text, m_data, kMaxTextLength)) {
+        return Fail(msg::kTextTooLong);
     }
     return true;
 }

@@ -4,10 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "program/AnswerCache.h"
 #include "program/BuiltInFunctions.h"
 #include "program/ProgramConsole.h"
 #include "program/ProgramData.h"
 #include "program/ProgramError.h"
+#include "program/SubstitutionTemplate.h"
 
 namespace zyk {
 
@@ -34,9 +36,21 @@ public:
 
     // result: the answer text, a leading '-' turned into the negation sign.
     bool Evaluate(std::string_view expression, unsigned substitution, std::string& result);
+    // The same for a text of the program that has its substitution template (made for the
+    // same stages).
+    bool Evaluate(std::string_view expression, unsigned substitution, std::string& result,
+                  SubstitutionTemplate& plan);
+
+    // The calculator's evaluation of a finished text: true with its answer, false with its
+    // error text. Answers are kept for the texts that come again, until ForgetAnswers.
+    bool Calculate(std::string_view text, std::string& answer);
+    // From now on the calculator's modes may change (the program stopped running for a while).
+    void ForgetAnswers() { m_answers.Clear(); }
 
     // The substitution step alone, in place (blanks stay).
     bool Substitute(std::string& text, unsigned substitution);
+    // The same, through the text's template where it applies; `text` is the plan's text.
+    bool Substitute(std::string& text, unsigned substitution, SubstitutionTemplate& plan);
 
     // Deeper nesting of calls inside arguments is refused, so a hostile line cannot exhaust
     // the stack.
@@ -54,6 +68,7 @@ public:
 private:
     bool Fail(std::string_view message, std::optional<std::string> shown = std::nullopt,
               bool fromEvaluator = false);
+    bool Finish(std::string& text, std::string& result);
     bool SubstituteUserCalls(std::string& text);
     bool SubstituteElements(std::string& text);
     bool SubstituteInterpreterFunctions(std::string& text);
@@ -74,6 +89,7 @@ private:
     ProgramError& m_error;
     int m_depth = 0;
     int m_evaluations = 0;
+    AnswerCache m_answers;
 };
 
 }  // namespace zyk

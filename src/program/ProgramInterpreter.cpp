@@ -16,21 +16,6 @@ namespace msg = program_messages;
 namespace words = language_words;
 constexpr std::size_t kNone = std::string_view::npos;
 
-// The text after the first '=' at or after `from`, blanks, tabs and further '=' skipped;
-// empty when there is no '='.
-std::string_view AfterEquals(std::string_view statement, std::size_t from) {
-    const std::size_t equals = statement.find('=', from);
-    if (equals == kNone) {
-        return {};
-    }
-    std::size_t start = equals + 1;
-    while (start < statement.size() &&
-           (IsBlankOrTab(statement[start]) || statement[start] == '=')) {
-        ++start;
-    }
-    return TrimBlanks(statement.substr(start));
-}
-
 // A string literal item: its text without the quotes, or false when it has no closing quote.
 bool StringLiteral(std::string_view word, std::string_view& text) {
     if (word.size() < 2 || word.back() != '"') {
@@ -49,10 +34,11 @@ bool IsStringLiteral(std::string_view word) {
 ProgramInterpreter::ProgramInterpreter(ProgramConsole& console)
     : m_console(console),
       m_evaluator(m_data, console, m_error),
-      m_conditions(m_evaluator, console, m_error) {}
+      m_conditions(m_evaluator, m_error) {}
 
 void ProgramInterpreter::SetProgram(ProgramText program) {
     m_program = std::move(program);
+    m_forms.clear();
 }
 
 void ProgramInterpreter::StartProgram() {
@@ -205,6 +191,8 @@ StepStatus ProgramInterpreter::Step(std::int64_t budget) {
         m_hold = Hold::Shown;
         return StepStatus::Holding;
     }
+    // Between two Steps the calculator's modes may have changed.
+    m_evaluator.ForgetAnswers();
     if (m_hold == Hold::Shown) {
         m_hold = Hold::None;
         m_console.SetExpressionLine("", true);
@@ -219,9 +207,8 @@ StepStatus ProgramInterpreter::Step(std::int64_t budget) {
             return StepStatus::Continue;
         }
         ++m_executedLines;
-        const std::string_view line = m_program.Line(m_line);
-        if (!line.empty()) {
-            ExecuteStatement(line, false);
+        if (!m_program.Line(m_line).empty()) {
+            ExecuteStatement(FormOf(m_line), false);
         }
         switch (m_state) {
             case RunState::Stopped: {
@@ -290,30 +277,49 @@ bool ProgramInterpreter::Fail(std::string_view message, std::string_view shown) 
     return false;
 }
 
-void ProgramInterpreter::ExecuteStatement(std::string_view statement, bool singleLineIf) {
+StatementForm& ProgramInterpreter::FormOf(int line) {
+    if (m_forms.size() != static_cast<std::size_t>(m_program.LineCount())) {
+        m_forms.clear();
+        m_forms.resize(static_cast<std::size_t>(m_program.LineCount()));
+    }
+    std::unique_ptr<StatementForm>& form = m_forms[static_cast<std::size_t>(line)];
+    if (!form) {
+        form = std::make_unique<StatementForm>(StatementForm::Classify(m_program.Line(line)));
+    }
+    return *form;
+}
+
+void ProgramInterpreter::LookUpNames(StatementForm& form) const {
+    if (form.lookedUpFor == m_data.Generation()) {
+        return;
+    }
+    form.lookedUpFor = m_data.Generation();
+    form.variable = m_data.VariableIndex(form.first);
+    form.array = m_data.ArrayIndex(form.arrayName);
+    form.function =
+        form.hasParenthesis ? m_data.FunctionIndex(form.functionName) : ProgramData::kNotFound;
+}
+
+void ProgramInterpreter::ExecuteStatement(StatementForm& form, bool singleLineIf) {
     if (!singleLineIf) {
         m_evaluator.StartStatement();
     }
-    WordReader reader(statement);
-    std::string_view first;
-    if (!reader.Next(first)) {
+    if (!form.hasWord) {
         return;
     }
-    const std::size_t firstStart = reader.WordStart();
-    const std::size_t firstEnd = reader.Column();
-    if (TryVariables(statement, first, firstEnd)) {
+    LookUpNames(form);
+    if (TryVariables(form)) {
         return;
     }
     if (singleLineIf) {
         // The statement after "then": variables, commands, functions; no array statement.
-        if (TryCommands(statement, first, firstStart) || TryFunctions(statement, first, firstEnd)) {
+        if (TryCommands(form) || TryFunctions(form)) {
             return;
         }
         Fail(msg::kUnknownSingleLineCommand);
         return;
     }
-    if (TryArrays(statement, first, firstEnd) || TryFunctions(statement, first, firstEnd) ||
-        TryCommands(statement, first, firstStart)) {
+    if (TryArrays(form) || TryFunctions(form) || TryCommands(form)) {
         return;
     }
     Fail(msg::kUnknownCommand);
@@ -321,14 +327,13 @@ void ProgramInterpreter::ExecuteStatement(std::string_view statement, bool singl
 
 // --- Variables ---------------------------------------------------------------------------
 
-bool ProgramInterpreter::TryVariables(std::string_view statement, std::string_view first,
-                                      std::size_t firstEnd) {
-    if (first == words::kVar || first == words::kVariable) {
-        DeclareVariables(statement, firstEnd);
+bool ProgramInterpreter::TryVariables(StatementForm& form) {
+    if (form.declaresVariables) {
+        DeclareVariables(form.statement, form.firstEnd);
         return true;
     }
-    if (m_data.FindVariable(first) != nullptr) {
-        AssignVariable(statement, first, firstEnd);
+    if (form.variable != ProgramData::kNotFound) {
+        AssignVariable(form);
         return true;
     }
     return false;
@@ -358,45 +363,36 @@ void ProgramInterpreter::DeclareVariables(std::string_view statement, std::size_
     }
 }
 
-void ProgramInterpreter::AssignVariable(std::string_view statement, std::string_view name,
-                                        std::size_t column) {
-    const std::string_view rest = statement.substr(column);
-    if (OnlyBlanks(rest)) {
+void ProgramInterpreter::AssignVariable(StatementForm& form) {
+    if (form.nothingAfterName) {
         Fail(msg::kEmptyAssignment);
         return;
     }
-    const std::string_view expression = AfterEquals(rest, 0);
-    if (expression.empty()) {
+    if (form.assignedExpression.empty()) {
         Fail(msg::kNoExpressionPresent);
         return;
     }
-    const std::string target(name);
     std::string value;
-    if (!m_evaluator.Evaluate(expression, ProgramEvaluator::kEverything, value)) {
+    if (!m_evaluator.Evaluate(form.assignedExpression, ProgramEvaluator::kEverything, value,
+                              *form.assignedTemplate)) {
         m_state = RunState::Stopped;
         return;
     }
-    const std::size_t variable = m_data.VariableIndex(target);
-    if (variable == ProgramData::kNotFound) {
-        Fail(msg::kNotAVariableTarget);
-        return;
-    }
-    if (!m_data.SetValue(variable, std::move(value))) {
+    // Evaluating declares nothing: the variable found before is still the target.
+    if (!m_data.SetValue(form.variable, std::move(value))) {
         Fail(msg::kOutOfMemory);
     }
 }
 
 // --- Arrays ------------------------------------------------------------------------------
 
-bool ProgramInterpreter::TryArrays(std::string_view statement, std::string_view first,
-                                   std::size_t firstEnd) {
-    if (first == words::kArray) {
-        DeclareArray(statement, firstEnd);
+bool ProgramInterpreter::TryArrays(StatementForm& form) {
+    if (form.declaresArray) {
+        DeclareArray(form.statement, form.firstEnd);
         return true;
     }
-    const std::string_view name = CutAt(first, '[');
-    if (m_data.FindArray(name) != nullptr) {
-        AssignElement(statement, name);
+    if (form.array != ProgramData::kNotFound) {
+        AssignElement(form);
         return true;
     }
     return false;
@@ -459,54 +455,50 @@ void ProgramInterpreter::DeclareArray(std::string_view statement, std::size_t co
     }
 }
 
-void ProgramInterpreter::AssignElement(std::string_view statement, std::string_view name) {
-    const std::size_t open = statement.find('[');
-    const std::size_t close = open == kNone ? kNone : statement.find(']', open);
-    if (close == kNone || OnlyBlanks(statement.substr(open + 1, close - open - 1))) {
+void ProgramInterpreter::AssignElement(StatementForm& form) {
+    const std::string_view statement = form.statement;
+    const std::size_t open = form.indexOpen;
+    const std::size_t close = form.indexClose;
+    if (close == StatementForm::kNone || OnlyBlanks(statement.substr(open + 1, close - open - 1))) {
         Fail(msg::kNoArrayPosition);
         return;
     }
-    const std::string target(name);
     std::string indexText;
     if (!m_evaluator.Evaluate(statement.substr(open + 1, close - open - 1),
-                              ProgramEvaluator::kVariables, indexText)) {
+                              ProgramEvaluator::kVariables, indexText, *form.indexTemplate)) {
         m_state = RunState::Stopped;
         return;
     }
-    const std::string_view expression = AfterEquals(statement, close);
-    if (expression.empty()) {
+    if (form.elementExpression.empty()) {
         Fail(msg::kNoValue);
         return;
     }
     std::string value;
-    if (!m_evaluator.Evaluate(expression, ProgramEvaluator::kEverything, value)) {
+    if (!m_evaluator.Evaluate(form.elementExpression, ProgramEvaluator::kEverything, value,
+                              *form.elementTemplate)) {
         m_state = RunState::Stopped;
         return;
     }
-    const std::size_t array = m_data.ArrayIndex(target);
     // A negative index (its text begins with the negation sign) is out of bounds too.
     const auto index = ReadLeadingDigits(indexText, kMaxArraySize + 1);
-    if (array == ProgramData::kNotFound || !index ||
-        *index >= m_data.Arrays()[array].elements.size()) {
+    if (!index || *index >= m_data.Arrays()[form.array].elements.size()) {
         Fail(msg::kOutOfBound);
         return;
     }
-    if (!m_data.SetElement(array, *index, std::move(value))) {
+    if (!m_data.SetElement(form.array, *index, std::move(value))) {
         Fail(msg::kOutOfMemory);
     }
 }
 
 // --- User functions ------------------------------------------------------------------------
 
-bool ProgramInterpreter::TryFunctions(std::string_view statement, std::string_view first,
-                                      std::size_t firstEnd) {
-    if (first == words::kFunction || first == words::kFx) {
-        DeclareFunctions(statement, firstEnd);
+bool ProgramInterpreter::TryFunctions(const StatementForm& form) {
+    if (form.declaresFunctions) {
+        DeclareFunctions(form.statement, form.firstEnd);
         return true;
     }
-    const std::size_t open = first.find('(');
-    if (open != kNone && m_data.FindFunction(first.substr(0, open)) != nullptr) {
-        SetFormula(statement, first.substr(0, open), firstEnd);
+    if (form.function != ProgramData::kNotFound) {
+        SetFormula(form.statement, form.functionName, form.firstEnd);
         return true;
     }
     return false;
@@ -565,30 +557,39 @@ void ProgramInterpreter::SetFormula(std::string_view statement, std::string_view
 
 // --- Commands ----------------------------------------------------------------------------
 
-bool ProgramInterpreter::TryCommands(std::string_view statement, std::string_view first,
-                                     std::size_t firstStart) {
-    const std::string_view command = CutAt(first, '(');
-    const std::size_t column = firstStart + command.size();
-    if (command == words::kPrint) {
-        Print(statement, column);
-    } else if (command == words::kInput) {
-        Input(statement, column);
-    } else if (command == words::kIf) {
-        If(statement, column);
-    } else if (command == words::kElseIf) {
-        ElseIf(statement, column);
-    } else if (command == words::kElse) {
-        Else();
-    } else if (command == words::kEnd) {
-        End();
-    } else if (command == words::kDo) {
-        Do(statement, column);
-    } else if (command == words::kLoop) {
-        Loop();
-    } else if (command == words::kExit) {
-        Exit(statement, column);
-    } else {
-        return false;
+bool ProgramInterpreter::TryCommands(StatementForm& form) {
+    const std::string_view statement = form.statement;
+    const std::size_t column = form.commandColumn;
+    switch (form.command) {
+        case Command::Print:
+            Print(statement, column);
+            break;
+        case Command::Input:
+            Input(statement, column);
+            break;
+        case Command::If:
+            If(form);
+            break;
+        case Command::ElseIf:
+            ElseIf(form);
+            break;
+        case Command::Else:
+            Else();
+            break;
+        case Command::End:
+            End();
+            break;
+        case Command::Do:
+            Do(form);
+            break;
+        case Command::Loop:
+            Loop();
+            break;
+        case Command::Exit:
+            Exit(statement, column);
+            break;
+        case Command::None:
+            return false;
     }
     return true;
 }
@@ -664,8 +665,8 @@ void ProgramInterpreter::Input(std::string_view statement, std::size_t column) {
     Fail(msg::kCouldNotInput);
 }
 
-bool ProgramInterpreter::Condition(std::string_view statement, std::size_t column, bool& holds) {
-    if (!m_conditions.Evaluate(ConditionEvaluator::ConditionText(statement, column), holds)) {
+bool ProgramInterpreter::Condition(StatementForm& form, bool& holds) {
+    if (!m_conditions.Evaluate(form.condition, holds, *form.conditionTemplate)) {
         m_state = RunState::Stopped;
         return false;
     }
@@ -680,18 +681,16 @@ bool ProgramInterpreter::PushIf(int marker) {
     return true;
 }
 
-void ProgramInterpreter::If(std::string_view statement, std::size_t column) {
-    const std::size_t then = FindKeyword(statement, words::kThen, column);
-    if (then == kNone) {
+void ProgramInterpreter::If(StatementForm& form) {
+    if (form.then == StatementForm::kNone) {
         Fail(msg::kThenMissing);
         return;
     }
     bool holds = false;
-    if (!Condition(statement, column, holds)) {
+    if (!Condition(form, holds)) {
         return;
     }
-    const std::string_view rest = statement.substr(then + words::kThen.size());
-    if (OnlyBlanks(rest)) {
+    if (form.opensBlock) {
         if (PushIf(holds ? words::kIfBranchRunning : words::kNoBranchYet) && !holds) {
             SkipIfBranch();
         }
@@ -706,12 +705,16 @@ void ProgramInterpreter::If(std::string_view statement, std::size_t column) {
         Fail(msg::kNestingTooDeep);
         return;
     }
+    if (!form.thenForm) {
+        form.thenForm =
+            std::make_unique<StatementForm>(StatementForm::Classify(form.thenStatement));
+    }
     ++m_singleLineIfDepth;
-    ExecuteStatement(rest, true);
+    ExecuteStatement(*form.thenForm, true);
     --m_singleLineIfDepth;
 }
 
-void ProgramInterpreter::ElseIf(std::string_view statement, std::size_t column) {
+void ProgramInterpreter::ElseIf(StatementForm& form) {
     if (m_ifStack.empty()) {
         Fail(msg::kEmptyStack);
         return;
@@ -721,12 +724,12 @@ void ProgramInterpreter::ElseIf(std::string_view statement, std::size_t column) 
         SkipIfBranch();
         return;
     }
-    if (FindKeyword(statement, words::kThen, column) == kNone) {
+    if (form.then == StatementForm::kNone) {
         Fail(msg::kThenMissing);
         return;
     }
     bool holds = false;
-    if (!Condition(statement, column, holds)) {
+    if (!Condition(form, holds)) {
         return;
     }
     if (holds) {
@@ -777,20 +780,16 @@ void ProgramInterpreter::SkipIfBranch() {
     }
 }
 
-void ProgramInterpreter::Do(std::string_view statement, std::size_t column) {
-    WordReader reader(statement, column);
-    std::string_view word;
-    const bool found = reader.Next(word);
-    const std::string_view keyword = CutAt(word, '(');
-    if (!found || (keyword != words::kWhile && keyword != words::kUntil)) {
+void ProgramInterpreter::Do(StatementForm& form) {
+    if (!form.hasLoopWord) {
         Fail(msg::kWhileUntilMissing);
         return;
     }
     bool holds = false;
-    if (!Condition(statement, reader.WordStart() + keyword.size(), holds)) {
+    if (!Condition(form, holds)) {
         return;
     }
-    const bool enter = keyword == words::kWhile ? holds : !holds;
+    const bool enter = form.loopsWhile ? holds : !holds;
     const bool onTop = !m_doStack.empty() && m_doStack.back().line == m_line;
     if (enter) {
         if (!onTop) {

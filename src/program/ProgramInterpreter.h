@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "program/ProgramEvaluator.h"
 #include "program/ProgramHost.h"
 #include "program/ProgramText.h"
+#include "program/StatementForm.h"
 
 namespace zyk {
 
@@ -106,35 +108,40 @@ private:
     void StoreInput();
     void StoreFormula();
 
-    void ExecuteStatement(std::string_view statement, bool singleLineIf);
-    bool TryVariables(std::string_view statement, std::string_view first, std::size_t firstEnd);
-    bool TryArrays(std::string_view statement, std::string_view first, std::size_t firstEnd);
-    bool TryFunctions(std::string_view statement, std::string_view first, std::size_t firstEnd);
-    bool TryCommands(std::string_view statement, std::string_view first, std::size_t firstStart);
+    // The line's form, classified when the line first runs.
+    StatementForm& FormOf(int line);
+    // Which declared variable, array and function the form's first word names.
+    void LookUpNames(StatementForm& form) const;
+    void ExecuteStatement(StatementForm& form, bool singleLineIf);
+    bool TryVariables(StatementForm& form);
+    bool TryArrays(StatementForm& form);
+    bool TryFunctions(const StatementForm& form);
+    bool TryCommands(StatementForm& form);
 
     void DeclareVariables(std::string_view statement, std::size_t column);
-    void AssignVariable(std::string_view statement, std::string_view name, std::size_t column);
+    void AssignVariable(StatementForm& form);
     void DeclareArray(std::string_view statement, std::size_t column);
-    void AssignElement(std::string_view statement, std::string_view name);
+    void AssignElement(StatementForm& form);
     void DeclareFunctions(std::string_view statement, std::size_t column);
     void SetFormula(std::string_view statement, std::string_view name, std::size_t column);
     void Print(std::string_view statement, std::size_t column);
     void Input(std::string_view statement, std::size_t column);
-    void If(std::string_view statement, std::size_t column);
-    void ElseIf(std::string_view statement, std::size_t column);
+    void If(StatementForm& form);
+    void ElseIf(StatementForm& form);
     void Else();
     void End();
-    void Do(std::string_view statement, std::size_t column);
+    void Do(StatementForm& form);
     void Loop();
     void Exit(std::string_view statement, std::size_t column);
 
-    bool Condition(std::string_view statement, std::size_t column, bool& holds);
+    bool Condition(StatementForm& form, bool& holds);
     bool PushIf(int marker);
     void SkipIfBranch();
     void SkipToLoop();
 
     ProgramConsole& m_console;
     ProgramText m_program;
+    std::vector<std::unique_ptr<StatementForm>> m_forms;  // by line
     ProgramData m_data;
     ProgramError m_error;
     ProgramEvaluator m_evaluator;

@@ -80,6 +80,29 @@ std::size_t FindClosing(std::string_view text, std::size_t open, char openChar, 
     return std::string_view::npos;
 }
 
+bool HasNameCall(std::string_view text) {
+    for (std::size_t open = text.find('('); open != std::string_view::npos;
+         open = text.find('(', open + 1)) {
+        if (open > 0 && (IsLetter(text[open - 1]) || IsDigit(text[open - 1]))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string_view AfterEquals(std::string_view statement, std::size_t from) {
+    const std::size_t equals = statement.find('=', from);
+    if (equals == std::string_view::npos) {
+        return {};
+    }
+    std::size_t start = equals + 1;
+    while (start < statement.size() &&
+           (IsBlankOrTab(statement[start]) || statement[start] == '=')) {
+        ++start;
+    }
+    return TrimBlanks(statement.substr(start));
+}
+
 std::size_t FindTopLevelComma(std::string_view text) {
     int depth = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {

@@ -18,6 +18,15 @@ inline bool IsBlankOrTab(char c) {
     return c == ' ' || c == '\t';
 }
 
+inline bool HasLetter(std::string_view text) {
+    for (const char c : text) {
+        if (IsLetter(c)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // True when the text holds nothing but blanks and tabs (or nothing at all).
 bool OnlyBlanks(std::string_view text);
 
@@ -41,6 +50,14 @@ std::optional<std::size_t> ReadLeadingDigits(std::string_view text, std::size_t 
 
 // The index of the bracket that closes the one at `open` (nesting counted), or npos.
 std::size_t FindClosing(std::string_view text, std::size_t open, char openChar, char closeChar);
+
+// True when a '(' follows a letter or a digit: only then can the text hold a call of a
+// function by name ("abs(", "log10(").
+bool HasNameCall(std::string_view text);
+
+// The text after the first '=' at or after `from`, blanks, tabs and further '=' skipped and
+// the end trimmed; empty when there is no '='.
+std::string_view AfterEquals(std::string_view statement, std::size_t from);
 
 // The first comma outside parentheses, or npos.
 std::size_t FindTopLevelComma(std::string_view text);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+
 #include "charset/Windows1252.h"
 #include "expression/NumberFormat.h"
 
@@ -85,6 +88,51 @@ TEST(NumberFormat, EveryExponentHasASignAndThreeDigits) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FormatDouble(c.format, c.value), c.expected) << c.format << " " << c.value;
+    }
+}
+
+TEST(NumberFormat, GeneralFormatOfWholeNumbersIsWhatPrintfWrites) {
+    const double edges[] = {0.0,
+                            -0.0,
+                            1.0,
+                            -1.0,
+                            9.0,
+                            10.0,
+                            99999.0,
+                            100000.0,
+                            999999.0,
+                            1e6,
+                            9999999999.0,
+                            1e10,
+                            -9999999999.0,
+                            -1e10,
+                            123456789012.0,
+                            1e15,
+                            9007199254740993.0,
+                            1e17,
+                            1e18,
+                            1e19,
+                            4.5,
+                            -0.5,
+                            1e-7,
+                            1e300,
+                            HUGE_VAL};
+    for (const int precision : {0, 1, 2, 6, 10, 12, 15, 17, 18, 19}) {
+        for (const double value : edges) {
+            char expected[64];
+            std::snprintf(expected, sizeof expected, "%.*g", precision, value);
+            EXPECT_EQ(FormatGeneral(value, precision), WidenExponent(expected))
+                << value << " %." << precision << "g";
+        }
+        // Every whole number around the precision's limit and a spread of others.
+        for (double value = 1.0; value < 1e19; value = value * 3 + 1) {
+            for (const double v : {value, -value, value - 1}) {
+                char expected[64];
+                std::snprintf(expected, sizeof expected, "%.*g", precision, v);
+                ASSERT_EQ(FormatGeneral(v, precision), WidenExponent(expected))
+                    << v << " %." << precision << "g";
+            }
+        }
     }
 }
 

@@ -126,7 +126,7 @@ TEST(ConditionEvaluatorTest, GivesWhatTheStepByStepRuleGives) {
     RecordingConsole console;
     ProgramError error;
     ProgramEvaluator evaluator(data, console, error);
-    ConditionEvaluator conditions(evaluator, console, error);
+    ConditionEvaluator conditions(evaluator, error);
 
     ConditionMaker maker;
     int outcomes[3] = {};  // failed, false, true

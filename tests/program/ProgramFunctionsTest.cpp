@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include "RecordingConsole.h"
 #include "program/BuiltInFunctions.h"
 
@@ -67,9 +69,24 @@ TEST(BuiltInFunctionsTest, ValueTextsReadTheirLeadingNumber) {
         double value;
     };
     const Case cases[] = {
-        {"2.5", 2.5},         {kMinus + "2.5", -2.5}, {"-7", -7.0},  {"1e+020", 1e20},
-        {"1.5e-003", 1.5e-3}, {"12abc", 12.0},        {"abc", 0.0},  {".5", 0.5},
-        {"3e", 3.0},          {"1+2", 1.0},           {kMinus, 0.0}, {"2e" + kMinus + "2", 0.02},
+        {"2.5", 2.5},
+        {kMinus + "2.5", -2.5},
+        {"-7", -7.0},
+        {"1e+020", 1e20},
+        {"1.5e-003", 1.5e-3},
+        {"12abc", 12.0},
+        {"abc", 0.0},
+        {".5", 0.5},
+        {"3e", 3.0},
+        {"1+2", 1.0},
+        {kMinus, 0.0},
+        {"2e" + kMinus + "2", 0.02},
+        // Whole numbers: up to fifteen digits read exactly, longer ones round as strtod does.
+        {"  +42", 42.0},
+        {"999999999999999", 999999999999999.0},
+        {"12345678901234567", 12345678901234568.0},
+        {"7.", 7.0},
+        {"1e999", HUGE_VAL},
     };
     for (const Case& c : cases) {
         EXPECT_DOUBLE_EQ(BuiltInFunctions::ReadLeadingNumber(c.text), c.value) << c.text;
