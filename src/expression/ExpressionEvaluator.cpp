@@ -9,13 +9,11 @@
 namespace zyk {
 namespace {
 
-template <typename Names>
-std::optional<std::size_t> IndexOf(const Names& names, std::string_view name) {
-    const auto it = std::find(names.begin(), names.end(), name);
-    if (it == names.end()) {
-        return std::nullopt;
-    }
-    return static_cast<std::size_t>(it - names.begin());
+// The first entry of that name.
+template <typename Entries>
+auto Find(Entries& entries, std::string_view name) {
+    return std::find_if(entries.begin(), entries.end(),
+                        [name](const TableEntry& entry) { return entry.name == name; });
 }
 
 }  // namespace
@@ -65,88 +63,73 @@ void ExpressionEvaluator::SetError(std::string_view message) {
 }
 
 void ExpressionEvaluator::AddVariable(std::string_view name) {
-    m_variableNames.emplace_back(name);
-    m_variableCount = static_cast<int>(m_variableNames.size());
+    m_variables.push_back(TableEntry{std::string(name), 0.0});
 }
 
 void ExpressionEvaluator::SetVariableValue(int index, double value) {
-    if (index < 0) {
-        return;
+    if (index >= 0 && index < VariableCount()) {
+        m_variables[static_cast<std::size_t>(index)].value = value;
     }
-    const auto slot = static_cast<std::size_t>(index);
-    if (slot >= m_variableValues.size()) {
-        m_variableValues.resize(slot + 1, 0.0);
-    }
-    m_variableValues[slot] = value;
 }
 
 std::string ExpressionEvaluator::VariableName(int index) const {
-    if (index < 0 || static_cast<std::size_t>(index) >= m_variableNames.size()) {
+    if (index < 0 || index >= VariableCount()) {
         return {};
     }
-    return m_variableNames[static_cast<std::size_t>(index)];
+    return m_variables[static_cast<std::size_t>(index)].name;
 }
 
 double ExpressionEvaluator::VariableValue(int index) const {
-    if (index < 0 || static_cast<std::size_t>(index) >= m_variableValues.size()) {
+    if (index < 0 || index >= VariableCount()) {
         return 0.0;
     }
-    return m_variableValues[static_cast<std::size_t>(index)];
+    return m_variables[static_cast<std::size_t>(index)].value;
 }
 
 void ExpressionEvaluator::ClearVariables() {
-    m_variableNames.clear();
-    m_variableValues.clear();
-    m_variableCount = 0;
+    m_variables.clear();
 }
 
 std::optional<int> ExpressionEvaluator::FindVariable(std::string_view name) const {
-    const auto index = IndexOf(m_variableNames, name);
-    if (!index) {
+    const auto found = Find(m_variables, name);
+    if (found == m_variables.end()) {
         return std::nullopt;
     }
-    return static_cast<int>(*index);
+    return static_cast<int>(found - m_variables.begin());
 }
 
 void ExpressionEvaluator::SetConstant(std::string_view name, double value) {
-    if (const auto index = IndexOf(m_constantNames, name)) {
-        m_constantValues[*index] = value;
+    if (const auto found = Find(m_constants, name); found != m_constants.end()) {
+        found->value = value;
         return;
     }
-    m_constantNames.emplace_back(name);
-    m_constantValues.push_back(value);
+    m_constants.push_back(TableEntry{std::string(name), value});
 }
 
 std::optional<double> ExpressionEvaluator::Constant(std::string_view name) const {
-    if (const auto index = IndexOf(m_constantNames, name)) {
-        return m_constantValues[*index];
-    }
-    return std::nullopt;
+    const auto found = Find(m_constants, name);
+    return found == m_constants.end() ? std::nullopt : std::optional(found->value);
 }
 
 void ExpressionEvaluator::SetMemory(std::string_view name, double value) {
-    if (const auto index = IndexOf(m_memoryNames, name)) {
-        const auto offset = static_cast<std::ptrdiff_t>(*index);
-        m_memoryNames.erase(m_memoryNames.begin() + offset);
-        m_memoryValues.erase(m_memoryValues.begin() + offset);
+    if (const auto found = Find(m_memories, name); found != m_memories.end()) {
+        m_memories.erase(found);
     }
-    m_memoryNames.emplace_back(name);
-    m_memoryValues.push_back(value);
+    m_memories.push_back(TableEntry{std::string(name), value});
 }
 
 std::optional<double> ExpressionEvaluator::Memory(std::string_view name) const {
-    if (const auto index = IndexOf(m_memoryNames, name)) {
-        return m_memoryValues[*index];
-    }
-    return std::nullopt;
+    const auto found = Find(m_memories, name);
+    return found == m_memories.end() ? std::nullopt : std::optional(found->value);
 }
 
 bool ExpressionEvaluator::ReplaceMemory(std::string_view name, double value) {
-    if (const auto index = IndexOf(m_memoryNames, name)) {
-        m_memoryValues[*index] = value;
-        return true;
+    const auto found = Find(m_memories, name);
+    if (found == m_memories.end()) {
+        return false;
     }
-    return false;
+    found->value = value;
+    return true;
 }
 
 void ExpressionEvaluator::ReportMemoryStore(char digit, double value,

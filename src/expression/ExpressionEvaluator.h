@@ -24,6 +24,12 @@ struct MemoryStoreReport {
     std::string_view format;
 };
 
+// One entry of the variable, constant and memory tables: a name and its value.
+struct TableEntry {
+    std::string name;
+    double value = 0.0;
+};
+
 // Turns one expression text (a Windows-1252 byte string, see ExpressionBytes.h) into a double or an
 // error text. A recursive-descent parser that computes as it walks; it builds no tree and never
 // rewrites the text. Holds the variable, constant and memory tables that names in the text read.
@@ -53,18 +59,18 @@ public:
     bool DegreeMode() const { return m_degreeMode; }
     void SetDegreeMode(bool degrees) { m_degreeMode = degrees; }
 
-    // Variable table: names (as written between [ and ]) and values, index-aligned.
+    // Variable table: names as written between [ and ], each with its value (0 until set).
     void AddVariable(std::string_view name);
-    void SetVariableValue(int index, double value);  // grows the value array when needed
+    void SetVariableValue(int index, double value);  // ignored past the end
     std::string VariableName(int index) const;       // empty past the end
     double VariableValue(int index) const;           // 0.0 past the end
-    int VariableCount() const { return m_variableCount; }
+    int VariableCount() const { return static_cast<int>(m_variables.size()); }
     void ClearVariables();
 
     // Constant table: set by name (replace the value, or append name and value).
     void SetConstant(std::string_view name, double value);
     std::optional<double> Constant(std::string_view name) const;
-    int ConstantCount() const { return static_cast<int>(m_constantNames.size()); }
+    int ConstantCount() const { return static_cast<int>(m_constants.size()); }
 
     // Memory table: an existing entry of that name is removed, then name and value appended.
     void SetMemory(std::string_view name, double value);
@@ -91,15 +97,9 @@ private:
     std::string m_errorText;
     int m_nesting = 0;  // grammar levels entered by the evaluation in progress
 
-    int m_variableCount = 0;
-    std::vector<std::string> m_variableNames;
-    std::vector<double> m_variableValues;
-
-    std::vector<std::string> m_constantNames;
-    std::vector<double> m_constantValues;
-
-    std::vector<std::string> m_memoryNames;
-    std::vector<double> m_memoryValues;
+    std::vector<TableEntry> m_variables;
+    std::vector<TableEntry> m_constants;
+    std::vector<TableEntry> m_memories;
 };
 
 }  // namespace zyk
