@@ -25,24 +25,26 @@ using zyk::fuzz::Require;
 
 constexpr std::size_t kMaxInput = 8192;
 
-struct Constants {
-    std::vector<std::string> names, symbols, values;
-    bool operator==(const Constants&) const = default;
-};
+using Constants = std::vector<ConstantRecord>;
 
-Constants Shown(const ConstantsList& list) {
-    return {list.Names(), list.Symbols(), list.Values()};
+const Constants& Shown(const ConstantsList& list) {
+    return list.Constants();
 }
 
-Constants AsWritten(const Constants& c) {
-    return {fuzz::AsWritten(c.names), fuzz::AsWritten(c.symbols), fuzz::AsWritten(c.values)};
+Constants AsWritten(const Constants& constants) {
+    Constants written;
+    for (const ConstantRecord& c : constants) {
+        written.push_back(
+            {fuzz::AsWritten(c.name), fuzz::AsWritten(c.symbol), fuzz::AsWritten(c.value)});
+    }
+    return written;
 }
 
 void CheckList(const ConstantsList& list) {
-    Require(
-        list.Names().size() == list.Symbols().size() && list.Names().size() == list.Values().size(),
-        "every constant has a name, a symbol and a value");
-    std::vector<std::string> names = list.Names();
+    std::vector<std::string> names;
+    for (const ConstantRecord& constant : list.Constants()) {
+        names.push_back(constant.name);
+    }
     std::vector<std::string> sorted = list.SortedNames();
     std::sort(names.begin(), names.end());
     std::sort(sorted.begin(), sorted.end());
@@ -57,9 +59,8 @@ void RequireFileHolds(const std::filesystem::path& folder, const ConstantsList& 
                       std::string_view promise) {
     fuzz::CountingMessages messages;
     Constants read;
-    const bool ok =
-        CUserConstantFile(folder, messages).ReadInto(read.names, read.symbols, read.values) ==
-        CUserConstantFile::ReadStatus::Records;
+    const bool ok = CUserConstantFile(folder, messages).ReadInto(read) ==
+                    CUserConstantFile::ReadStatus::Records;
     Require(ok && AsWritten(read) == AsWritten(Shown(list)), promise);
 }
 
@@ -90,11 +91,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::WriteBytes(file.FilePath(), fileBytes);
 
     Constants read;
-    const bool readOk = file.ReadInto(read.names, read.symbols, read.values) ==
-                        CUserConstantFile::ReadStatus::Records;
+    const bool readOk = file.ReadInto(read) == CUserConstantFile::ReadStatus::Records;
     Require(readOk == fileMessages.texts.empty(), "a read fails exactly when it reports");
-    Require(read.names.size() == read.symbols.size() && read.names.size() == read.values.size(),
-            "every record has its three fields");
     if (!readOk && !fileBytes.empty()) {
         Require(fuzz::ReadBytes(file.BadFilePath()) == std::string(fileBytes),
                 "a corrupt file is kept whole as UserConstants.bad");
@@ -103,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::CountingMessages messages;
     ConstantsList list(folder, messages);
     CheckList(list);
-    Require(!list.Names().empty(), "the list holds the file's constants or the defaults");
+    Require(!list.Constants().empty(), "the list holds the file's constants or the defaults");
     {
         fuzz::CountingMessages nextMessages;
         const ConstantsList next(folder, nextMessages);

@@ -26,10 +26,7 @@ using zyk::fuzz::Require;
 
 constexpr std::size_t kMaxInput = 8192;
 
-struct Records {
-    std::vector<std::string> names, displayForms, calculatorForms;
-    bool operator==(const Records&) const = default;
-};
+using Records = std::vector<FormulaRecord>;
 
 struct ReadOutcome {
     bool ok = false;
@@ -40,19 +37,23 @@ struct ReadOutcome {
 ReadOutcome ReadFile(const std::filesystem::path& folder) {
     fuzz::CountingMessages messages;
     ReadOutcome outcome;
-    Records& r = outcome.records;
-    outcome.ok =
-        CUserFormulaFile(folder, messages).ReadInto(r.names, r.displayForms, r.calculatorForms);
+    outcome.ok = CUserFormulaFile(folder, messages).ReadInto(outcome.records);
     outcome.messages = messages.texts;
     Require(outcome.ok == messages.texts.empty(), "a read fails exactly when it reports");
-    Require(r.names.size() == r.displayForms.size() && r.names.size() == r.calculatorForms.size(),
-            "every record has its three fields");
     return outcome;
 }
 
+FormulaRecord AsWritten(std::string_view name, std::string_view displayForm,
+                        std::string_view calculatorForm) {
+    return {fuzz::AsWritten(name), fuzz::AsWritten(displayForm), fuzz::AsWritten(calculatorForm)};
+}
+
 Records AsWritten(const Records& records) {
-    return {fuzz::AsWritten(records.names), fuzz::AsWritten(records.displayForms),
-            fuzz::AsWritten(records.calculatorForms)};
+    Records written;
+    for (const FormulaRecord& r : records) {
+        written.push_back(AsWritten(r.name, r.displayForm, r.calculatorForm));
+    }
+    return written;
 }
 
 void RequireReadsBack(const std::filesystem::path& folder, const Records& expected,
@@ -65,10 +66,11 @@ void CheckLibrary(const std::filesystem::path& folder, const Records& records) {
     fuzz::CountingMessages messages;
     const FormulaLibrary library(folder, messages);
     Require(messages.texts.empty(), "the library reads a sound file without a message");
-    Require(library.EntryCount() == kBuiltInFormulaCount + static_cast<int>(records.names.size()),
+    Require(library.EntryCount() == kBuiltInFormulaCount + static_cast<int>(records.size()),
             "the library lists every record after the built-in formulas");
-    for (std::size_t i = 0; i < records.names.size(); ++i) {
-        Require(library.Names()[kBuiltInFormulaCount + i] == records.names[i],
+    const std::vector<std::string> names = library.Names();
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        Require(names[kBuiltInFormulaCount + i] == records[i].name,
                 "the library lists the records' names in file order");
     }
 }
@@ -119,52 +121,43 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Added to the file as it stands: after a record cut short, into an empty file.
     const std::string name = field(0), display = field(1), calculator = field(2);
-    Require(file.AppendRecord(calculator, name, display), "adding a record succeeds");
-    records.names.push_back(fuzz::AsWritten(calculator));
-    records.displayForms.push_back(fuzz::AsWritten(name));
-    records.calculatorForms.push_back(fuzz::AsWritten(display));
+    Require(file.AppendRecord({calculator, name, display}), "adding a record succeeds");
+    records.push_back(AsWritten(calculator, name, display));
     RequireReadsBack(folder, records, "a record added to the file as found reads back intact");
 
-    Require(file.WriteAll(records.names, records.displayForms, records.calculatorForms),
-            "writing every record succeeds");
+    Require(file.WriteAll(records), "writing every record succeeds");
     records = AsWritten(records);
     RequireReadsBack(folder, records, "every record reads back as written");
 
-    Require(file.AppendRecord(name, display, calculator), "adding a record succeeds");
-    records.names.push_back(fuzz::AsWritten(name));
-    records.displayForms.push_back(fuzz::AsWritten(display));
-    records.calculatorForms.push_back(fuzz::AsWritten(calculator));
+    Require(file.AppendRecord({name, display, calculator}), "adding a record succeeds");
+    records.push_back(AsWritten(name, display, calculator));
     RequireReadsBack(folder, records, "an added record reads back after the others");
 
-    const int count = static_cast<int>(records.names.size());
+    const int count = static_cast<int>(records.size());
     const int index = actions.empty() ? 0 : static_cast<std::uint8_t>(actions[0]) % (count + 2);
     const bool renamed = file.RenameRecord(index, display);
     Require(renamed == (index < count), "a rename succeeds exactly for a record the file holds");
     if (renamed) {
-        records.names[static_cast<std::size_t>(index)] = fuzz::AsWritten(display);
+        records[static_cast<std::size_t>(index)].name = fuzz::AsWritten(display);
     }
     RequireReadsBack(folder, records, "a renamed record reads back under its new name");
 
     Require(file.ReplaceRecord(index, calculator, name), "replacing a record succeeds");
     if (index < count) {
-        records.displayForms[static_cast<std::size_t>(index)] = fuzz::AsWritten(calculator);
-        records.calculatorForms[static_cast<std::size_t>(index)] = fuzz::AsWritten(name);
+        FormulaRecord& replaced = records[static_cast<std::size_t>(index)];
+        replaced.displayForm = fuzz::AsWritten(calculator);
+        replaced.calculatorForm = fuzz::AsWritten(name);
     } else {
-        records.names.emplace_back(formula_text::kUnknownRecordName);
-        records.displayForms.push_back(fuzz::AsWritten(calculator));
-        records.calculatorForms.push_back(fuzz::AsWritten(name));
+        records.push_back(AsWritten(formula_text::kUnknownRecordName, calculator, name));
     }
     RequireReadsBack(folder, records, "a replaced record reads back with its new forms");
 
     fuzz::CountingMessages libraryMessages;
     FormulaLibrary library(folder, libraryMessages);
-    const int doomed = index % static_cast<int>(records.names.size());
+    const int doomed = index % static_cast<int>(records.size());
     library.Select(kBuiltInFormulaCount + doomed);
     Require(library.Delete(), "a user formula can be deleted");
-    const auto erase = [&](std::vector<std::string>& list) { list.erase(list.begin() + doomed); };
-    erase(records.names);
-    erase(records.displayForms);
-    erase(records.calculatorForms);
+    records.erase(records.begin() + doomed);
     RequireReadsBack(folder, records, "the file loses exactly the deleted record");
     CheckLibrary(folder, records);
     return 0;

@@ -165,7 +165,7 @@ void Calculator::SaveFormulaAs() {
         return;
     }
     CUserFormulaFile file(m_programFolder, m_messages);
-    if (!file.AppendRecord(*name, displayForm, calculatorForm)) {
+    if (!file.AppendRecord(FormulaRecord{*name, displayForm, calculatorForm})) {
         m_saveFailed = true;
     }
 }

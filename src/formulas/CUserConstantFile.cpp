@@ -5,6 +5,13 @@
 #include "shell/FolderLock.h"
 
 namespace zyk {
+namespace {
+
+RecordFile::Record ToLines(const ConstantRecord& constant) {
+    return {constant.name, constant.symbol, constant.value};
+}
+
+}  // namespace
 
 CUserConstantFile::CUserConstantFile(std::filesystem::path dataFolder, UserMessages& messages)
     : m_folder(std::move(dataFolder)),
@@ -19,16 +26,12 @@ std::filesystem::path CUserConstantFile::BadFilePath() const {
     return m_folder / formula_text::kBadConstantFileName;
 }
 
-CUserConstantFile::ReadStatus CUserConstantFile::ReadInto(std::vector<std::string>& names,
-                                                          std::vector<std::string>& symbols,
-                                                          std::vector<std::string>& values) {
+CUserConstantFile::ReadStatus CUserConstantFile::ReadInto(std::vector<ConstantRecord>& constants) {
     const FolderLock lock(m_folder);
-    names.clear();
-    symbols.clear();
-    values.clear();
-    RecordFile::Lists lists;
+    constants.clear();
+    std::vector<RecordFile::Record> records;
     std::string bytes;
-    switch (m_file.Read(lists, bytes)) {
+    switch (m_file.Read(records, bytes)) {
         case RecordFile::ReadOutcome::Records:
             break;
         case RecordFile::ReadOutcome::Created:
@@ -42,29 +45,32 @@ CUserConstantFile::ReadStatus CUserConstantFile::ReadInto(std::vector<std::strin
         case RecordFile::ReadOutcome::Failed:
             return ReadStatus::Unreadable;
     }
-    names = std::move(lists[0]);
-    symbols = std::move(lists[1]);
-    values = std::move(lists[2]);
+    for (RecordFile::Record& lines : records) {
+        constants.push_back(
+            ConstantRecord{std::move(lines[0]), std::move(lines[1]), std::move(lines[2])});
+    }
     return ReadStatus::Records;
 }
 
-bool CUserConstantFile::WriteAll(const std::vector<std::string>& names,
-                                 const std::vector<std::string>& symbols,
-                                 const std::vector<std::string>& values) {
+bool CUserConstantFile::WriteAll(const std::vector<ConstantRecord>& constants) {
     const FolderLock lock(m_folder);
-    return m_file.Write({names, symbols, values}, symbols.size());
+    std::vector<RecordFile::Record> records;
+    records.reserve(constants.size());
+    for (const ConstantRecord& constant : constants) {
+        records.push_back(ToLines(constant));
+    }
+    return m_file.Write(records);
 }
 
-bool CUserConstantFile::AppendRecord(const std::string& name, const std::string& symbol,
-                                     const std::string& value) {
+bool CUserConstantFile::AppendRecord(const ConstantRecord& constant) {
     const FolderLock lock(m_folder);
     std::string bytes;
-    switch (m_file.Append({name, symbol, value}, bytes)) {
+    switch (m_file.Append(ToLines(constant), bytes)) {
         case RecordFile::AppendOutcome::Appended:
             return true;
         case RecordFile::AppendOutcome::WrongHeader:
             ReportCorrupt(bytes);
-            return m_file.Write({{{name}, {symbol}, {value}}}, 1);
+            return m_file.Write({ToLines(constant)});
         case RecordFile::AppendOutcome::Failed:
             break;
     }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "formulas/ConstantRecord.h"
 #include "formulas/RecordFile.h"
 #include "shell/UserMessages.h"
 
@@ -24,21 +25,19 @@ public:
 
     CUserConstantFile(std::filesystem::path dataFolder, UserMessages& messages);
 
-    // Empties the three lists, then fills them with the file's records. A missing file is created
+    // Empties `constants`, then fills it with the file's records. A missing file is created
     // with the header only. An empty file or one with another header is reported as "The file is
     // corrupt!" and copied to "UserConstants.bad" (replacing an older one) so that the defaults
     // written afterwards do not lose it. Any other failure to open shows the open-error message.
-    ReadStatus ReadInto(std::vector<std::string>& names, std::vector<std::string>& symbols,
-                        std::vector<std::string>& values);
+    ReadStatus ReadInto(std::vector<ConstantRecord>& constants);
 
-    // Replaces the file by the header and one record per position of `symbols`.
-    bool WriteAll(const std::vector<std::string>& names, const std::vector<std::string>& symbols,
-                  const std::vector<std::string>& values);
+    // Replaces the file by the header and `constants`.
+    bool WriteAll(const std::vector<ConstantRecord>& constants);
 
     // Adds one record at the end (creating the file with its header when missing or empty). A
     // trailing incomplete record is dropped first; a corrupt file is reported and kept as for
     // reading, and replaced by the header and the new record.
-    bool AppendRecord(const std::string& name, const std::string& symbol, const std::string& value);
+    bool AppendRecord(const ConstantRecord& constant);
 
     std::filesystem::path FilePath() const;
     std::filesystem::path BadFilePath() const;

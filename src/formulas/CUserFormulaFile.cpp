@@ -6,6 +6,22 @@
 #include "shell/FolderLock.h"
 
 namespace zyk {
+namespace {
+
+RecordFile::Record ToLines(const FormulaRecord& formula) {
+    return {formula.name, formula.displayForm, formula.calculatorForm};
+}
+
+std::vector<RecordFile::Record> ToLines(const std::vector<FormulaRecord>& formulas) {
+    std::vector<RecordFile::Record> records;
+    records.reserve(formulas.size());
+    for (const FormulaRecord& formula : formulas) {
+        records.push_back(ToLines(formula));
+    }
+    return records;
+}
+
+}  // namespace
 
 CUserFormulaFile::CUserFormulaFile(std::filesystem::path dataFolder, UserMessages& messages)
     : m_folder(std::move(dataFolder)),
@@ -20,19 +36,15 @@ std::filesystem::path CUserFormulaFile::OldFilePath() const {
     return m_folder / formula_text::kOldFormulaFileName;
 }
 
-bool CUserFormulaFile::ReadInto(std::vector<std::string>& names,
-                                std::vector<std::string>& displayForms,
-                                std::vector<std::string>& calculatorForms) {
+bool CUserFormulaFile::ReadInto(std::vector<FormulaRecord>& formulas) {
     const FolderLock lock(m_folder);
-    return ReadRecords(names, displayForms, calculatorForms) == ReadResult::Read;
+    return ReadRecords(formulas) == ReadResult::Read;
 }
 
-CUserFormulaFile::ReadResult CUserFormulaFile::ReadRecords(
-    std::vector<std::string>& names, std::vector<std::string>& displayForms,
-    std::vector<std::string>& calculatorForms) {
-    RecordFile::Lists lists;
+CUserFormulaFile::ReadResult CUserFormulaFile::ReadRecords(std::vector<FormulaRecord>& formulas) {
+    std::vector<RecordFile::Record> records;
     std::string bytes;
-    switch (m_file.Read(lists, bytes)) {
+    switch (m_file.Read(records, bytes)) {
         case RecordFile::ReadOutcome::Records:
             break;
         case RecordFile::ReadOutcome::Created:
@@ -46,17 +58,16 @@ CUserFormulaFile::ReadResult CUserFormulaFile::ReadRecords(
         case RecordFile::ReadOutcome::Failed:
             return ReadResult::Unreadable;
     }
-    names.insert(names.end(), lists[0].begin(), lists[0].end());
-    displayForms.insert(displayForms.end(), lists[1].begin(), lists[1].end());
-    calculatorForms.insert(calculatorForms.end(), lists[2].begin(), lists[2].end());
+    for (RecordFile::Record& lines : records) {
+        formulas.push_back(
+            FormulaRecord{std::move(lines[0]), std::move(lines[1]), std::move(lines[2])});
+    }
     return ReadResult::Read;
 }
 
-bool CUserFormulaFile::WriteAll(const std::vector<std::string>& names,
-                                const std::vector<std::string>& displayForms,
-                                const std::vector<std::string>& calculatorForms) {
+bool CUserFormulaFile::WriteAll(const std::vector<FormulaRecord>& formulas) {
     const FolderLock lock(m_folder);
-    return m_file.Write({names, displayForms, calculatorForms}, displayForms.size());
+    return m_file.Write(ToLines(formulas));
 }
 
 bool CUserFormulaFile::RenameRecord(int recordIndex, const std::string& newName) {
@@ -64,27 +75,25 @@ bool CUserFormulaFile::RenameRecord(int recordIndex, const std::string& newName)
     if (!Load()) {
         return false;
     }
-    if (recordIndex < 0 || static_cast<std::size_t>(recordIndex) >= m_names.size()) {
+    if (recordIndex < 0 || static_cast<std::size_t>(recordIndex) >= m_formulas.size()) {
         m_file.Warn(formula_text::kCouldNotRename);
         return false;
     }
-    m_names[static_cast<std::size_t>(recordIndex)] = newName;
+    m_formulas[static_cast<std::size_t>(recordIndex)].name = newName;
     return WriteOwn();
 }
 
-bool CUserFormulaFile::AppendRecord(const std::string& name, const std::string& displayForm,
-                                    const std::string& calculatorForm) {
+bool CUserFormulaFile::AppendRecord(const FormulaRecord& formula) {
     const FolderLock lock(m_folder);
     std::string bytes;
-    switch (m_file.Append({name, displayForm, calculatorForm}, bytes)) {
+    switch (m_file.Append(ToLines(formula), bytes)) {
         case RecordFile::AppendOutcome::Appended:
             return true;
         case RecordFile::AppendOutcome::WrongHeader:
             // Appended to an outdated file, the record would leave the list with it at the next
             // reading: renew the file first, then add the record to the new one.
             return RenewOutdated(bytes) &&
-                   m_file.Append({name, displayForm, calculatorForm}, bytes) ==
-                       RecordFile::AppendOutcome::Appended;
+                   m_file.Append(ToLines(formula), bytes) == RecordFile::AppendOutcome::Appended;
         case RecordFile::AppendOutcome::Failed:
             break;
     }
@@ -97,14 +106,13 @@ bool CUserFormulaFile::ReplaceRecord(int recordIndex, const std::string& display
     if (!Load()) {
         return false;
     }
-    if (recordIndex < 0 || static_cast<std::size_t>(recordIndex) >= m_names.size()) {
-        m_names.emplace_back(formula_text::kUnknownRecordName);
-        m_displayForms.push_back(displayForm);
-        m_calculatorForms.push_back(calculatorForm);
+    if (recordIndex < 0 || static_cast<std::size_t>(recordIndex) >= m_formulas.size()) {
+        m_formulas.push_back(FormulaRecord{std::string(formula_text::kUnknownRecordName),
+                                           displayForm, calculatorForm});
     } else {
-        const auto i = static_cast<std::size_t>(recordIndex);
-        m_displayForms[i] = displayForm;
-        m_calculatorForms[i] = calculatorForm;
+        FormulaRecord& formula = m_formulas[static_cast<std::size_t>(recordIndex)];
+        formula.displayForm = displayForm;
+        formula.calculatorForm = calculatorForm;
     }
     return WriteOwn();
 }
@@ -113,14 +121,12 @@ bool CUserFormulaFile::ReplaceRecord(int recordIndex, const std::string& display
 // that could not be read or renewed ends the command, since writing our empty lists over it
 // would lose its records.
 bool CUserFormulaFile::Load() {
-    m_names.clear();
-    m_displayForms.clear();
-    m_calculatorForms.clear();
-    return ReadRecords(m_names, m_displayForms, m_calculatorForms) != ReadResult::Unreadable;
+    m_formulas.clear();
+    return ReadRecords(m_formulas) != ReadResult::Unreadable;
 }
 
 bool CUserFormulaFile::WriteOwn() {
-    return m_file.Write({m_names, m_displayForms, m_calculatorForms}, m_displayForms.size());
+    return m_file.Write(ToLines(m_formulas));
 }
 
 bool CUserFormulaFile::RenewOutdated(const std::string& outdatedBytes) {
@@ -134,7 +140,7 @@ bool CUserFormulaFile::RenewOutdated(const std::string& outdatedBytes) {
                     FileErrorCauseText(FileErrorCause(error)));
         return false;
     }
-    if (!m_file.Write({m_names, m_displayForms, m_calculatorForms}, m_names.size())) {
+    if (!m_file.Write(ToLines(m_formulas))) {
         return false;
     }
     m_file.Warn(formula_text::kFormulaFileRenewed);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "formulas/FormulaRecord.h"
 #include "formulas/RecordFile.h"
 #include "shell/UserMessages.h"
 
@@ -19,17 +20,14 @@ class CUserFormulaFile {
 public:
     CUserFormulaFile(std::filesystem::path dataFolder, UserMessages& messages);
 
-    // Appends every record of the file to the three lists. A missing file is created with the
+    // Appends every record of the file to `formulas`. A missing file is created with the
     // header only; an empty one is reported corrupt; one with another header is copied to
     // "UserEq.old" (replacing an older one) and then replaced by a fresh file. Returns false when
     // a problem was reported.
-    bool ReadInto(std::vector<std::string>& names, std::vector<std::string>& displayForms,
-                  std::vector<std::string>& calculatorForms);
+    bool ReadInto(std::vector<FormulaRecord>& formulas);
 
-    // Replaces the file by the header and one record per position of `displayForms`.
-    bool WriteAll(const std::vector<std::string>& names,
-                  const std::vector<std::string>& displayForms,
-                  const std::vector<std::string>& calculatorForms);
+    // Replaces the file by the header and `formulas`.
+    bool WriteAll(const std::vector<FormulaRecord>& formulas);
 
     // Replaces the name of record `recordIndex` (0-based). A record the file does not hold
     // shows "Could not rename the formula!" and writes nothing.
@@ -37,8 +35,7 @@ public:
 
     // Adds one record at the end (creating the file with its header when missing or empty). A
     // trailing incomplete record is dropped first; an outdated file is renewed first.
-    bool AppendRecord(const std::string& name, const std::string& displayForm,
-                      const std::string& calculatorForm);
+    bool AppendRecord(const FormulaRecord& formula);
 
     // Replaces both forms of record `recordIndex` (0-based), keeping its name; an index beyond
     // the file's records adds a record named "Unknown".
@@ -52,8 +49,7 @@ private:
     // How a read ended: records read, a problem reported but the file usable (empty, outdated),
     // or the file could not be read at all.
     enum class ReadResult { Read, Reported, Unreadable };
-    ReadResult ReadRecords(std::vector<std::string>& names, std::vector<std::string>& displayForms,
-                           std::vector<std::string>& calculatorForms);
+    ReadResult ReadRecords(std::vector<FormulaRecord>& formulas);
 
     bool Load();
     bool WriteOwn();
@@ -61,9 +57,7 @@ private:
 
     std::filesystem::path m_folder;
     RecordFile m_file;
-    std::vector<std::string> m_names;
-    std::vector<std::string> m_displayForms;
-    std::vector<std::string> m_calculatorForms;
+    std::vector<FormulaRecord> m_formulas;  // the file's records while an operation runs
 };
 
 }  // namespace zyk

@@ -21,8 +21,9 @@ bool ComesBefore(const std::string& left, const std::string& right) {
                                         [](char a, char b) { return FoldCase(a) < FoldCase(b); });
 }
 
-bool Contains(const std::vector<std::string>& list, const std::string& text) {
-    return std::find(list.begin(), list.end(), text) != list.end();
+bool HasSymbol(const std::vector<ConstantRecord>& constants, const std::string& symbol) {
+    return std::any_of(constants.begin(), constants.end(),
+                       [&symbol](const ConstantRecord& c) { return c.symbol == symbol; });
 }
 
 template <typename T>
@@ -42,16 +43,14 @@ ConstantsList::ConstantsList(std::filesystem::path dataFolder, UserMessages& mes
     CUserConstantFile file(m_folder, m_messages);
     // A file that exists but cannot be read keeps what it holds: the window lists no constant and
     // writes nothing over it (Add reads the file first and reports the same failure).
-    const auto read = file.ReadInto(m_names, m_symbols, m_values);
-    if (m_names.empty() && read != CUserConstantFile::ReadStatus::Unreadable) {
-        m_symbols.clear();
-        m_values.clear();
+    const auto read = file.ReadInto(m_constants);
+    if (m_constants.empty() && read != CUserConstantFile::ReadStatus::Unreadable) {
         for (const DefaultConstant& constant : kDefaultConstants) {
-            m_names.emplace_back(constant.name);
-            m_symbols.emplace_back(constant.symbol);
-            m_values.emplace_back(constant.value);
+            m_constants.push_back(ConstantRecord{std::string(constant.name),
+                                                 std::string(constant.symbol),
+                                                 std::string(constant.value)});
         }
-        file.WriteAll(m_names, m_symbols, m_values);
+        file.WriteAll(m_constants);
     }
     FillCombo();
     if (!m_comboEntries.empty()) {
@@ -75,36 +74,37 @@ void ConstantsList::SelectComboEntry(int comboIndex) {
 }
 
 std::optional<std::size_t> ConstantsList::Find(const std::string& name) const {
-    const auto found = std::find(m_names.begin(), m_names.end(), name);
-    if (found == m_names.end()) {
+    const auto found = std::find_if(m_constants.begin(), m_constants.end(),
+                                    [&name](const ConstantRecord& c) { return c.name == name; });
+    if (found == m_constants.end()) {
         return std::nullopt;
     }
-    return static_cast<std::size_t>(found - m_names.begin());
+    return static_cast<std::size_t>(found - m_constants.begin());
 }
 
-void ConstantsList::Add(const ConstantFields& typed) {
+void ConstantsList::Add(const ConstantRecord& typed) {
     if (!FieldsComplete(typed)) {
         return;
     }
-    ConstantFields record = typed;
+    ConstantRecord record = typed;
     // Each test runs once: a name or symbol that already ends in "+" is not tested again.
     if (Find(record.name)) {
         Warn(formula_text::kAddNameTaken);
         record.name += formula_text::kTakenSuffix;
     }
-    if (Contains(m_symbols, record.symbol)) {
+    if (HasSymbol(m_constants, record.symbol)) {
         Warn(formula_text::kAddSymbolTaken);
         record.symbol += formula_text::kTakenSuffix;
     }
     CUserConstantFile file(m_folder, m_messages);
-    file.AppendRecord(record.name, record.symbol, record.value);
+    file.AppendRecord(record);
     m_comboSelection = AddComboEntry(record.name);
-    ShowInfo(record.name, record.symbol, record.value);
-    // The lists follow the file, so a record the file refused is not offered for Insert.
-    file.ReadInto(m_names, m_symbols, m_values);
+    ShowInfo(record);
+    // The list follows the file, so a record the file refused is not offered for Insert.
+    file.ReadInto(m_constants);
 }
 
-std::optional<ConstantFields> ConstantsList::FieldsForEdit() const {
+std::optional<ConstantRecord> ConstantsList::FieldsForEdit() const {
     const std::string text = ComboText();
     if (text.empty() || text == formula_text::kNoneConstant) {
         return std::nullopt;
@@ -113,10 +113,10 @@ std::optional<ConstantFields> ConstantsList::FieldsForEdit() const {
     if (!position) {
         return std::nullopt;
     }
-    return ConstantFields{m_names[*position], m_symbols[*position], m_values[*position]};
+    return m_constants[*position];
 }
 
-void ConstantsList::Edit(const ConstantFields& typed) {
+void ConstantsList::Edit(const ConstantRecord& typed) {
     const std::string oldName = ComboText();
     if (oldName.empty() || oldName == formula_text::kNoneConstant) {
         return;
@@ -129,27 +129,23 @@ void ConstantsList::Edit(const ConstantFields& typed) {
         return;
     }
     const std::size_t position = *found;
-    EraseAt(m_names, position);
-    EraseAt(m_symbols, position);
-    EraseAt(m_values, position);
+    EraseAt(m_constants, position);
     // Tested against the other constants only, so an unchanged name or symbol passes.
-    ConstantFields record = typed;
+    ConstantRecord record = typed;
     if (Find(record.name)) {
         Warn(formula_text::kEditNameTaken);
         record.name += formula_text::kTakenSuffix;
     }
-    if (Contains(m_symbols, record.symbol)) {
+    if (HasSymbol(m_constants, record.symbol)) {
         Warn(formula_text::kEditSymbolTaken);
         record.symbol += formula_text::kTakenSuffix;
     }
-    InsertAt(m_names, position, record.name);
-    InsertAt(m_symbols, position, record.symbol);
-    InsertAt(m_values, position, record.value);
-    CUserConstantFile(m_folder, m_messages).WriteAll(m_names, m_symbols, m_values);
+    InsertAt(m_constants, position, record);
+    CUserConstantFile(m_folder, m_messages).WriteAll(m_constants);
 
     EraseAt(m_comboEntries, static_cast<std::size_t>(m_comboSelection));
     m_comboSelection = AddComboEntry(record.name);
-    ShowInfo(record.name, record.symbol, record.value);
+    ShowInfo(record);
 }
 
 void ConstantsList::Delete() {
@@ -161,10 +157,8 @@ void ConstantsList::Delete() {
     if (!found) {
         return;
     }
-    EraseAt(m_names, *found);
-    EraseAt(m_symbols, *found);
-    EraseAt(m_values, *found);
-    CUserConstantFile(m_folder, m_messages).WriteAll(m_names, m_symbols, m_values);
+    EraseAt(m_constants, *found);
+    CUserConstantFile(m_folder, m_messages).WriteAll(m_constants);
 
     const int removed = m_comboSelection;
     EraseAt(m_comboEntries, static_cast<std::size_t>(removed));
@@ -182,14 +176,14 @@ void ConstantsList::Insert(ConstantInsertTarget& target) {
         Warn(formula_text::kConstantFileMayBeCorrupt);
         return;
     }
-    target.InsertConstant(m_symbols[*found], m_values[*found]);
+    target.InsertConstant(m_constants[*found].symbol, m_constants[*found].value);
 }
 
 void ConstantsList::FillCombo() {
     m_comboEntries.clear();
     m_comboSelection = -1;
-    for (const std::string& name : m_names) {
-        AddComboEntry(name);
+    for (const ConstantRecord& constant : m_constants) {
+        AddComboEntry(constant.name);
     }
 }
 
@@ -202,15 +196,14 @@ int ConstantsList::AddComboEntry(const std::string& name) {
     return static_cast<int>(position);
 }
 
-void ConstantsList::ShowInfo(const std::string& name, const std::string& symbol,
-                             const std::string& value) {
-    m_infoLines = {name, "", "  " + symbol + " = " + value};
+void ConstantsList::ShowInfo(const ConstantRecord& constant) {
+    m_infoLines = {constant.name, "", "  " + constant.symbol + " = " + constant.value};
 }
 
-// A combo entry the lists do not hold (they disagree after a failed save) shows no constant.
+// A combo entry the list does not hold (they disagree after a failed save) shows no constant.
 void ConstantsList::ShowInfoFor(const std::string& name) {
     if (const auto found = Find(name)) {
-        ShowInfo(m_names[*found], m_symbols[*found], m_values[*found]);
+        ShowInfo(m_constants[*found]);
     } else {
         m_infoLines = {std::string(formula_text::kNoConstantSelected)};
     }
@@ -220,7 +213,7 @@ void ConstantsList::Warn(std::string_view text) {
     m_messages.ShowMessage(text, "", MessageIcon::Warning, MessageButtons::Ok);
 }
 
-bool ConstantsList::FieldsComplete(const ConstantFields& typed) {
+bool ConstantsList::FieldsComplete(const ConstantRecord& typed) {
     if (typed.name.empty() || typed.symbol.empty() || typed.value.empty()) {
         Warn(formula_text::kFieldsMissing);
         return false;

@@ -6,19 +6,13 @@
 #include <vector>
 
 #include "formulas/ConstantInsertTarget.h"
+#include "formulas/ConstantRecord.h"
 #include "shell/UserMessages.h"
 
 namespace zyk {
 
-// The three texts of the "Add/Edit Constant" dialog.
-struct ConstantFields {
-    std::string name;
-    std::string symbol;
-    std::string value;
-};
-
-// The model behind the constants window: the user's constants (three parallel lists in file
-// order, kept in step with UserConstants.dat), the combo (names sorted without regard to case,
+// The model behind the constants window: the user's constants (in file order, kept in step with
+// UserConstants.dat), the combo (names sorted without regard to case,
 // a selection), the info list and the Add / Edit / Delete / Insert commands with their messages.
 // The window only shows SortedNames(), ComboSelection() and InfoLines() and forwards clicks.
 class ConstantsList {
@@ -28,10 +22,8 @@ public:
     // be read (then the list stays empty). Then the combo is filled and its first entry selected.
     ConstantsList(std::filesystem::path dataFolder, UserMessages& messages);
 
-    // The lists in file order.
-    const std::vector<std::string>& Names() const { return m_names; }
-    const std::vector<std::string>& Symbols() const { return m_symbols; }
-    const std::vector<std::string>& Values() const { return m_values; }
+    // The constants in file order.
+    const std::vector<ConstantRecord>& Constants() const { return m_constants; }
 
     // The combo's entries (names sorted without regard to case), its selected entry (-1 none) and
     // its text (the selected entry, or empty).
@@ -49,14 +41,14 @@ public:
     std::optional<std::size_t> Find(const std::string& name) const;
 
     // Add button, given the texts of the edit dialog after OK (the dialog starts empty).
-    void Add(const ConstantFields& typed);
+    void Add(const ConstantRecord& typed);
 
     // Edit button, step one: the texts to open the edit dialog with, or nothing when Edit does
     // nothing (combo text empty, "None", or no constant of that name).
-    std::optional<ConstantFields> FieldsForEdit() const;
+    std::optional<ConstantRecord> FieldsForEdit() const;
 
     // Edit button, after OK in the edit dialog: replaces the constant named by the combo text.
-    void Edit(const ConstantFields& typed);
+    void Edit(const ConstantRecord& typed);
 
     // Delete button: removes the constant named by the combo text (no question asked).
     void Delete();
@@ -68,16 +60,14 @@ public:
 private:
     void FillCombo();
     int AddComboEntry(const std::string& name);  // returns the entry's position
-    void ShowInfo(const std::string& name, const std::string& symbol, const std::string& value);
+    void ShowInfo(const ConstantRecord& constant);
     void ShowInfoFor(const std::string& name);
     void Warn(std::string_view text);
-    bool FieldsComplete(const ConstantFields& typed);
+    bool FieldsComplete(const ConstantRecord& typed);
 
     std::filesystem::path m_folder;
     UserMessages& m_messages;
-    std::vector<std::string> m_names;
-    std::vector<std::string> m_symbols;
-    std::vector<std::string> m_values;
+    std::vector<ConstantRecord> m_constants;
     std::vector<std::string> m_comboEntries;
     int m_comboSelection = -1;
     std::vector<std::string> m_infoLines;

@@ -9,11 +9,19 @@ namespace zyk {
 FormulaLibrary::FormulaLibrary(std::filesystem::path dataFolder, UserMessages& messages)
     : m_folder(std::move(dataFolder)), m_messages(messages) {
     for (const BuiltInFormula& row : BuiltInFormulas()) {
-        m_names.emplace_back(row.name);
-        m_displayForms.emplace_back(row.displayForm);
-        m_calculatorForms.emplace_back(row.calculatorForm);
+        m_formulas.push_back(FormulaRecord{std::string(row.name), std::string(row.displayForm),
+                                           std::string(row.calculatorForm)});
     }
-    CUserFormulaFile(m_folder, m_messages).ReadInto(m_names, m_displayForms, m_calculatorForms);
+    CUserFormulaFile(m_folder, m_messages).ReadInto(m_formulas);
+}
+
+std::vector<std::string> FormulaLibrary::Names() const {
+    std::vector<std::string> names;
+    names.reserve(m_formulas.size());
+    for (const FormulaRecord& formula : m_formulas) {
+        names.push_back(formula.name);
+    }
+    return names;
 }
 
 void FormulaLibrary::Preset(const CurrentFormula& formula) {
@@ -39,21 +47,14 @@ bool FormulaLibrary::Delete() {
                                MessageIcon::None, MessageButtons::Ok);
         return false;
     }
-    const auto position = static_cast<std::size_t>(i);
-    m_names.erase(m_names.begin() + static_cast<std::ptrdiff_t>(position));
-    m_displayForms.erase(m_displayForms.begin() + static_cast<std::ptrdiff_t>(position));
-    m_calculatorForms.erase(m_calculatorForms.begin() + static_cast<std::ptrdiff_t>(position));
+    m_formulas.erase(m_formulas.begin() + i);
     // The button keeps its state: pressing it again on the built-in entry now selected is refused.
     m_selection = i - 1;
     LoadEntry(m_selection);
 
-    const auto firstUser = static_cast<std::ptrdiff_t>(kFirstUserFormulaIndex);
     CUserFormulaFile(m_folder, m_messages)
-        .WriteAll(
-            std::vector<std::string>(m_names.begin() + firstUser, m_names.end()),
-            std::vector<std::string>(m_displayForms.begin() + firstUser, m_displayForms.end()),
-            std::vector<std::string>(m_calculatorForms.begin() + firstUser,
-                                     m_calculatorForms.end()));
+        .WriteAll(std::vector<FormulaRecord>(m_formulas.begin() + kFirstUserFormulaIndex,
+                                             m_formulas.end()));
     return true;
 }
 
@@ -73,7 +74,7 @@ bool FormulaLibrary::Rename(const std::string& newName) {
     // The list takes the new name even when the file could not store it.
     CUserFormulaFile(m_folder, m_messages)
         .RenameRecord(m_selection - kFirstUserFormulaIndex, newName);
-    m_names[static_cast<std::size_t>(m_selection)] = newName;
+    m_formulas[static_cast<std::size_t>(m_selection)].name = newName;
     return true;
 }
 
@@ -84,7 +85,7 @@ std::vector<std::string> FormulaLibrary::InfoLines() const {
     const auto i = static_cast<std::size_t>(m_selection);
     const std::string_view suffix =
         IsUserEntry(m_selection) ? formula_text::kUserSuffix : formula_text::kBuiltInSuffix;
-    return {m_names[i] + std::string(suffix), " ", "  " + m_displayForms[i]};
+    return {m_formulas[i].name + std::string(suffix), " ", "  " + m_formulas[i].displayForm};
 }
 
 void FormulaLibrary::LoadEntry(int index) {
@@ -99,9 +100,9 @@ void FormulaLibrary::LoadEntry(int index) {
     } else if (index == kNoFormulaIndex) {
         loaded.displayForm = std::string(formula_text::kNoFormulaDisplayForm);
     } else {
-        const auto i = static_cast<std::size_t>(index);
-        loaded.displayForm = m_displayForms[i];
-        loaded.calculatorForm = m_calculatorForms[i];
+        const FormulaRecord& formula = m_formulas[static_cast<std::size_t>(index)];
+        loaded.displayForm = formula.displayForm;
+        loaded.calculatorForm = formula.calculatorForm;
     }
     m_current = std::move(loaded);
 }

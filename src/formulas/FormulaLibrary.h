@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "formulas/FormulaRecord.h"
 #include "shell/UserMessages.h"
 
 namespace zyk {
@@ -52,9 +53,9 @@ public:
     // refusal message) when the selected entry is not a user formula.
     bool Rename(const std::string& newName);
 
-    // The combo's entries, in index order.
-    const std::vector<std::string>& Names() const { return m_names; }
-    int EntryCount() const { return static_cast<int>(m_names.size()); }
+    // The combo's entries (the formulas' names), in index order.
+    std::vector<std::string> Names() const;
+    int EntryCount() const { return static_cast<int>(m_formulas.size()); }
 
     // The selected combo entry, -1 when none.
     int Selection() const { return m_selection; }
@@ -72,9 +73,7 @@ private:
 
     std::filesystem::path m_folder;
     UserMessages& m_messages;
-    std::vector<std::string> m_names;
-    std::vector<std::string> m_displayForms;
-    std::vector<std::string> m_calculatorForms;
+    std::vector<FormulaRecord> m_formulas;  // built-in rows 0-50, then the user formulas
     CurrentFormula m_current;
     int m_selection = 0;
     bool m_deleteEnabled = false;

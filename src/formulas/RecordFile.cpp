@@ -18,11 +18,6 @@ void AppendLine(std::string& out, std::string_view line) {
     out += formula_text::kLineEnd;
 }
 
-const std::string& EntryOrEmpty(const std::vector<std::string>& list, std::size_t i) {
-    static const std::string kEmpty;
-    return i < list.size() ? list[i] : kEmpty;
-}
-
 // The length of the header line and the complete records after it: the bytes up to the end of
 // line 1 + 3k, where k is the number of complete records (the last line may lack its end).
 std::size_t EndOfCompleteRecords(std::string_view bytes) {
@@ -79,12 +74,12 @@ std::error_code RecordFile::ReadBytes(std::string& bytes) const {
     return ReadFileContents(m_path, bytes);
 }
 
-RecordFile::ReadOutcome RecordFile::Read(Lists& lists, std::string& bytes) {
+RecordFile::ReadOutcome RecordFile::Read(std::vector<Record>& records, std::string& bytes) {
     const std::error_code error = ReadBytes(bytes);
     if (error) {
         if (FileErrorCause(error) == kCauseFileNotFound) {
             // Created with the header only, silently; a failure to create it is still reported.
-            return Write(Lists{}, 0) ? ReadOutcome::Created : ReadOutcome::NotCreated;
+            return Write({}) ? ReadOutcome::Created : ReadOutcome::NotCreated;
         }
         ShowOpenError(error);
         return ReadOutcome::Failed;
@@ -97,19 +92,17 @@ RecordFile::ReadOutcome RecordFile::Read(Lists& lists, std::string& bytes) {
         return ReadOutcome::WrongHeader;
     }
     for (std::size_t i = 1; i + 2 < lines.size(); i += 3) {
-        for (std::size_t k = 0; k < 3; ++k) {
-            lists[k].push_back(lines[i + k]);
-        }
+        records.push_back(Record{lines[i], lines[i + 1], lines[i + 2]});
     }
     return ReadOutcome::Records;
 }
 
-bool RecordFile::Write(const Lists& lists, std::size_t count) {
+bool RecordFile::Write(const std::vector<Record>& records) {
     std::string out;
     AppendLine(out, m_header);
-    for (std::size_t i = 0; i < count; ++i) {
-        for (const auto& list : lists) {
-            AppendLine(out, EntryOrEmpty(list, i));
+    for (const Record& record : records) {
+        for (const std::string& line : record) {
+            AppendLine(out, line);
         }
     }
     const std::error_code error = ReplaceFileContents(m_path, out);
@@ -130,8 +123,7 @@ bool RecordFile::WriteHeaderOnly() {
     return true;
 }
 
-RecordFile::AppendOutcome RecordFile::Append(const std::array<std::string, 3>& record,
-                                             std::string& bytes) {
+RecordFile::AppendOutcome RecordFile::Append(const Record& record, std::string& bytes) {
     std::error_code error = ReadBytes(bytes);
     if (error && FileErrorCause(error) != kCauseFileNotFound) {
         ShowOpenError(error);

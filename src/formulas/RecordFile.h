@@ -20,7 +20,8 @@ std::vector<std::string> SplitLines(std::string_view bytes);
 // target) and reports open failures through `messages` with the open-error text.
 class RecordFile {
 public:
-    using Lists = std::array<std::vector<std::string>, 3>;
+    // The three lines of one record, in file order.
+    using Record = std::array<std::string, 3>;
 
     enum class ReadOutcome {
         Records,      // header matched; complete records appended
@@ -34,13 +35,12 @@ public:
     RecordFile(std::filesystem::path path, std::string_view header, std::string_view saveFailedText,
                UserMessages& messages);
 
-    // Appends the complete records to `lists`; a trailing record of one or two lines is dropped.
-    // `bytes` receives the file's contents (for callers that keep a corrupt file).
-    ReadOutcome Read(Lists& lists, std::string& bytes);
+    // Appends the complete records to `records`; a trailing record of one or two lines is
+    // dropped. `bytes` receives the file's contents (for callers that keep a corrupt file).
+    ReadOutcome Read(std::vector<Record>& records, std::string& bytes);
 
-    // Replaces the file by the header and the first `count` records of `lists` (a missing entry
-    // of a shorter list is written as an empty line).
-    bool Write(const Lists& lists, std::size_t count);
+    // Replaces the file by the header and `records`.
+    bool Write(const std::vector<Record>& records);
 
     // Creates or truncates the file to the header only; failures show the save-failed text.
     bool WriteHeaderOnly();
@@ -54,7 +54,7 @@ public:
     // Adds one record at the end, creating the file with its header when missing or empty. A
     // trailing incomplete record (one or two lines) is dropped first, so that the new record
     // starts on a record's first line and reads back as written.
-    AppendOutcome Append(const std::array<std::string, 3>& record, std::string& bytes);
+    AppendOutcome Append(const Record& record, std::string& bytes);
 
     void ShowOpenError(std::error_code error);
     void Warn(std::string_view text);

@@ -15,17 +15,18 @@ class FormulaModeTest : public CalculatorTest {
 protected:
     // The user formula file's records as "name|display form|calculator form" in UTF-8.
     std::vector<std::string> UserRecords() {
-        std::vector<std::string> names, displays, forms, records;
-        CUserFormulaFile(m_folder, m_messages).ReadInto(names, displays, forms);
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            records.push_back(Utf8(names[i] + "|" + displays[i] + "|" + forms[i]));
+        std::vector<FormulaRecord> formulas;
+        CUserFormulaFile(m_folder, m_messages).ReadInto(formulas);
+        std::vector<std::string> records;
+        for (const FormulaRecord& f : formulas) {
+            records.push_back(Utf8(f.name + "|" + f.displayForm + "|" + f.calculatorForm));
         }
         return records;
     }
 
     void AddUserFormula(std::string_view name, std::string_view display, std::string_view form) {
         CUserFormulaFile(m_folder, m_messages)
-            .AppendRecord(Bytes(name), Bytes(display), Bytes(form));
+            .AppendRecord({Bytes(name), Bytes(display), Bytes(form)});
     }
 };
 

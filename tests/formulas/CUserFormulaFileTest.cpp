@@ -14,17 +14,31 @@ const std::string kRenewed =
     "Your formula file has been renamed to UserEq.old \n and a new one has been created!\n\n "
     "Sorry for the inconvenience!\n";
 
-struct Lists {
-    std::vector<std::string> names, displayForms, calculatorForms;
-};
+using Formulas = std::vector<FormulaRecord>;
+
+std::vector<std::string> Names(const Formulas& formulas) {
+    std::vector<std::string> names;
+    for (const FormulaRecord& formula : formulas) {
+        names.push_back(formula.name);
+    }
+    return names;
+}
+
+std::vector<std::string> DisplayForms(const Formulas& formulas) {
+    std::vector<std::string> forms;
+    for (const FormulaRecord& formula : formulas) {
+        forms.push_back(formula.displayForm);
+    }
+    return forms;
+}
 
 class CUserFormulaFileTest : public TempFolderTest {
 protected:
     CUserFormulaFile File() { return CUserFormulaFile(m_folder, m_messages); }
-    Lists Read() {
-        Lists lists;
-        File().ReadInto(lists.names, lists.displayForms, lists.calculatorForms);
-        return lists;
+    Formulas Read() {
+        Formulas formulas;
+        File().ReadInto(formulas);
+        return formulas;
     }
 };
 
@@ -54,25 +68,23 @@ TEST_F(CUserFormulaFileTest, ReadsLineEndsAndDropsIncompleteRecords) {
     for (const ReadCase& c : cases) {
         SCOPED_TRACE(c.what);
         WriteBytes("UserEq.dat", c.bytes);
-        const Lists lists = Read();
-        EXPECT_EQ(lists.names, c.names);
-        EXPECT_EQ(lists.displayForms, c.displayForms);
-        EXPECT_EQ(lists.calculatorForms.size(), c.names.size());
+        const Formulas read = Read();
+        EXPECT_EQ(Names(read), c.names);
+        EXPECT_EQ(DisplayForms(read), c.displayForms);
         EXPECT_TRUE(m_messages.shown.empty());
         EXPECT_FALSE(Exists("UserEq.old"));
     }
 }
 
 TEST_F(CUserFormulaFileTest, MissingFileIsCreatedWithTheHeaderOnlySilently) {
-    const Lists lists = Read();
-    EXPECT_TRUE(lists.names.empty());
+    EXPECT_TRUE(Read().empty());
     EXPECT_TRUE(m_messages.shown.empty());
     EXPECT_EQ(ReadBytes("UserEq.dat"), kHeader + "\r\n");
 }
 
 TEST_F(CUserFormulaFileTest, EmptyFileIsReportedCorruptAndLeftEmpty) {
     WriteBytes("UserEq.dat", "");
-    EXPECT_TRUE(Read().names.empty());
+    EXPECT_TRUE(Read().empty());
     ASSERT_EQ(m_messages.shown.size(), 1u);
     EXPECT_EQ(m_messages.shown[0].text, "The file is corrupt!");
     EXPECT_EQ(m_messages.shown[0].caption, "");
@@ -91,7 +103,7 @@ TEST_F(CUserFormulaFileTest, OutdatedHeaderIsRenamedAndReplaced) {
         SCOPED_TRACE(old);
         m_messages.shown.clear();
         WriteBytes("UserEq.dat", old);
-        EXPECT_TRUE(Read().names.empty());
+        EXPECT_TRUE(Read().empty());
         EXPECT_EQ(m_messages.Texts(), std::vector<std::string>{kRenewed});
         EXPECT_EQ(ReadBytes("UserEq.old"), old);
         EXPECT_EQ(ReadBytes("UserEq.dat"), kHeader + "\r\n");
@@ -108,7 +120,7 @@ TEST_F(CUserFormulaFileTest, AnOlderUserEqOldIsReplaced) {
 TEST_F(CUserFormulaFileTest, FailedRenameOfTheOutdatedFileKeepsItAndSaysWhy) {
     std::filesystem::create_directories(m_folder / "UserEq.old" / "inside");
     WriteBytes("UserEq.dat", "outdated\r\n");
-    EXPECT_TRUE(Read().names.empty());
+    EXPECT_TRUE(Read().empty());
     ASSERT_EQ(m_messages.Texts().size(), 1u);
     EXPECT_EQ(m_messages.Texts()[0].rfind("Can't rename UserEq.dat to UserEq.old:\n\n", 0), 0u);
     EXPECT_EQ(ReadBytes("UserEq.dat"), "outdated\r\n");
@@ -123,26 +135,20 @@ TEST_F(CUserFormulaFileTest, FailedRenameOfTheOutdatedFileKeepsItAndSaysWhy) {
 }
 
 TEST_F(CUserFormulaFileTest, WriteAllWritesCrLfLinesThatReadBack) {
-    const Lists written{{"Sq", ""}, {"S=a\xB2", "E=mc\xB2"}, {"[S]=[a]\xB2", "[E]=[m]{c}\xB2"}};
-    ASSERT_TRUE(File().WriteAll(written.names, written.displayForms, written.calculatorForms));
+    const Formulas written{{"Sq", "S=a\xB2", "[S]=[a]\xB2"}, {"", "E=mc\xB2", "[E]=[m]{c}\xB2"}};
+    ASSERT_TRUE(File().WriteAll(written));
     EXPECT_EQ(ReadBytes("UserEq.dat"), CrLfLines({kHeader, "Sq", "S=a\xB2", "[S]=[a]\xB2", "",
                                                   "E=mc\xB2", "[E]=[m]{c}\xB2"}));
-    const Lists read = Read();
-    EXPECT_EQ(read.names, written.names);
-    EXPECT_EQ(read.displayForms, written.displayForms);
-    EXPECT_EQ(read.calculatorForms, written.calculatorForms);
+    EXPECT_EQ(Read(), written);
 
-    ASSERT_TRUE(File().WriteAll({}, {}, {}));  // no records: the header only
+    ASSERT_TRUE(File().WriteAll({}));  // no records: the header only
     EXPECT_EQ(ReadBytes("UserEq.dat"), kHeader + "\r\n");
 }
 
 // A line break inside a field would shift every later record by a line.
 TEST_F(CUserFormulaFileTest, LineBreaksInsideAFieldAreWrittenAsSpaces) {
-    ASSERT_TRUE(File().AppendRecord("two\nlines", "a\r\nb", "[a]"));
-    const Lists read = Read();
-    EXPECT_EQ(read.names, std::vector<std::string>{"two lines"});
-    EXPECT_EQ(read.displayForms, std::vector<std::string>{"a  b"});
-    EXPECT_EQ(read.calculatorForms, std::vector<std::string>{"[a]"});
+    ASSERT_TRUE(File().AppendRecord({"two\nlines", "a\r\nb", "[a]"}));
+    EXPECT_EQ(Read(), (Formulas{{"two lines", "a  b", "[a]"}}));
 }
 
 using Edit = std::function<bool(CUserFormulaFile&)>;
@@ -154,7 +160,7 @@ Edit Replace(int index) {
     return [=](CUserFormulaFile& file) { return file.ReplaceRecord(index, "y=x", "[y]=[x]"); };
 }
 Edit Append() {
-    return [](CUserFormulaFile& file) { return file.AppendRecord("N", "y=x", "[y]=[x]"); };
+    return [](CUserFormulaFile& file) { return file.AppendRecord({"N", "y=x", "[y]=[x]"}); };
 }
 
 struct EditCase {
@@ -219,17 +225,23 @@ TEST_F(CUserFormulaFileTest, RenameReplaceAndAppend) {
 TEST_F(CUserFormulaFileTest, DataFolderBelowAFileReportsABadPathOncePerOperation) {
     const std::string badPath = "Can't open file:\n\nThe path is invalid.";
     CUserFormulaFile file(FolderBelowAFile(), m_messages);
-    std::vector<std::string> names, displayForms, calculatorForms;
+    Formulas formulas;
     struct Case {
         const char* what;
         std::function<bool()> operation;
     };
     const Case cases[] = {
-        {"read", [&] { return file.ReadInto(names, displayForms, calculatorForms); }},
-        {"write all", [&] { return file.WriteAll({"A"}, {"a"}, {"[a]"}); }},
+        {"read", [&] { return file.ReadInto(formulas); }},
+        {"write all",
+         [&] {
+             return file.WriteAll({{"A", "a", "[a]"}});
+         }},
         {"rename", [&] { return file.RenameRecord(0, "X"); }},
         {"replace", [&] { return file.ReplaceRecord(0, "a", "[a]"); }},
-        {"append", [&] { return file.AppendRecord("A", "a", "[a]"); }},
+        {"append",
+         [&] {
+             return file.AppendRecord({"A", "a", "[a]"});
+         }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -237,12 +249,12 @@ TEST_F(CUserFormulaFileTest, DataFolderBelowAFileReportsABadPathOncePerOperation
         EXPECT_FALSE(c.operation());
         EXPECT_EQ(m_messages.Texts(), std::vector<std::string>{badPath});
     }
-    EXPECT_TRUE(names.empty());
+    EXPECT_TRUE(formulas.empty());
 }
 
 TEST_F(CUserFormulaFileTest, AFolderNamedUserEqDatCannotBeAccessed) {
     std::filesystem::create_directory(m_folder / "UserEq.dat");
-    EXPECT_TRUE(Read().names.empty());
+    EXPECT_TRUE(Read().empty());
     EXPECT_EQ(m_messages.Texts(),
               std::vector<std::string>{"Can't open file:\n\nThe file could not be accessed."});
     EXPECT_TRUE(std::filesystem::is_directory(m_folder / "UserEq.dat"));
@@ -252,7 +264,7 @@ TEST_F(CUserFormulaFileTest, AFolderNamedUserEqDatCannotBeAccessed) {
 // the second opening, failing for "not found" again, adds no message of its own.
 TEST_F(CUserFormulaFileTest, AppendIntoAMissingFolderReportsTheFailedSaveOnly) {
     CUserFormulaFile file(m_folder / "missing", m_messages);
-    EXPECT_FALSE(file.AppendRecord("A", "a", "[a]"));
+    EXPECT_FALSE(file.AppendRecord({"A", "a", "[a]"}));
     EXPECT_EQ(m_messages.Texts(), std::vector<std::string>{"Error saving to file <UserEq.dat> "});
     EXPECT_FALSE(std::filesystem::exists(m_folder / "missing"));
 }

@@ -26,6 +26,15 @@ public:
     Lines inserted;
 };
 
+// The constants' names in file order.
+Lines Names(const ConstantsList& list) {
+    Lines names;
+    for (const ConstantRecord& constant : list.Constants()) {
+        names.push_back(constant.name);
+    }
+    return names;
+}
+
 class ConstantsListTest : public TempFolderTest {
 protected:
     // Selects the combo entry showing `name`.
@@ -41,7 +50,7 @@ protected:
 
 TEST_F(ConstantsListTest, AFreshFolderGetsTheSeventeenDefaults) {
     ConstantsList list(m_folder, m_messages);
-    ASSERT_EQ(list.Names().size(), 17u);
+    ASSERT_EQ(Names(list).size(), 17u);
     EXPECT_TRUE(m_messages.shown.empty());
 
     const std::string file = ReadBytes("UserConstants.dat");
@@ -62,7 +71,7 @@ TEST_F(ConstantsListTest, ComboOrderIgnoresCase) {
     WriteConstants({"beta", "b", "2", "Alpha", "a", "1", "Gamma", "g2", "3", "alpha", "a2", "4"});
     ConstantsList list(m_folder, m_messages);
     EXPECT_EQ(list.SortedNames(), (Lines{"Alpha", "alpha", "beta", "Gamma"}));
-    EXPECT_EQ(list.Names(), (Lines{"beta", "Alpha", "Gamma", "alpha"}));
+    EXPECT_EQ(Names(list), (Lines{"beta", "Alpha", "Gamma", "alpha"}));
     EXPECT_EQ(list.InfoLines(), (Lines{"Alpha", "", "  a = 1"}));
 }
 
@@ -70,16 +79,16 @@ TEST_F(ConstantsListTest, CorruptFileIsReportedKeptAndReplacedByTheDefaults) {
     WriteBytes("UserConstants.dat", "my own constants\r\nX\r\nx\r\n1\r\n");
     ConstantsList list(m_folder, m_messages);
     EXPECT_EQ(m_messages.Texts(), Lines{"The file is corrupt!"});
-    EXPECT_EQ(list.Names().size(), 17u);
+    EXPECT_EQ(Names(list).size(), 17u);
     EXPECT_EQ(ReadBytes("UserConstants.bad"), "my own constants\r\nX\r\nx\r\n1\r\n");
     EXPECT_EQ(ReadBytes("UserConstants.dat").rfind(kHeader + "\r\nPi\r\n", 0), 0u);
 }
 
 struct AddCase {
     const char* what;
-    ConstantFields typed;
+    ConstantRecord typed;
     Lines messages;
-    ConstantFields stored;  // the record appended to the file; empty name: nothing appended
+    ConstantRecord stored;  // the record appended to the file; empty name: nothing appended
 };
 
 TEST_F(ConstantsListTest, Add) {
@@ -111,7 +120,7 @@ TEST_F(ConstantsListTest, Add) {
         }
         EXPECT_EQ(ReadBytes("UserConstants.dat"),
                   before + CrLfLines({c.stored.name, c.stored.symbol, c.stored.value}));
-        EXPECT_EQ(list.Names().size(), 18u);
+        EXPECT_EQ(Names(list).size(), 18u);
         EXPECT_EQ(list.ComboText(), c.stored.name);
         EXPECT_EQ(list.InfoLines(),
                   (Lines{c.stored.name, "", "  " + c.stored.symbol + " = " + c.stored.value}));
@@ -123,16 +132,17 @@ TEST_F(ConstantsListTest, TheTakenTestRunsOnceOnly) {
     ConstantsList list(m_folder, m_messages);
     list.Add({"Pi", "p1", "1"});
     list.Add({"Pi", "p2", "2"});
-    EXPECT_EQ(std::count(list.Names().begin(), list.Names().end(), "Pi+"), 2);
+    const Lines names = Names(list);
+    EXPECT_EQ(std::count(names.begin(), names.end(), "Pi+"), 2);
     EXPECT_EQ(m_messages.Texts(), (Lines{kAddNameTaken, kAddNameTaken}));
 }
 
 struct EditCase {
     const char* what;
     std::string chosen;
-    ConstantFields typed;
+    ConstantRecord typed;
     Lines messages;
-    ConstantFields stored;  // at the chosen constant's position; empty name: unchanged
+    ConstantRecord stored;  // at the chosen constant's position; empty name: unchanged
 };
 
 TEST_F(ConstantsListTest, Edit) {
@@ -164,8 +174,8 @@ TEST_F(ConstantsListTest, Edit) {
             EXPECT_EQ(list.ComboText(), c.chosen);
             continue;
         }
-        EXPECT_EQ(list.Names()[position], c.stored.name);
-        EXPECT_EQ(list.Names().size(), 17u);
+        EXPECT_EQ(Names(list)[position], c.stored.name);
+        EXPECT_EQ(Names(list).size(), 17u);
         EXPECT_EQ(list.ComboText(), c.stored.name);
         EXPECT_EQ(list.InfoLines(),
                   (Lines{c.stored.name, "", "  " + c.stored.symbol + " = " + c.stored.value}));
@@ -173,8 +183,9 @@ TEST_F(ConstantsListTest, Edit) {
         EXPECT_NE(file.find(CrLfLines({c.stored.name, c.stored.symbol, c.stored.value})),
                   std::string::npos);
         if (c.stored.name != c.chosen) {
+            const Lines names = Names(list);
             EXPECT_EQ(std::count(list.SortedNames().begin(), list.SortedNames().end(), c.chosen),
-                      std::count(list.Names().begin(), list.Names().end(), c.chosen));
+                      std::count(names.begin(), names.end(), c.chosen));
         }
     }
 }
@@ -187,7 +198,7 @@ TEST_F(ConstantsListTest, EditDoesNothingOnNone) {
     const std::string before = ReadBytes("UserConstants.dat");
     list.Edit({"Renamed", "r", "5"});
     EXPECT_EQ(ReadBytes("UserConstants.dat"), before);
-    EXPECT_EQ(list.Names(), (Lines{"None", "Other"}));
+    EXPECT_EQ(Names(list), (Lines{"None", "Other"}));
     EXPECT_TRUE(m_messages.shown.empty());
 }
 
@@ -221,7 +232,7 @@ TEST_F(ConstantsListTest, DeletingEveryConstantThenRestartingBringsTheDefaultsBa
         for (int i = 0; i < 17; ++i) {
             list.Delete();
         }
-        EXPECT_TRUE(list.Names().empty());
+        EXPECT_TRUE(Names(list).empty());
         EXPECT_EQ(list.ComboText(), "");
         EXPECT_EQ(list.InfoLines(), Lines{"No constant selected!"});
         EXPECT_EQ(ReadBytes("UserConstants.dat"), kHeader + "\r\n");
@@ -229,7 +240,7 @@ TEST_F(ConstantsListTest, DeletingEveryConstantThenRestartingBringsTheDefaultsBa
         EXPECT_EQ(list.InfoLines(), Lines{"No constant selected!"});
     }
     ConstantsList restarted(m_folder, m_messages);
-    EXPECT_EQ(restarted.Names().size(), 17u);
+    EXPECT_EQ(Names(restarted).size(), 17u);
     EXPECT_TRUE(m_messages.shown.empty());
 }
 
@@ -250,7 +261,7 @@ TEST_F(ConstantsListTest, UnwritableFolderKeepsWorkingAndReportsAMismatch) {
     // A failure other than a missing file: reported once, and no defaults are written.
     ConstantsList list(FolderBelowAFile(), m_messages);
     EXPECT_EQ(m_messages.Texts(), Lines{badPath});
-    EXPECT_TRUE(list.Names().empty());
+    EXPECT_TRUE(Names(list).empty());
 
     m_messages.shown.clear();
     list.Add({"Rydberg 2", "Ry2", "1"});
@@ -275,23 +286,21 @@ TEST_F(ConstantsListTest, UnwritableFolderKeepsWorkingAndReportsAMismatch) {
     EXPECT_EQ(list.InfoLines(), Lines{"No constant selected!"});
 }
 
-struct Lists {
-    Lines names, symbols, values;
-};
+using Constants = std::vector<ConstantRecord>;
 
 class CUserConstantFileTest : public TempFolderTest {
 protected:
     CUserConstantFile File() { return CUserConstantFile(m_folder, m_messages); }
-    Lists Read() {
-        // Stale entries prove that reading empties the lists first.
-        Lists lists{{"stale"}, {"s"}, {"1"}};
-        File().ReadInto(lists.names, lists.symbols, lists.values);
-        return lists;
+    Constants Read() {
+        // A stale entry proves that reading empties the list first.
+        Constants constants{{"stale", "s", "1"}};
+        File().ReadInto(constants);
+        return constants;
     }
 };
 
 TEST_F(CUserConstantFileTest, MissingFileIsCreatedWithTheHeaderOnly) {
-    EXPECT_TRUE(Read().names.empty());
+    EXPECT_TRUE(Read().empty());
     EXPECT_TRUE(m_messages.shown.empty());
     EXPECT_EQ(ReadBytes("UserConstants.dat"), kHeader + "\r\n");
 }
@@ -314,27 +323,27 @@ TEST_F(CUserConstantFileTest, CorruptFileIsReportedAndKept) {
         SCOPED_TRACE(c.what);
         m_messages.shown.clear();
         WriteBytes("UserConstants.dat", c.bytes);
-        EXPECT_TRUE(Read().names.empty());
+        EXPECT_TRUE(Read().empty());
         EXPECT_EQ(m_messages.Texts(), std::vector<std::string>{"The file is corrupt!"});
         EXPECT_EQ(ReadBytes("UserConstants.dat"), c.bytes);
         EXPECT_EQ(ReadBytes("UserConstants.bad"), c.badAfter);
     }
 }
 
-TEST_F(CUserConstantFileTest, WriteAllCountsBySymbolsAndKeepsTrailingSpaces) {
-    ASSERT_TRUE(File().WriteAll({"Proton Mass", "Pi"}, {"mp", "pi"}, {"1.67262158e-27 ", "3"}));
+TEST_F(CUserConstantFileTest, WriteAllKeepsTrailingSpaces) {
+    const Constants written{{"Proton Mass", "mp", "1.67262158e-27 "}, {"Pi", "pi", "3"}};
+    ASSERT_TRUE(File().WriteAll(written));
     EXPECT_EQ(ReadBytes("UserConstants.dat"),
               CrLfLines({kHeader, "Proton Mass", "mp", "1.67262158e-27 ", "Pi", "pi", "3"}));
-    const Lists lists = Read();
-    EXPECT_EQ(lists.values, (std::vector<std::string>{"1.67262158e-27 ", "3"}));
+    EXPECT_EQ(Read(), written);
 
-    ASSERT_TRUE(File().WriteAll({"Only name"}, {}, {}));
+    ASSERT_TRUE(File().WriteAll({}));
     EXPECT_EQ(ReadBytes("UserConstants.dat"), kHeader + "\r\n");
 }
 
 TEST_F(CUserConstantFileTest, AppendRecordExtendsOrCreates) {
-    ASSERT_TRUE(File().AppendRecord("Rydberg Constant", "Ry", "10973731.568549"));
-    ASSERT_TRUE(File().AppendRecord("Faraday Constant", "F", "96485.3415"));
+    ASSERT_TRUE(File().AppendRecord({"Rydberg Constant", "Ry", "10973731.568549"}));
+    ASSERT_TRUE(File().AppendRecord({"Faraday Constant", "F", "96485.3415"}));
     EXPECT_EQ(ReadBytes("UserConstants.dat"),
               CrLfLines({kHeader, "Rydberg Constant", "Ry", "10973731.568549", "Faraday Constant",
                          "F", "96485.3415"}));
@@ -343,14 +352,14 @@ TEST_F(CUserConstantFileTest, AppendRecordExtendsOrCreates) {
 
 TEST_F(CUserConstantFileTest, FailuresUseTheirOwnFileName) {
     CUserConstantFile below(FolderBelowAFile(), m_messages);
-    std::vector<std::string> names, symbols, values;
-    EXPECT_EQ(below.ReadInto(names, symbols, values), CUserConstantFile::ReadStatus::Unreadable);
+    Constants constants;
+    EXPECT_EQ(below.ReadInto(constants), CUserConstantFile::ReadStatus::Unreadable);
     EXPECT_EQ(m_messages.Texts(),
               std::vector<std::string>{"Can't open file:\n\nThe path is invalid."});
 
     m_messages.shown.clear();
     CUserConstantFile missing(m_folder / "missing", m_messages);
-    EXPECT_FALSE(missing.AppendRecord("A", "a", "1"));
+    EXPECT_FALSE(missing.AppendRecord({"A", "a", "1"}));
     EXPECT_EQ(m_messages.Texts(),
               std::vector<std::string>{"Error saving to file <UserConstants.dat> "});
 }

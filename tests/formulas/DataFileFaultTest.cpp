@@ -83,7 +83,7 @@ TEST_F(DataFileFaultTest, UnreadableConstantsFileIsReportedAndNeverReplaced) {
                 RecordingMessages messages;
                 ConstantsList list(m_folder, messages);
                 list.Add({"Added", "ad", "1"});
-                return Joined(messages.Texts()) + std::to_string(list.Names().size());
+                return Joined(messages.Texts()) + std::to_string(list.Constants().size());
             },
             c.asUser);
         ASSERT_TRUE(seen.has_value()) << "the child could not run as an unprivileged user";
@@ -138,7 +138,7 @@ TEST_F(DataFileFaultTest, FailedSaveAsKeepsTheOldFile) {
             [&] {
                 c.limit();
                 RecordingMessages messages;
-                CUserFormulaFile(m_folder, messages).AppendRecord("N", "n=2", "[n]=2");
+                CUserFormulaFile(m_folder, messages).AppendRecord({"N", "n=2", "[n]=2"});
                 return Joined(messages.Texts());
             },
             c.asUser);
@@ -160,8 +160,8 @@ TEST_F(DataFileFaultTest, RenewalNeverLeavesTheFormulaFileMissing) {
     ASSERT_GE(inotify_add_watch(watch, m_folder.c_str(), IN_MOVED_FROM | IN_MOVED_TO | IN_DELETE),
               0);
 
-    std::vector<std::string> names, displays, forms;
-    CUserFormulaFile(m_folder, m_messages).ReadInto(names, displays, forms);
+    std::vector<FormulaRecord> formulas;
+    CUserFormulaFile(m_folder, m_messages).ReadInto(formulas);
 
     std::vector<std::string> events;
     alignas(inotify_event) char buffer[8192];
@@ -207,7 +207,7 @@ TEST_F(DataFileFaultTest, SimultaneousSaveAsKeepsEveryRecord) {
             for (int k = 0; k < kSavesEach; ++k) {
                 const std::string number = std::to_string(i * kSavesEach + k);
                 saved = CUserFormulaFile(m_folder, messages)
-                            .AppendRecord("F" + number, "y=" + number, "[y]=" + number) &&
+                            .AppendRecord({"F" + number, "y=" + number, "[y]=" + number}) &&
                         saved;
             }
             _exit(released && saved && messages.shown.empty() ? 0 : 1);
@@ -222,13 +222,17 @@ TEST_F(DataFileFaultTest, SimultaneousSaveAsKeepsEveryRecord) {
         ASSERT_EQ(waitpid(child, &status, 0), child);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
-    std::vector<std::string> names, displays, forms;
-    ASSERT_TRUE(CUserFormulaFile(m_folder, m_messages).ReadInto(names, displays, forms));
-    ASSERT_EQ(names.size(), kExisting + kWriters * kSavesEach);
-    EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size());
-    for (std::size_t i = kExisting; i < names.size(); ++i) {
-        ASSERT_EQ(displays[i], "y=" + names[i].substr(1)) << i;
+    std::vector<FormulaRecord> formulas;
+    ASSERT_TRUE(CUserFormulaFile(m_folder, m_messages).ReadInto(formulas));
+    ASSERT_EQ(formulas.size(), kExisting + kWriters * kSavesEach);
+    std::set<std::string> names;
+    for (std::size_t i = 0; i < formulas.size(); ++i) {
+        names.insert(formulas[i].name);
+        if (i >= kExisting) {
+            ASSERT_EQ(formulas[i].displayForm, "y=" + formulas[i].name.substr(1)) << i;
+        }
     }
+    EXPECT_EQ(names.size(), formulas.size());
     EXPECT_TRUE(Temporaries(m_folder).empty());
 }
 
@@ -246,10 +250,10 @@ TEST_F(DataFileFaultTest, KilledWritesLeaveEveryFileOldOrNew) {
         const pid_t child = fork();
         if (child == 0) {
             RecordingMessages messages;
-            std::vector<std::string> names, displays, forms;
-            CUserFormulaFile(m_folder, messages).ReadInto(names, displays, forms);
-            CUserFormulaFile(m_folder, messages).AppendRecord("N", "n=2", "[n]=2");
-            CUserConstantFile(m_folder, messages).AppendRecord("Two", "two", "2");
+            std::vector<FormulaRecord> formulas;
+            CUserFormulaFile(m_folder, messages).ReadInto(formulas);
+            CUserFormulaFile(m_folder, messages).AppendRecord({"N", "n=2", "[n]=2"});
+            CUserConstantFile(m_folder, messages).AppendRecord({"Two", "two", "2"});
             _exit(0);
         }
         return child;

@@ -34,7 +34,7 @@ class ScreenshotScratch : public QObject, public UserMessages {
 public:
     ScreenshotScratch() {
         CUserFormulaFile file(Folder(), *this);
-        file.AppendRecord("Gas pressure", "p=nRT/V", "[p]=[n]{R}[T]/[V]");
+        file.AppendRecord({"Gas pressure", "p=nRT/V", "[p]=[n]{R}[T]/[V]"});
     }
 
     std::filesystem::path Folder() const {

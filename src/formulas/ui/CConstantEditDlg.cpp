@@ -27,7 +27,7 @@ QString Text(std::string_view bytes) {
 
 }  // namespace
 
-CConstantEditDlg::CConstantEditDlg(const SettingsStore& store, const ConstantFields& initial,
+CConstantEditDlg::CConstantEditDlg(const SettingsStore& store, const ConstantRecord& initial,
                                    QWidget* parent)
     : QDialog(parent),
       m_colours(new CSchemeWindowColors(*this, store)),
@@ -71,7 +71,7 @@ CConstantEditDlg::CConstantEditDlg(const SettingsStore& store, const ConstantFie
 }
 
 void CConstantEditDlg::accept() {
-    ConstantFields typed;
+    ConstantRecord typed;
     const std::pair<QLineEdit*, std::string*> fields[] = {
         {m_name, &typed.name}, {m_symbol, &typed.symbol}, {m_value, &typed.value}};
     for (const auto& [field, bytes] : fields) {

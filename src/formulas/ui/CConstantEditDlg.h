@@ -24,11 +24,11 @@ public:
     static constexpr int kWidthUnits = 199;
     static constexpr int kHeightUnits = 113;
 
-    CConstantEditDlg(const SettingsStore& store, const ConstantFields& initial,
+    CConstantEditDlg(const SettingsStore& store, const ConstantRecord& initial,
                      QWidget* parent = nullptr);
 
     // The accepted texts as Windows-1252 bytes.
-    const ConstantFields& Fields() const { return m_fields; }
+    const ConstantRecord& Fields() const { return m_fields; }
 
     QLineEdit& NameField() { return *m_name; }
     QLineEdit& SymbolField() { return *m_symbol; }
@@ -45,7 +45,7 @@ private:
     CNumEdit* m_value;
     CSkinButton* m_ok;
     CSkinButton* m_cancel;
-    ConstantFields m_fields;
+    ConstantRecord m_fields;
 };
 
 }  // namespace zyk

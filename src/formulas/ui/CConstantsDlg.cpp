@@ -110,11 +110,11 @@ void CConstantsDlg::SelectionChanged(int index) {
 }
 
 void CConstantsDlg::AddClicked() {
-    AskFields(ConstantFields{}, &ConstantsList::Add);
+    AskFields(ConstantRecord{}, &ConstantsList::Add);
 }
 
 void CConstantsDlg::EditClicked() {
-    if (const std::optional<ConstantFields> fields = m_list.FieldsForEdit()) {
+    if (const std::optional<ConstantRecord> fields = m_list.FieldsForEdit()) {
         AskFields(*fields, &ConstantsList::Edit);
     }
 }
@@ -128,8 +128,8 @@ void CConstantsDlg::InsertClicked() {
     m_list.Insert(m_calculator);
 }
 
-void CConstantsDlg::AskFields(const ConstantFields& fields,
-                              void (ConstantsList::*apply)(const ConstantFields&)) {
+void CConstantsDlg::AskFields(const ConstantRecord& fields,
+                              void (ConstantsList::*apply)(const ConstantRecord&)) {
     // Modal over this window, without a nested event loop: the answer arrives when it closes.
     auto* dialog = new CConstantEditDlg(m_store, fields, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);

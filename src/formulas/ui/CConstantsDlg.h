@@ -51,8 +51,8 @@ private:
     void DeleteClicked();
     void InsertClicked();
     // Opens "Add/Edit Constant" with `fields`; `apply` gets the texts when it closes with OK.
-    void AskFields(const ConstantFields& fields,
-                   void (ConstantsList::*apply)(const ConstantFields&));
+    void AskFields(const ConstantRecord& fields,
+                   void (ConstantsList::*apply)(const ConstantRecord&));
     // The combo's entries and selection, and the info list.
     void ShowList();
 

@@ -69,7 +69,7 @@ void RegisterConstantsScreenshots(ScreenshotRegistry& registry) {
     registry.Register("constant-edit", [](ScreenshotContext& context) -> std::unique_ptr<QWidget> {
         UseScheme(context.store, kGoldScheme);
         return std::make_unique<CConstantEditDlg>(
-            context.store, ConstantFields{"Speed of Light", "c", "299792458"});
+            context.store, ConstantRecord{"Speed of Light", "c", "299792458"});
     });
 }
 

@@ -76,21 +76,20 @@ protected:
     }
     // name|symbol|value of each record, in file order.
     std::vector<std::string> Stored() {
-        std::vector<std::string> names, symbols, values, records;
-        CUserConstantFile(DataFolder(), messages).ReadInto(names, symbols, values);
-        for (std::size_t k = 0; k < names.size(); ++k) {
-            records.push_back(names[k] + "|" + symbols[k] + "|" + values[k]);
+        std::vector<ConstantRecord> constants;
+        CUserConstantFile(DataFolder(), messages).ReadInto(constants);
+        std::vector<std::string> records;
+        for (const ConstantRecord& c : constants) {
+            records.push_back(c.name + "|" + c.symbol + "|" + c.value);
         }
         return records;
     }
     void WriteConstants(const std::vector<std::string>& fields) {
-        std::vector<std::string> names, symbols, values;
+        std::vector<ConstantRecord> constants;
         for (std::size_t k = 0; k + 2 < fields.size(); k += 3) {
-            names.push_back(fields[k]);
-            symbols.push_back(fields[k + 1]);
-            values.push_back(fields[k + 2]);
+            constants.push_back(ConstantRecord{fields[k], fields[k + 1], fields[k + 2]});
         }
-        CUserConstantFile(DataFolder(), messages).WriteAll(names, symbols, values);
+        CUserConstantFile(DataFolder(), messages).WriteAll(constants);
     }
     void Evaluate(const char* expression) {
         Window().Execute(CalculatorCommand::AllClear);

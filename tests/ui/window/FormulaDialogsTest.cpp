@@ -21,12 +21,16 @@ class FormulaDialog : public WindowTest {
 protected:
     void AddUserFormulas() {
         CUserFormulaFile file(DataFolder(), messages);
-        ASSERT_TRUE(file.AppendRecord("Line", "y=2x", "[y]=2[x]"));
-        ASSERT_TRUE(file.AppendRecord("Square", "y=x\xB2", "[y]=[x]\xB2"));
+        ASSERT_TRUE(file.AppendRecord({"Line", "y=2x", "[y]=2[x]"}));
+        ASSERT_TRUE(file.AppendRecord({"Square", "y=x\xB2", "[y]=[x]\xB2"}));
     }
     std::vector<std::string> StoredNames() {
-        std::vector<std::string> names, displays, forms;
-        CUserFormulaFile(DataFolder(), messages).ReadInto(names, displays, forms);
+        std::vector<FormulaRecord> formulas;
+        CUserFormulaFile(DataFolder(), messages).ReadInto(formulas);
+        std::vector<std::string> names;
+        for (const FormulaRecord& formula : formulas) {
+            names.push_back(formula.name);
+        }
         return names;
     }
     std::unique_ptr<CGetFormulaDlg> MakeDialog() {
