@@ -274,6 +274,40 @@ TEST_F(RunEndToEnd, PrintsWhatTheResultLineShows) {
     }
 }
 
+// A variable holds its value as the answer format writes it, and a value written with an exponent
+// cannot be calculated with again: in Scientific every value has one, in Normal only beyond ten
+// digits, in Engineering outside 0.01 to 1000. The Programming help page tells users so.
+TEST_F(RunEndToEnd, AReusedVariableWorksUntilItsValueHasAnExponent) {
+    const std::string quarterTwice = "var x\nx = 1/4\nx = x*2\nprint x\n";
+    const std::string thousands = "var x\nx = 2500\nx = x*2\nprint x\n";
+    const std::string large = "var x\nx = 10^11\nx = x+1\nprint x\n";
+    const struct {
+        std::string program;
+        const char* format;
+        std::string out;
+        int status;
+    } cases[] = {
+        {quarterTwice, "normal", "0.5\n", 0},
+        {quarterTwice, "scientific", "[ 3: 2.5e-001*2 ]  Not valid\n", 1},
+        {quarterTwice, "engineering", "0.5\n", 0},
+        {thousands, "normal", "5000\n", 0},
+        {thousands, "scientific", "[ 3: 2.5e+003*2 ]  Not valid\n", 1},
+        {thousands, "engineering", "[ 3: 2.5e+003*2 ]  Not valid\n", 1},
+        {large, "normal", "[ 3: 1e+011+1 ]  Not valid\n", 1},
+        // Printing a variable calculates with it too.
+        {"var x\nx = 1/4\nprint x\n", "scientific", "[ 3: 2.5e-001 ]  Not valid\n", 1},
+    };
+    const auto path = m_folder / "program.bas";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.format) + "\n" + c.program);
+        WriteAll(path, c.program);
+        const ProcessResult run = Run({"--format", c.format, "--run", path.string()});
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_EQ(run.err, "");
+    }
+}
+
 TEST_F(RunEndToEnd, EndedInputAndTheTimeLimitStopTheRun) {
     const struct {
         std::string program;
