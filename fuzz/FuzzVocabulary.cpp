@@ -160,7 +160,7 @@ Vocabulary KeyVocabulary() {
         names.emplace_back(key.label);
     }
     for (const std::string_view extra : {"X2", "(-)", "CopyResult", "CopyExpression", "Paste",
-                                         "Clear", "EditFormula", "Save", "Esc"}) {
+                                         "Clear", "EditFormula", "Save", "Esc", "or", "xor"}) {
         names.emplace_back(extra);
     }
     for (const MenuItem& item : kModeMenu) {
