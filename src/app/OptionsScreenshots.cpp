@@ -40,8 +40,7 @@ private:
 
 ScreenshotRegistry::Factory OptionsOnPage(int scheme, int page) {
     return [scheme, page](ScreenshotContext& context) -> std::unique_ptr<QWidget> {
-        context.store.WriteInt(settings::kColorsPreset.section, settings::kColorsPreset.entry,
-                               scheme);
+        context.store.Write(settings::kColorsPreset, scheme);
         ApplyScheme(context.store, CurrentPlatformColours());
         const std::string home = QDir::homePath().toStdString();
         CalculatorSettings settings;

@@ -28,19 +28,18 @@ OptionsOutcome ApplyOptions(const OptionsChoice& choice, int currentScheme,
     current.format = CalculatorSettings::ValidFormat(static_cast<int>(choice.format));
     current.maxDecimals = CalculatorSettings::ValidDecimals(choice.maxDecimals);
     outcome.schemeChanged = choice.scheme != currentScheme;
-    store.WriteInt(kDisplayDecimals.section, kDisplayDecimals.entry, current.maxDecimals);
-    store.WriteInt(kDisplayFormat.section, kDisplayFormat.entry, static_cast<int>(current.format));
-    store.WriteText(kDisplayFont.section, kDisplayFont.entry, current.displayFont);
-    store.WriteInt(kColorsPreset.section, kColorsPreset.entry, choice.scheme);
+    store.Write(kDisplayDecimals, current.maxDecimals);
+    store.Write(kDisplayFormat, static_cast<int>(current.format));
+    store.Write(kDisplayFont, current.displayFont);
+    store.Write(kColorsPreset, choice.scheme);
 
     if (choice.programsFolder != current.programsFolder) {
         current.programsFolder = choice.programsFolder;
-        store.WriteText(kFoldersPrograms.section, kFoldersPrograms.entry, current.programsFolder);
+        store.Write(kFoldersPrograms, current.programsFolder);
     }
     if (choice.statisticalFolder != current.statisticalFolder) {
         current.statisticalFolder = choice.statisticalFolder;
-        store.WriteText(kFoldersStatistical.section, kFoldersStatistical.entry,
-                        current.statisticalFolder);
+        store.Write(kFoldersStatistical, current.statisticalFolder);
     }
 
     if (choice.viewChanged &&
@@ -48,14 +47,13 @@ OptionsOutcome ApplyOptions(const OptionsChoice& choice, int currentScheme,
         current.viewFont = choice.viewFont;
         current.viewFontSize = choice.viewFontSize;
         current.fontOffset = choice.fontOffset;
-        store.WriteText(kViewFontSize.section, kViewFontSize.entry,
-                        std::to_string(current.viewFontSize));
-        store.WriteText(kViewFont.section, kViewFont.entry, current.viewFont);
-        store.WriteInt(kViewFontOffset.section, kViewFontOffset.entry, current.fontOffset);
+        store.Write(kViewFontSize, std::to_string(current.viewFontSize));
+        store.Write(kViewFont, current.viewFont);
+        store.Write(kViewFontOffset, current.fontOffset);
         outcome.restart = true;
     } else if (choice.fontOffset != current.fontOffset) {
         current.fontOffset = choice.fontOffset;
-        store.WriteInt(kViewFontOffset.section, kViewFontOffset.entry, current.fontOffset);
+        store.Write(kViewFontOffset, current.fontOffset);
         outcome.relayoutCaptions = true;
     }
     return outcome;

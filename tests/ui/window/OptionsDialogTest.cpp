@@ -144,12 +144,12 @@ private:
 };
 
 TEST_F(OptionsWindow, OpensOnTheDisplayPageWithTheCurrentOptions) {
-    store.WriteInt(settings::kDisplayFormat.section, settings::kDisplayFormat.entry, 503);
-    store.WriteInt(settings::kDisplayDecimals.section, settings::kDisplayDecimals.entry, 4);
-    store.WriteInt(settings::kColorsPreset.section, settings::kColorsPreset.entry, 6);
-    store.WriteText(settings::kViewFont.section, settings::kViewFont.entry, "Fixed");
-    store.WriteText(settings::kViewFontSize.section, settings::kViewFontSize.entry, "10");
-    store.WriteInt(settings::kViewFontOffset.section, settings::kViewFontOffset.entry, 3);
+    store.Write(settings::kDisplayFormat, 503);
+    store.Write(settings::kDisplayDecimals, 4);
+    store.Write(settings::kColorsPreset, 6);
+    store.Write(settings::kViewFont, "Fixed");
+    store.Write(settings::kViewFontSize, "10");
+    store.Write(settings::kViewFontOffset, 3);
     COptions& dialog = Open();
 
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Zyk Calculator options..."));
@@ -284,7 +284,7 @@ TEST_F(OptionsWindow, ANewCalculatorFontOrSizeRestartsTheCalculator) {
 }
 
 TEST_F(OptionsWindow, AShiftTextSizeAloneReLaysTheCaptionsAtOnce) {
-    store.WriteText(settings::kViewFontSize.section, settings::kViewFontSize.entry, "12");
+    store.Write(settings::kViewFontSize, "12");
     const int before = Window().Keypad().CaptionFont().pointSize();
     ASSERT_EQ(before, 11);
     Open(kView);
@@ -315,8 +315,7 @@ TEST_F(OptionsWindow, TheSizeListOfABitmapFontKeepsTheNearestSize) {
     const Row rows[] = {{"9", "10"}, {"12", "10"}, {"8", "8"}, {"6", "8"}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.current);
-        store.WriteText(settings::kViewFontSize.section, settings::kViewFontSize.entry,
-                        row.current);
+        store.Write(settings::kViewFontSize, row.current);
         NewWindow();
         Open(kView);
         ViewPage().FontList().SelectFamily(QStringLiteral("Fixed"));
