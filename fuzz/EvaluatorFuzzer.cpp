@@ -15,9 +15,9 @@
 #include "LineChecks.h"
 #include "ScratchFolder.h"
 #include "calculator/AnswerFormatter.h"
-#include "calculator/BuiltInConstants.h"
 #include "calculator/Calculator.h"
 #include "calculator/CalculatorMessages.h"
+#include "calculator/EvaluatorStartup.h"
 #include "shell/MemorySettingsStore.h"
 
 namespace {
@@ -45,16 +45,6 @@ Modes DecodeModes(std::uint8_t selector) {
     return {kBases[low % 3], (low / 3) % 2 == 0, kFormats[low / 6], selector >> 4};
 }
 
-// As the calculator sets up its evaluator: the built-in constants and memories M0-M9 at 0.
-void LoadCalculatorTables(ExpressionEvaluator& evaluator) {
-    for (const auto& constant : kBuiltInConstants) {
-        evaluator.SetConstant(constant.name, constant.value);
-    }
-    for (char digit = '0'; digit <= '9'; ++digit) {
-        evaluator.SetMemory(std::string{'M', digit}, 0.0);
-    }
-}
-
 struct Outcome {
     bool ok = false;
     double value = 0.0;
@@ -62,8 +52,9 @@ struct Outcome {
 };
 
 Outcome EvaluateFresh(std::string_view text, const Modes& modes) {
+    MemorySettingsStore store;  // every memory starts at 0
     ExpressionEvaluator evaluator;
-    LoadCalculatorTables(evaluator);
+    SetUpEvaluator(evaluator, store);
     evaluator.SetNumberBase(modes.base);
     evaluator.SetDegreeMode(modes.degrees);
     const bool syntaxFault = evaluator.CheckSyntax(text);
