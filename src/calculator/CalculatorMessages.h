@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "expression/ExpressionMessages.h"
+
 // Every text the calculator core shows, byte for byte (spaces and line breaks included).
 namespace zyk::calculator_text {
 
@@ -18,8 +20,8 @@ inline constexpr std::string_view kShiftSuffix = "s";
 // The expression line while Mx waits for a memory number.
 inline constexpr std::string_view kSelectMemory = "Select a number (0 - 9)";
 
-// An answer that cannot be shown (infinite or not a number).
-inline constexpr std::string_view kMaError = "Ma  ERROR";
+// An answer that cannot be shown (infinite or not a number): the evaluator's own math error.
+inline constexpr std::string_view kMaError = expression_messages::kMathError;
 inline constexpr std::string_view kAnswerPrefix = "= ";
 
 // Formula mode.

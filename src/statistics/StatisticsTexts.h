@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "shell/HelpTopics.h"
+
 // The statistics window's own texts, byte for byte (Windows-1252: "\xB7" is the function marker
 // shown as a middle dot, "\xA6" the bar around a named value).
 namespace zyk::statistics_text {
@@ -65,7 +67,7 @@ inline constexpr std::string_view kValueFileExtension = "SSD";
 inline constexpr std::string_view kPairFileFilter = "Data files (*.slr)|*.slr||";
 inline constexpr std::string_view kPairFileExtension = "SLR";
 
-inline constexpr std::string_view kHelpTopic = "ZykCalc.chm::/Statistics.htm";
+inline constexpr std::string_view kHelpTopic = kHelpStatistics;
 
 // A Save or Save As that cannot write its file says so (followed by the file's path), so nobody
 // takes unsaved data for saved.

@@ -4,12 +4,13 @@
 #include <string_view>
 
 #include "calculator/CalculatorCommand.h"
+#include "shell/UserMessages.h"
 
 // The texts of the calculator window that the core does not own: the main menu, the names of
 // the Memories and variable menus, the window title. Windows-1252 bytes.
 namespace zyk::calculator_window_text {
 
-inline constexpr std::string_view kWindowTitle = "Zyk Calc";
+inline constexpr std::string_view kWindowTitle = kApplicationTitle;
 
 // The main menu: two drop-down menus on the window's menu bar. No mnemonics: Alt with a letter
 // belongs to the keypad (Alt+C is cos, Alt+H is HEX).
