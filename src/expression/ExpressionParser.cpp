@@ -404,6 +404,11 @@ double ExpressionParser::PrefixStore(std::size_t openBar) {
     if (Failed()) {
         return 0.0;
     }
+    // An overflowed term shows "Ma  ERROR"; storing it would also lose the memory's old value
+    // for good, so the memory and its entry stay as they were.
+    if (!std::isfinite(value)) {
+        return value;
+    }
     const char digit = m_text[termStart - 3];
     const char name[] = {'M', digit};
     m_evaluator.SetMemory(std::string_view(name, 2), value);
@@ -541,11 +546,15 @@ void ExpressionParser::SuffixStore(double value) {
         return;
     }
     const char name[] = {'M', digit};
-    if (!m_evaluator.ReplaceMemory(std::string_view(name, 2), value)) {
+    if (!m_evaluator.Memory(std::string_view(name, 2))) {
         Fail(msg::kMemoryNotFound);
         return;
     }
-    m_evaluator.ReportMemoryStore(digit, value, digit == '1' ? "%.11g" : "%g");
+    // As for the prefix store: a value that overflowed is shown as an error, never kept.
+    if (std::isfinite(value)) {
+        m_evaluator.ReplaceMemory(std::string_view(name, 2), value);
+        m_evaluator.ReportMemoryStore(digit, value, digit == '1' ? "%.11g" : "%g");
+    }
     m_cursor = digitAt + 1;
     if (Current() == kMemoryBar) {
         ++m_cursor;

@@ -1,3 +1,4 @@
+#include <cmath>
 #include <vector>
 
 #include "EvaluatorCases.h"
@@ -61,6 +62,23 @@ TEST_F(Memories, FaultyStoresWriteNothing) {
                                {"Memory has no value!", {"¦Q1¦"}}});
     ExpectErrors(m_evaluator, {{"Ma  ERROR", {"¦M1¦A"}}}, {kHex});
     EXPECT_EQ(m_store.WriteCount(), 0u);
+}
+
+// A value that overflowed shows "Ma  ERROR" in the window; the memory keeps its old value and
+// its entry is not written, so the next start does not load an infinity.
+TEST_F(Memories, OverflowedValuesAreNotStored) {
+    ExpectValues(m_evaluator, {Is("4=¦M1¦", 4.0), Is("¦M2¦=5", 5.0)});
+    const std::size_t writes = m_store.WriteCount();
+    for (const std::string_view text :
+         {"¦M1¦=8e954", "1e300*1e300=¦M1¦", "¦M2¦=(1e300*1e300)", "¦M2¦=8e954+1", "−8e954=¦M2¦"}) {
+        double value = 0.0;
+        m_evaluator.Evaluate(Bytes(text), value);
+        EXPECT_FALSE(std::isfinite(value)) << text;
+    }
+    EXPECT_EQ(m_evaluator.Memory("M1"), 4.0);
+    EXPECT_EQ(m_evaluator.Memory("M2"), 5.0);
+    EXPECT_EQ(m_store.WriteCount(), writes);
+    EXPECT_EQ(Entry('1'), "4");
 }
 
 // The evaluator only reports a store; its owner decides where the memory is kept.
