@@ -12,6 +12,7 @@
 #include "shell/HelpTopics.h"
 #include "shell/qt/QtText.h"
 #include "shell/ui/CHelpViewer.h"
+#include "shell/ui/DialogParts.h"
 #include "shell/ui/QtUserMessages.h"
 
 namespace zyk {
@@ -33,7 +34,7 @@ FontCatalogue::Source StorableFonts(FontCatalogue::Source source) {
 
 COptions::COptions(const OptionsContext& context, const OptionsChoice& current, QWidget* parent)
     : COptionSheet(
-          options_page::Text(options_text::kCaption), context.store,
+          DialogText(options_text::kCaption), context.store,
           SheetStyle{
               .buttonRow = true, .noApply = true, .hasHelp = true, .listLook = PageListLook::Dark},
           parent),
@@ -55,7 +56,7 @@ COptions::COptions(const OptionsContext& context, const OptionsChoice& current, 
     // A dialog of fixed size: a title and a close box, nothing to minimise or maximise.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    options_page::UseDialogFont(*this);
+    setFont(SystemDialogFont());
     AddPage(m_display);
     AddPage(m_folders);
     AddPage(m_view);

@@ -16,6 +16,7 @@
 #include "shell/ui/CFontList.h"
 #include "shell/ui/CSchemeWindowColors.h"
 #include "shell/ui/CSpinBuddy.h"
+#include "shell/ui/DialogParts.h"
 #include "shell/ui/DialogUnitMapper.h"
 
 namespace zyk {
@@ -24,7 +25,6 @@ namespace {
 namespace text = options_text;
 using options_page::MakeLabel;
 using options_page::SetControlId;
-using options_page::Text;
 
 // The field takes digits only, as the platform's number field does; three are enough to type
 // a value the range check can refuse.
@@ -46,8 +46,8 @@ constexpr FormatRow kFormats[] = {
 }  // namespace
 
 CPageDisplay::CPageDisplay(OptionsPageData& data)
-    : COptionPage(Text(text::kDisplayPage), QSize(kWidthUnits, kHeightUnits)), m_data(data) {
-    options_page::UseDialogFont(*this);
+    : COptionPage(DialogText(text::kDisplayPage), QSize(kWidthUnits, kHeightUnits)), m_data(data) {
+    setFont(SystemDialogFont());
 }
 
 QRadioButton& CPageDisplay::FormatButton(AnswerFormat format) const {
@@ -58,12 +58,12 @@ void CPageDisplay::OnInitPage() {
     const DialogUnitMapper units(font());
     new CSchemeWindowColors(*this, m_data.store);
 
-    auto* group = new QGroupBox(Text(text::kAnswerFormat), this);
+    auto* group = new QGroupBox(DialogText(text::kAnswerFormat), this);
     SetControlId(*group, text::kIdcFormatGroup);
     units.Place(*group, 7, 5, 198, 30);
     m_format = new QButtonGroup(this);
     for (const FormatRow& row : kFormats) {
-        auto* button = new QRadioButton(Text(row.caption), this);
+        auto* button = new QRadioButton(DialogText(row.caption), this);
         SetControlId(*button, row.controlId);
         units.Place(*button, row.x, 17, row.width, 11);
         m_format->addButton(button, static_cast<int>(row.format));
@@ -93,7 +93,7 @@ void CPageDisplay::OnInitPage() {
     SetControlId(*m_fonts, text::kIdcFontList);
     units.Place(*m_fonts, 7, 76, 198, 14);
     m_fonts->Fill(m_data.fonts.Faces());
-    options_page::SelectFontFace(*m_fonts, Text(m_data.choice.displayFont));
+    options_page::SelectFontFace(*m_fonts, DialogText(m_data.choice.displayFont));
     connect(m_fonts, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (IsInitialised() && index >= 0) {
             m_data.choice.displayFont = FromQStringLossy(m_fonts->Family());
@@ -104,7 +104,7 @@ void CPageDisplay::OnInitPage() {
     m_schemes = new QComboBox(this);
     SetControlId(*m_schemes, text::kIdcScheme);
     for (const std::string_view name : kSchemeNames) {
-        m_schemes->addItem(Text(name));
+        m_schemes->addItem(DialogText(name));
     }
     units.Place(*m_schemes, 7, 108, 110, 14);
     m_schemes->setCurrentIndex(m_data.choice.scheme >= 0 && m_data.choice.scheme < kSchemeCount

@@ -10,6 +10,7 @@
 #include "shell/ui/CFolderPicker.h"
 #include "shell/ui/CSchemeWindowColors.h"
 #include "shell/ui/CSkinButton.h"
+#include "shell/ui/DialogParts.h"
 #include "shell/ui/DialogUnitMapper.h"
 
 namespace zyk {
@@ -18,7 +19,6 @@ namespace {
 namespace text = options_text;
 using options_page::MakeLabel;
 using options_page::SetControlId;
-using options_page::Text;
 
 // "..." edits, like the statistics pages' Add and Delete.
 constexpr int kBrowseFamily = 3;
@@ -27,8 +27,8 @@ constexpr int kBrowseText = 1;
 }  // namespace
 
 CPageFolders::CPageFolders(OptionsPageData& data)
-    : COptionPage(Text(text::kFoldersPage), QSize(kWidthUnits, kHeightUnits)), m_data(data) {
-    options_page::UseDialogFont(*this);
+    : COptionPage(DialogText(text::kFoldersPage), QSize(kWidthUnits, kHeightUnits)), m_data(data) {
+    setFont(SystemDialogFont());
 }
 
 void CPageFolders::OnInitPage() {
@@ -62,7 +62,7 @@ QLineEdit* CPageFolders::MakeField(int controlId, std::string& folder, int y) {
     // An empty setting shows the program's own folder.
     const QString shown =
         folder.empty() ? QFile::decodeName(QByteArray::fromStdString(m_data.programFolder.string()))
-                       : Text(folder);
+                       : DialogText(folder);
     auto* field = new QLineEdit(shown, this);
     SetControlId(*field, controlId);
     DialogUnitMapper(font()).Place(*field, 7, y, 178, 12);
@@ -74,12 +74,13 @@ QLineEdit* CPageFolders::MakeField(int controlId, std::string& folder, int y) {
 
 CSkinButton* CPageFolders::MakeBrowse(int controlId, QLineEdit& field, std::string_view caption,
                                       int y) {
-    auto* browse = new CSkinButton(Text(text::kBrowse), this);
+    auto* browse = new CSkinButton(DialogText(text::kBrowse), this);
     SetControlId(*browse, controlId);
     DialogUnitMapper(font()).Place(*browse, 188, y, 17, 12);
     connect(browse, &CSkinButton::clicked, this, [this, &field, caption] {
-        const std::optional<QString> chosen = CFolderPicker::Choose(
-            Text(caption), Text(text::kPickerTitle), field.text(), m_data.pickerMessages, this);
+        const std::optional<QString> chosen =
+            CFolderPicker::Choose(DialogText(caption), DialogText(text::kPickerTitle), field.text(),
+                                  m_data.pickerMessages, this);
         if (chosen) {
             field.setText(*chosen);
         }

@@ -10,6 +10,7 @@
 #include "shell/qt/QtText.h"
 #include "shell/ui/CFontList.h"
 #include "shell/ui/CSchemeWindowColors.h"
+#include "shell/ui/DialogParts.h"
 #include "shell/ui/DialogUnitMapper.h"
 
 namespace zyk {
@@ -18,13 +19,12 @@ namespace {
 namespace text = options_text;
 using options_page::MakeLabel;
 using options_page::SetControlId;
-using options_page::Text;
 
 }  // namespace
 
 CPageView::CPageView(OptionsPageData& data)
-    : COptionPage(Text(text::kViewPage), QSize(kWidthUnits, kHeightUnits)), m_data(data) {
-    options_page::UseDialogFont(*this);
+    : COptionPage(DialogText(text::kViewPage), QSize(kWidthUnits, kHeightUnits)), m_data(data) {
+    setFont(SystemDialogFont());
 }
 
 void CPageView::OnInitPage() {
@@ -45,12 +45,12 @@ void CPageView::OnInitPage() {
     m_offsets = new QComboBox(this);
     SetControlId(*m_offsets, text::kIdcOffset);
     for (const std::string_view offset : text::kOffsets) {
-        m_offsets->addItem(Text(offset));
+        m_offsets->addItem(DialogText(offset));
     }
     units.Place(*m_offsets, 7, 81, 44, 14);
 
     m_fonts->Fill(m_data.fonts.Faces());
-    const QString face = Text(m_data.choice.viewFont);
+    const QString face = DialogText(m_data.choice.viewFont);
     options_page::SelectFontFace(*m_fonts, face);
     FillSizes(SizesFor(m_fonts->currentIndex() >= 0 ? m_fonts->Family() : face));
     m_sizes->setCurrentIndex(m_sizes->findText(QString::number(m_data.choice.viewFontSize)));

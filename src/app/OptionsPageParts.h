@@ -14,11 +14,6 @@ class CFontList;
 // The pieces the Options dialog's pages are made of.
 namespace zyk::options_page {
 
-// The dialog font at the layout's size; the pages are laid out in its dialog units.
-void UseDialogFont(QWidget& page);
-
-QString Text(std::string_view bytes);
-
 // A static text of the page.
 QLabel* MakeLabel(std::string_view text, QWidget& page);
 

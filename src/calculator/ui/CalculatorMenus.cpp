@@ -13,10 +13,6 @@ namespace {
 
 namespace text = calculator_window_text;
 
-QString Text(std::string_view bytes) {
-    return ToQString(bytes, false);
-}
-
 }  // namespace
 
 CalculatorMenus::CalculatorMenus(QWidget& window, Handlers handlers)
@@ -40,11 +36,11 @@ CalculatorMenus::CalculatorMenus(QWidget& window, Handlers handlers)
                                   std::string(text::kConstantItemGap) +
                                   std::string(item.description);
         const std::string_view symbol = item.symbol;
-        connect(m_constants->addAction(Text(label)), &QAction::triggered, this,
+        connect(m_constants->addAction(DialogText(label)), &QAction::triggered, this,
                 [this, symbol] { m_handlers.constant(symbol); });
     }
     for (int digit = 0; digit <= 9; ++digit) {
-        const QString label = Text(text::kMemoryItemPrefix) + QString::number(digit);
+        const QString label = DialogText(text::kMemoryItemPrefix) + QString::number(digit);
         connect(m_memories->addAction(label), &QAction::triggered, this,
                 [this, digit] { m_handlers.memory(digit); });
     }
@@ -104,7 +100,7 @@ QMenu* CalculatorMenus::NewPopup(QWidget& window) {
 
 QAction* CalculatorMenus::AddCommand(QMenu& menu, std::string_view label,
                                      CalculatorCommand command) {
-    QAction* action = menu.addAction(Text(label));
+    QAction* action = menu.addAction(DialogText(label));
     action->setData(static_cast<int>(command));
     connect(action, &QAction::triggered, this, [this, command] { m_handlers.command(command); });
     return action;
@@ -112,8 +108,8 @@ QAction* CalculatorMenus::AddCommand(QMenu& menu, std::string_view label,
 
 void CalculatorMenus::BuildMainMenu() {
     m_mainMenu->setNativeMenuBar(false);
-    QMenu* calculatorMenu = m_mainMenu->addMenu(Text(text::kCalculatorMenu));
-    QMenu* helpMenu = m_mainMenu->addMenu(Text(text::kHelpMenu));
+    QMenu* calculatorMenu = m_mainMenu->addMenu(DialogText(text::kCalculatorMenu));
+    QMenu* helpMenu = m_mainMenu->addMenu(DialogText(text::kHelpMenu));
     for (const text::MainMenuItem& item : text::kMainMenu) {
         QMenu& menu = item.inHelpMenu ? *helpMenu : *calculatorMenu;
         if (item.separatorBefore) {

@@ -3,7 +3,6 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,7 +14,7 @@
 #include "shell/qt/QtText.h"
 #include "shell/ui/CSchemeWindowColors.h"
 #include "shell/ui/CSkinButton.h"
-#include "shell/ui/DialogUnitMapper.h"
+#include "shell/ui/DialogParts.h"
 
 namespace zyk {
 namespace {
@@ -28,13 +27,8 @@ constexpr int kConvertFamily = 2;
 constexpr int kConvertTextColour = 2;
 constexpr int kInsertFamily = 1;
 constexpr int kInsertTextColour = 2;
-constexpr int kDialogPoints = 8;
 // Enough rows that a whole group shows in the drop-down together with its header.
 constexpr int kVisibleFromRows = 20;
-
-QString Text(std::string_view bytes) {
-    return ToQString(bytes, false);
-}
 
 // The value field's text as the converter reads it: a character without a Windows-1252 byte
 // becomes '?', which ends the number there.
@@ -57,28 +51,21 @@ CConverterDlg::CConverterDlg(const SettingsStore& store, InsertNumberText insert
       m_from(new QComboBox(this)),
       m_to(new QComboBox(this)),
       m_results(new QListWidget(this)),
-      m_convert(new CSkinButton(Text(text::kConvert), this)),
-      m_insert(new CSkinButton(Text(text::kInsert), this)) {
-    setWindowTitle(Text(text::kTitle));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    // MS Sans Serif is the dialog font of the platform the layout was drawn on: here the
-    // platform's own general font takes its place, at the layout's size.
-    QFont dialogFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    dialogFont.setPointSize(kDialogPoints);
-    setFont(dialogFont);
-    const DialogUnitMapper units(font());
-    setFixedSize(units.ToPixels(kWidthUnits, kHeightUnits));
+      m_convert(new CSkinButton(DialogText(text::kConvert), this)),
+      m_insert(new CSkinButton(DialogText(text::kInsert), this)) {
+    const DialogUnitMapper units =
+        SetUpFixedDialog(*this, text::kTitle, SystemDialogFont(), QSize(kWidthUnits, kHeightUnits));
 
     // The value and the two lists down the left, the buttons to their right, the results list
     // across the bottom so that its longest line ("kcal (...)  >>  Electronvolt (eV):") fits.
-    units.Place(*new QLabel(Text(text::kTypeAValue), this), 7, 7, 150, 9);
+    units.Place(*new QLabel(DialogText(text::kTypeAValue), this), 7, 7, 150, 9);
     m_value->setObjectName(QString::number(text::kIdcValue));
     units.Place(*m_value, 7, 17, 150, 13);
-    units.Place(*new QLabel(Text(text::kConvertFrom), this), 7, 35, 150, 9);
+    units.Place(*new QLabel(DialogText(text::kConvertFrom), this), 7, 35, 150, 9);
     m_from->setObjectName(QString::number(text::kIdcFromList));
     m_from->setMaxVisibleItems(kVisibleFromRows);
     units.Place(*m_from, 7, 45, 150, 13);
-    units.Place(*new QLabel(Text(text::kConvertTo), this), 7, 63, 150, 9);
+    units.Place(*new QLabel(DialogText(text::kConvertTo), this), 7, 63, 150, 9);
     m_to->setObjectName(QString::number(text::kIdcToList));
     units.Place(*m_to, 7, 73, 150, 13);
 
@@ -87,11 +74,10 @@ CConverterDlg::CConverterDlg(const SettingsStore& store, InsertNumberText insert
     units.Place(*m_convert, 167, 16, 57, 15);
     units.Place(*m_insert, 167, 44, 57, 15);
 
-    units.Place(*new QLabel(Text(text::kResult), this), 7, 92, 150, 9);
+    units.Place(*new QLabel(DialogText(text::kResult), this), 7, 92, 150, 9);
     // Read-only: it only tells the outcome.
     m_results->setObjectName(QString::number(text::kIdcResults));
-    m_results->setSelectionMode(QAbstractItemView::NoSelection);
-    m_results->setFocusPolicy(Qt::NoFocus);
+    MakeReadOnlyList(*m_results);
     units.Place(*m_results, 7, 102, 217, 40);
 
     m_colours->AssignButton(*m_convert, kConvertFamily, kConvertTextColour);
@@ -102,7 +88,7 @@ CConverterDlg::CConverterDlg(const SettingsStore& store, InsertNumberText insert
     m_convert->setDefault(true);
 
     for (const UnitPosition& position : kUnitTable) {
-        m_from->addItem(Text(position.fromText));
+        m_from->addItem(DialogText(position.fromText));
     }
     m_from->setCurrentIndex(m_panel.FromPosition());
     for (QComboBox* list : {m_from, m_to}) {
@@ -160,16 +146,13 @@ void CConverterDlg::FillToList() {
     const QSignalBlocker blocker(m_to);
     m_to->clear();
     for (const std::string_view toText : m_panel.ToListTexts()) {
-        m_to->addItem(Text(toText));
+        m_to->addItem(DialogText(toText));
     }
     m_to->setCurrentIndex(m_panel.ToListPosition());
 }
 
 void CConverterDlg::ShowPanel() {
-    m_results->clear();
-    for (const std::string& line : m_panel.ResultLines()) {
-        m_results->addItem(ToQString(line));
-    }
+    ShowLines(*m_results, m_panel.ResultLines());
     m_convert->setEnabled(m_panel.IsConvertEnabled());
     m_insert->setEnabled(m_panel.IsInsertEnabled());
 }

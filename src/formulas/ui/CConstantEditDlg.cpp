@@ -9,7 +9,7 @@
 #include "shell/ui/CNumEdit.h"
 #include "shell/ui/CSchemeWindowColors.h"
 #include "shell/ui/CSkinButton.h"
-#include "shell/ui/DialogUnitMapper.h"
+#include "shell/ui/DialogParts.h"
 
 namespace zyk {
 namespace {
@@ -19,11 +19,6 @@ namespace text = constants_dialog_text;
 // OK and Cancel look like the other dialogs' closing buttons.
 constexpr int kButtonFamily = 2;
 constexpr int kButtonTextColour = 2;
-constexpr int kDialogPoints = 8;
-
-QString Text(std::string_view bytes) {
-    return ToQString(bytes, false);
-}
 
 }  // namespace
 
@@ -34,23 +29,20 @@ CConstantEditDlg::CConstantEditDlg(const SettingsStore& store, const ConstantRec
       m_name(new QLineEdit(this)),
       m_symbol(new QLineEdit(this)),
       m_value(new CNumEdit(this)),
-      m_ok(new CSkinButton(Text(text::kOk), this)),
-      m_cancel(new CSkinButton(Text(text::kCancel), this)) {
-    setWindowTitle(Text(text::kEditTitle));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+      m_ok(new CSkinButton(DialogText(text::kOk), this)),
+      m_cancel(new CSkinButton(DialogText(text::kCancel), this)) {
+    const DialogUnitMapper units = SetUpFixedDialog(*this, text::kEditTitle, ArialDialogFont(),
+                                                    QSize(kWidthUnits, kHeightUnits));
     setModal(true);
-    setFont(QFont(QStringLiteral("Arial"), kDialogPoints));
-    const DialogUnitMapper units(font());
-    setFixedSize(units.ToPixels(kWidthUnits, kHeightUnits));
 
-    units.Place(*new QLabel(Text(text::kEnterName), this), 7, 7, 185, 9);
+    units.Place(*new QLabel(DialogText(text::kEnterName), this), 7, 7, 185, 9);
     m_name->setObjectName(QString::number(text::kIdcName));
     units.Place(*m_name, 7, 17, 185, 13);
-    units.Place(*new QLabel(Text(text::kEnterSymbolAndValue), this), 7, 38, 185, 9);
-    units.Place(*new QLabel(Text(text::kSymbol), this), 7, 51, 50, 9);
+    units.Place(*new QLabel(DialogText(text::kEnterSymbolAndValue), this), 7, 38, 185, 9);
+    units.Place(*new QLabel(DialogText(text::kSymbol), this), 7, 51, 50, 9);
     m_symbol->setObjectName(QString::number(text::kIdcSymbol));
     units.Place(*m_symbol, 7, 61, 50, 13);
-    units.Place(*new QLabel(Text(text::kValue), this), 63, 51, 129, 9);
+    units.Place(*new QLabel(DialogText(text::kValue), this), 63, 51, 129, 9);
     m_value->setObjectName(QString::number(text::kIdcValue));
     units.Place(*m_value, 63, 61, 129, 13);
     units.Place(*m_ok, 88, 89, 50, 15);

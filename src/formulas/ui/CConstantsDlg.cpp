@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QSignalBlocker>
 
 #include "formulas/ui/CConstantEditDlg.h"
 #include "formulas/ui/ConstantsDialogText.h"
@@ -11,7 +10,7 @@
 #include "shell/qt/QtText.h"
 #include "shell/ui/CSchemeWindowColors.h"
 #include "shell/ui/CSkinButton.h"
-#include "shell/ui/DialogUnitMapper.h"
+#include "shell/ui/DialogParts.h"
 
 namespace zyk {
 namespace {
@@ -24,12 +23,7 @@ constexpr int kEditFamily = 3;
 constexpr int kEditTextColour = 1;
 constexpr int kInsertFamily = 1;
 constexpr int kInsertTextColour = 2;
-constexpr int kDialogPoints = 8;
 constexpr int kVisibleComboRows = 20;
-
-QString Text(std::string_view bytes) {
-    return ToQString(bytes, false);
-}
 
 }  // namespace
 
@@ -43,19 +37,17 @@ CConstantsDlg::CConstantsDlg(const std::filesystem::path& dataFolder, UserMessag
       m_colours(new CSchemeWindowColors(*this, store)),
       m_combo(new QComboBox(this)),
       m_info(new QListWidget(this)),
-      m_add(new CSkinButton(Text(text::kAdd), this)),
-      m_edit(new CSkinButton(Text(text::kEdit), this)),
-      m_delete(new CSkinButton(Text(text::kDelete), this)),
-      m_insert(new CSkinButton(Text(text::kInsert), this)) {
-    setWindowTitle(Text(ToolWindowInfoFor(ToolWindowKind::Constants).title));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setFont(QFont(QStringLiteral("Arial"), kDialogPoints));
-    const DialogUnitMapper units(font());
-    setFixedSize(units.ToPixels(kWidthUnits, kHeightUnits));
+      m_add(new CSkinButton(DialogText(text::kAdd), this)),
+      m_edit(new CSkinButton(DialogText(text::kEdit), this)),
+      m_delete(new CSkinButton(DialogText(text::kDelete), this)),
+      m_insert(new CSkinButton(DialogText(text::kInsert), this)) {
+    const DialogUnitMapper units =
+        SetUpFixedDialog(*this, ToolWindowInfoFor(ToolWindowKind::Constants).title,
+                         ArialDialogFont(), QSize(kWidthUnits, kHeightUnits));
 
     // The combo with Insert beside it, the info list across the window (its value line can be
     // long: "  pi = 3.1415926535897932384626433832795"), the file's commands along the bottom.
-    units.Place(*new QLabel(Text(text::kSelectConstant), this), 7, 7, 150, 9);
+    units.Place(*new QLabel(DialogText(text::kSelectConstant), this), 7, 7, 150, 9);
     m_combo->setObjectName(QString::number(text::kIdcConstantCombo));
     m_combo->setMaxVisibleItems(kVisibleComboRows);
     // A drop-down list of limited height below the field, not a menu as tall as the screen.
@@ -64,11 +56,10 @@ CConstantsDlg::CConstantsDlg(const std::filesystem::path& dataFolder, UserMessag
     m_insert->setObjectName(QString::number(text::kIdcInsert));
     units.Place(*m_insert, 162, 16, 45, 15);
 
-    units.Place(*new QLabel(Text(text::kConstant), this), 7, 37, 150, 9);
+    units.Place(*new QLabel(DialogText(text::kConstant), this), 7, 37, 150, 9);
     // Read-only: it only tells about the chosen constant.
     m_info->setObjectName(QString::number(text::kIdcInfoList));
-    m_info->setSelectionMode(QAbstractItemView::NoSelection);
-    m_info->setFocusPolicy(Qt::NoFocus);
+    MakeReadOnlyList(*m_info);
     units.Place(*m_info, 7, 47, 200, 56);
 
     m_add->setObjectName(QString::number(text::kIdcAdd));
@@ -142,28 +133,8 @@ void CConstantsDlg::AskFields(const ConstantRecord& fields,
 }
 
 void CConstantsDlg::ShowList() {
-    {
-        const QSignalBlocker blocker(m_combo);
-        const auto& names = m_list.SortedNames();
-        const bool sameCount = m_combo->count() == static_cast<int>(names.size());
-        if (!sameCount) {
-            m_combo->clear();
-        }
-        for (std::size_t index = 0; index < names.size(); ++index) {
-            const QString name = ToQString(names[index]);
-            const int row = static_cast<int>(index);
-            if (!sameCount) {
-                m_combo->addItem(name);
-            } else if (m_combo->itemText(row) != name) {
-                m_combo->setItemText(row, name);
-            }
-        }
-        m_combo->setCurrentIndex(m_list.ComboSelection());
-    }
-    m_info->clear();
-    for (const std::string& line : m_list.InfoLines()) {
-        m_info->addItem(ToQString(line));
-    }
+    ShowComboEntries(*m_combo, m_list.SortedNames(), m_list.ComboSelection());
+    ShowLines(*m_info, m_list.InfoLines());
 }
 
 }  // namespace zyk

@@ -9,7 +9,7 @@
 #include "shell/qt/QtText.h"
 #include "shell/ui/CSchemeWindowColors.h"
 #include "shell/ui/CSkinButton.h"
-#include "shell/ui/DialogUnitMapper.h"
+#include "shell/ui/DialogParts.h"
 
 namespace zyk {
 namespace {
@@ -19,11 +19,6 @@ namespace text = formula_dialog_text;
 // OK and Cancel look like the other dialogs' closing buttons.
 constexpr int kButtonFamily = 2;
 constexpr int kButtonTextColour = 2;
-constexpr int kDialogPoints = 8;
-
-QString Text(std::string_view bytes) {
-    return ToQString(bytes, false);
-}
 
 // The first character of `name` that has no Windows-1252 byte, as "U+XXXX", or empty.
 std::string FirstCharacterWithoutAByte(const QString& name) {
@@ -46,17 +41,14 @@ CFormulaNameDlg::CFormulaNameDlg(const SettingsStore& store, QWidget* parent,
     : QDialog(parent),
       m_colours(new CSchemeWindowColors(*this, store)),
       m_field(new QLineEdit(this)),
-      m_ok(new CSkinButton(Text(text::kOk), this)),
-      m_cancel(new CSkinButton(Text(text::kCancel), this)),
+      m_ok(new CSkinButton(DialogText(text::kOk), this)),
+      m_cancel(new CSkinButton(DialogText(text::kCancel), this)),
       m_messages(messages) {
-    setWindowTitle(Text(kFormulaNameTitle));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    const DialogUnitMapper units = SetUpFixedDialog(*this, kFormulaNameTitle, ArialDialogFont(),
+                                                    QSize(kWidthUnits, kHeightUnits));
     setModal(true);
-    setFont(QFont(QStringLiteral("Arial"), kDialogPoints));
-    const DialogUnitMapper units(font());
-    setFixedSize(units.ToPixels(kWidthUnits, kHeightUnits));
 
-    auto* prompt = new QLabel(Text(kFormulaNamePrompt), this);
+    auto* prompt = new QLabel(DialogText(kFormulaNamePrompt), this);
     units.Place(*prompt, 7, 7, 172, 9);
     m_field->setObjectName(QString::number(text::kIdcFormulaName));
     units.Place(*m_field, 7, 18, 172, 13);

@@ -3,13 +3,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QSignalBlocker>
 
 #include "formulas/ui/FormulaDialogText.h"
 #include "shell/qt/QtText.h"
 #include "shell/ui/CSchemeWindowColors.h"
 #include "shell/ui/CSkinButton.h"
-#include "shell/ui/DialogUnitMapper.h"
+#include "shell/ui/DialogParts.h"
 
 namespace zyk {
 namespace {
@@ -22,13 +21,8 @@ constexpr int kEditFamily = 3;
 constexpr int kEditTextColour = 1;
 constexpr int kCloseFamily = 2;
 constexpr int kCloseTextColour = 2;
-constexpr int kDialogPoints = 8;
 // Enough rows that the drop-down rarely needs its scroll bar.
 constexpr int kVisibleComboRows = 20;
-
-QString Text(std::string_view bytes) {
-    return ToQString(bytes, false);
-}
 
 }  // namespace
 
@@ -40,18 +34,15 @@ CGetFormulaDlg::CGetFormulaDlg(const std::filesystem::path& dataFolder, UserMess
       m_colours(new CSchemeWindowColors(*this, store)),
       m_combo(new QComboBox(this)),
       m_info(new QListWidget(this)),
-      m_rename(new CSkinButton(Text(text::kRename), this)),
-      m_delete(new CSkinButton(Text(text::kDelete), this)),
-      m_ok(new CSkinButton(Text(text::kOk), this)),
-      m_cancel(new CSkinButton(Text(text::kCancel), this)) {
-    setWindowTitle(Text(text::kGetFormulaTitle));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+      m_rename(new CSkinButton(DialogText(text::kRename), this)),
+      m_delete(new CSkinButton(DialogText(text::kDelete), this)),
+      m_ok(new CSkinButton(DialogText(text::kOk), this)),
+      m_cancel(new CSkinButton(DialogText(text::kCancel), this)) {
+    const DialogUnitMapper units = SetUpFixedDialog(
+        *this, text::kGetFormulaTitle, ArialDialogFont(), QSize(kWidthUnits, kHeightUnits));
     setModal(true);
-    setFont(QFont(QStringLiteral("Arial"), kDialogPoints));
-    const DialogUnitMapper units(font());
-    setFixedSize(units.ToPixels(kWidthUnits, kHeightUnits));
 
-    auto* prompt = new QLabel(Text(text::kChooseFormula), this);
+    auto* prompt = new QLabel(DialogText(text::kChooseFormula), this);
     units.Place(*prompt, 7, 7, 140, 9);
 
     m_combo->setObjectName(QString::number(text::kIdcFormulaCombo));
@@ -66,8 +57,7 @@ CGetFormulaDlg::CGetFormulaDlg(const std::filesystem::path& dataFolder, UserMess
 
     // Read-only: it only tells about the chosen formula.
     m_info->setObjectName(QString::number(text::kIdcInfoList));
-    m_info->setSelectionMode(QAbstractItemView::NoSelection);
-    m_info->setFocusPolicy(Qt::NoFocus);
+    MakeReadOnlyList(*m_info);
     units.Place(*m_info, 7, 54, 193, 48);
 
     units.Place(*m_ok, 96, 110, 50, 14);
@@ -116,28 +106,9 @@ void CGetFormulaDlg::DeleteClicked() {
 }
 
 void CGetFormulaDlg::ShowLibrary() {
-    const QSignalBlocker blocker(m_combo);
-    const auto& names = m_library.Names();
-    const bool sameCount = m_combo->count() == static_cast<int>(names.size());
-    if (!sameCount) {
-        m_combo->clear();
-    }
-    for (std::size_t index = 0; index < names.size(); ++index) {
-        const QString name = ToQString(names[index]);
-        const int row = static_cast<int>(index);
-        if (!sameCount) {
-            m_combo->addItem(name);
-        } else if (m_combo->itemText(row) != name) {
-            m_combo->setItemText(row, name);
-        }
-    }
-    m_combo->setCurrentIndex(m_library.Selection());
+    ShowComboEntries(*m_combo, m_library.Names(), m_library.Selection());
     m_delete->setEnabled(m_library.IsDeleteEnabled());
-
-    m_info->clear();
-    for (const std::string& line : m_library.InfoLines()) {
-        m_info->addItem(ToQString(line));
-    }
+    ShowLines(*m_info, m_library.InfoLines());
 }
 
 }  // namespace zyk

@@ -26,6 +26,7 @@
 #include "shell/qt/QtText.h"
 #include "shell/ui/CSchemeWindowColors.h"
 #include "shell/ui/CSkinButton.h"
+#include "shell/ui/DialogParts.h"
 #include "shell/ui/QtUserMessages.h"
 
 namespace zyk {
@@ -33,7 +34,6 @@ namespace {
 
 namespace text = program_window_text;
 
-constexpr int kDialogPoints = 8;
 // The insert buttons put text in, like the statistics window's ">>"; Run starts work, like its
 // Calculate.
 constexpr int kInsertFamily = 1;
@@ -44,10 +44,6 @@ constexpr int kRunTextColour = 2;
 constexpr int kVisibleListRows = 21;
 // Run without reaching for the mouse (not one of the window's documented shortcuts).
 constexpr auto kRunShortcut = Qt::Key_F5;
-
-QString Text(std::string_view bytes) {
-    return ToQString(bytes, false);
-}
 
 std::filesystem::path ToPath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
@@ -77,7 +73,7 @@ CProgramDlg::CProgramDlg(const ProgramWindowContext& context, QWidget* parent)
       m_runner(context.console, *m_editor),
       m_driver(new CProgramRunDriver(m_runner, this)),
       m_colours(new CSchemeWindowColors(*this, context.store)),
-      m_units(QFont(QStringLiteral("Arial"), kDialogPoints)) {
+      m_units(ArialDialogFont()) {
     if (context.messages != nullptr) {
         m_messages = context.messages;
     } else {
@@ -91,10 +87,10 @@ CProgramDlg::CProgramDlg(const ProgramWindowContext& context, QWidget* parent)
         m_fileDialogs = m_ownFileDialogs.get();
     }
 
-    setWindowTitle(Text(text::kTitle));
+    setWindowTitle(DialogText(text::kTitle));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowFlag(Qt::WindowMinMaxButtonsHint, true);
-    setFont(QFont(QStringLiteral("Arial"), kDialogPoints));
+    setFont(ArialDialogFont());
     setSizeGripEnabled(true);
     const QSize design = m_units.ToPixels(kWidthUnits, kHeightUnits);
     setMinimumSize(design);
@@ -117,7 +113,7 @@ CProgramDlg::~CProgramDlg() = default;
 
 void CProgramDlg::BuildMenus() {
     const auto makeAction = [this](const text::MenuItem& item) {
-        auto* action = new QAction(Text(item.text), this);
+        auto* action = new QAction(DialogText(item.text), this);
         action->setData(item.id);
         return action;
     };
@@ -140,7 +136,7 @@ void CProgramDlg::BuildMenus() {
         m_helpMenu->addAction(action);
         actions.emplace_back(item.id, action);
     }
-    m_contextMenu = new QMenu(Text(text::kTitle), this);
+    m_contextMenu = new QMenu(DialogText(text::kTitle), this);
     for (const text::MenuItem& item : text::kContextMenu) {
         QAction* action = makeAction(item);
         m_contextMenu->addAction(action);
@@ -212,21 +208,21 @@ void CProgramDlg::BuildControls() {
 
     int x = 11;
     for (const text::InsertButton& insert : text::kInsertButtons) {
-        auto* button = new CSkinButton(Text(insert.text), this);
+        auto* button = new CSkinButton(DialogText(insert.text), this);
         button->setObjectName(QString::number(insert.id));
         button->setFocusPolicy(Qt::NoFocus);
         m_colours->AssignButton(*button, kInsertFamily, kInsertTextColour);
-        const QString inserted = Text(insert.text);
+        const QString inserted = DialogText(insert.text);
         connect(button, &CSkinButton::clicked, this, [this, inserted] { InsertClicked(inserted); });
         Place(*button, {x, 140, 16, 11}, Anchor::Bottom);
         m_insertButtons.push_back(button);
         x += 18;
     }
 
-    auto* keyWords = new QLabel(Text(text::kKeyWords), this);
+    auto* keyWords = new QLabel(DialogText(text::kKeyWords), this);
     keyWords->setObjectName(QString::number(text::kIdcKeyWordsLabel));
     Place(*keyWords, {13, 155, 47, 8}, Anchor::Bottom);
-    auto* functions = new QLabel(Text(text::kFunctions), this);
+    auto* functions = new QLabel(DialogText(text::kFunctions), this);
     functions->setObjectName(QString::number(text::kIdcFunctionsLabel));
     Place(*functions, {93, 155, 45, 8}, Anchor::Bottom);
 
@@ -234,7 +230,7 @@ void CProgramDlg::BuildControls() {
         auto* list = new QComboBox(this);
         list->setObjectName(QString::number(id));
         for (const std::string_view entry : entries) {
-            list->addItem(Text(entry));
+            list->addItem(DialogText(entry));
         }
         list->setMaxVisibleItems(kVisibleListRows);
         list->setCurrentIndex(-1);
@@ -246,20 +242,20 @@ void CProgramDlg::BuildControls() {
     m_keywords = makeList(text::kIdcKeywordList, text::kKeywordEntries, 13);
     m_functions = makeList(text::kIdcFunctionList, text::kFunctionEntries, 93);
 
-    m_run = new CSkinButton(Text(text::kRun), this);
+    m_run = new CSkinButton(DialogText(text::kRun), this);
     m_run->setObjectName(QString::number(text::kIdcRun));
     m_run->setFocusPolicy(Qt::NoFocus);
     m_colours->AssignButton(*m_run, kRunFamily, kRunTextColour);
     connect(m_run, &CSkinButton::clicked, this, &CProgramDlg::Run);
     Place(*m_run, {176, 167, 41, 14}, Anchor::RightBottom);
 
-    m_fileLabel = new CMenuLabel(Text(text::kFileMenu), *m_fileMenu, this);
+    m_fileLabel = new CMenuLabel(DialogText(text::kFileMenu), *m_fileMenu, this);
     m_fileLabel->setObjectName(QString::number(text::kIdcFileMenu));
     Place(*m_fileLabel, {10, 10, 17, 9}, Anchor::Stay);
-    m_editLabel = new CMenuLabel(Text(text::kEditMenu), *m_editMenu, this);
+    m_editLabel = new CMenuLabel(DialogText(text::kEditMenu), *m_editMenu, this);
     m_editLabel->setObjectName(QString::number(text::kIdcEditMenu));
     Place(*m_editLabel, {30, 10, 19, 9}, Anchor::Stay);
-    m_helpLabel = new CMenuLabel(Text(text::kHelpMenu), *m_helpMenu, this);
+    m_helpLabel = new CMenuLabel(DialogText(text::kHelpMenu), *m_helpMenu, this);
     m_helpLabel->setObjectName(QString::number(text::kIdcHelpMenu));
     Place(*m_helpLabel, {193, 10, 19, 9}, Anchor::Right);
 
@@ -350,7 +346,7 @@ void CProgramDlg::InsertClicked(const QString& inserted) {
 // ---- Files --------------------------------------------------------------------------------------
 
 QString CProgramDlg::ProgramsFolder() const {
-    const QString folder = Text(m_store.Read(settings::kFoldersPrograms));
+    const QString folder = DialogText(m_store.Read(settings::kFoldersPrograms));
     // The calculator names its own Programs folder before it exists; a dialog starts in it once
     // it has been made.
     if (folder.isEmpty() || !QDir().mkpath(folder)) {
@@ -360,9 +356,9 @@ QString CProgramDlg::ProgramsFolder() const {
 }
 
 void CProgramDlg::Open() {
-    const QString path =
-        m_fileDialogs->ChooseFileToOpen(this, {Text(text::kOpenTitle), Text(text::kWindowFilter),
-                                               ProgramsFolder(), Text(text::kDefaultSuffix)});
+    const QString path = m_fileDialogs->ChooseFileToOpen(
+        this, {DialogText(text::kOpenTitle), DialogText(text::kWindowFilter), ProgramsFolder(),
+               DialogText(text::kDefaultSuffix)});
     if (!path.isEmpty()) {
         OpenFile(path);
     }
@@ -371,8 +367,8 @@ void CProgramDlg::Open() {
 void CProgramDlg::GetProgram() {
     QWidget* owner = isVisible() ? static_cast<QWidget*>(this) : parentWidget();
     const QString path = m_fileDialogs->ChooseFileToOpen(
-        owner, {Text(text::kOpenTitle), Text(text::kGetProgramFilter), ProgramsFolder(),
-                Text(text::kDefaultSuffix)});
+        owner, {DialogText(text::kOpenTitle), DialogText(text::kGetProgramFilter), ProgramsFolder(),
+                DialogText(text::kDefaultSuffix)});
     if (!path.isEmpty() && OpenFile(path)) {
         Run();
     }
@@ -387,9 +383,9 @@ void CProgramDlg::Save() {
 }
 
 void CProgramDlg::SaveAs() {
-    const QString path =
-        m_fileDialogs->ChooseFileToSave(this, {Text(text::kSaveTitle), Text(text::kWindowFilter),
-                                               ProgramsFolder(), Text(text::kDefaultSuffix)});
+    const QString path = m_fileDialogs->ChooseFileToSave(
+        this, {DialogText(text::kSaveTitle), DialogText(text::kWindowFilter), ProgramsFolder(),
+               DialogText(text::kDefaultSuffix)});
     if (path.isEmpty()) {
         return;
     }
@@ -437,7 +433,7 @@ bool CProgramDlg::SaveFile(const QString& path) {
                 }
             }
             const QString message =
-                Text(text::kUnstorableCharacter)
+                DialogText(text::kUnstorableCharacter)
                     .arg(QStringLiteral("U+%1")
                              .arg(static_cast<unsigned>(unstorable), 4, 16, QLatin1Char('0'))
                              .toUpper())

@@ -10,6 +10,10 @@ QString ToQString(std::string_view bytes, bool negationAsMinus) {
     return QString::fromStdString(windows1252::ToUtf8(bytes, negationAsMinus));
 }
 
+QString DialogText(std::string_view bytes) {
+    return ToQString(bytes, false);
+}
+
 std::optional<std::string> FromQString(const QString& text) {
     return windows1252::FromUtf8(text.toStdString());
 }

@@ -25,21 +25,17 @@ constexpr int kOkFamily = 2;
 constexpr int kOkTextColour = 2;
 constexpr int kIconPixels = 32;
 
-QString Text(std::string_view bytes) {
-    return ToQString(bytes, false);
-}
-
 }  // namespace
 
 CAboutDlg::CAboutDlg(const SettingsStore& store, QWidget* parent)
     : QDialog(parent),
       m_colours(new CSchemeWindowColors(*this, store)),
-      m_version(new CColorStatic(Text(shell_text::kAboutVersion), this)),
-      m_description(new CColorStatic(Text(shell_text::kAboutDescription), this)),
-      m_email(new CLinkLabel(Text(shell_text::kAboutEmail), this)),
-      m_homepage(new CLinkLabel(Text(shell_text::kAboutHomepage), this)),
-      m_ok(new CSkinButton(Text(shell_text::kAboutOk), this)) {
-    setWindowTitle(Text(shell_text::kAboutTitle));
+      m_version(new CColorStatic(DialogText(shell_text::kAboutVersion), this)),
+      m_description(new CColorStatic(DialogText(shell_text::kAboutDescription), this)),
+      m_email(new CLinkLabel(DialogText(shell_text::kAboutEmail), this)),
+      m_homepage(new CLinkLabel(DialogText(shell_text::kAboutHomepage), this)),
+      m_ok(new CSkinButton(DialogText(shell_text::kAboutOk), this)) {
+    setWindowTitle(DialogText(shell_text::kAboutTitle));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(true);
     setFont(QFont(QStringLiteral("Arial"), 9));
@@ -60,7 +56,7 @@ CAboutDlg::CAboutDlg(const SettingsStore& store, QWidget* parent)
     m_description->SetTextLayout(Qt::AlignHCenter | Qt::AlignTop);
     units.Place(*m_description, 52, 30, 168, 20);
 
-    auto* prompt = new QLabel(Text(shell_text::kAboutContactPrompt), this);
+    auto* prompt = new QLabel(DialogText(shell_text::kAboutContactPrompt), this);
     units.Place(*prompt, 20, 57, 196, 9);
 
     auto* frame = new QFrame(this);

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
@@ -23,6 +22,7 @@
 #include "shell/ui/CNumEdit.h"
 #include "shell/ui/CSchemeWindowColors.h"
 #include "shell/ui/CSkinButton.h"
+#include "shell/ui/DialogParts.h"
 #include "shell/ui/DialogUnitMapper.h"
 #include "shell/ui/QtColors.h"
 #include "statistics/StatisticsTexts.h"
@@ -33,8 +33,6 @@ namespace zyk {
 namespace {
 
 namespace text = statistics_text;
-
-constexpr int kDialogPoints = 8;
 
 // Button families and text colours of the tinted schemes.
 constexpr int kInsertFamily = 1;
@@ -54,10 +52,6 @@ constexpr ColorRef kResultsText = Rgb(240, 240, 80);
 constexpr ColorRef kEntriesText = Rgb(240, 200, 120);
 constexpr ColorRef kPageFrame = Rgb(0, 0, 0);
 
-QString Text(std::string_view bytes) {
-    return ToQString(bytes, false);
-}
-
 int ControlId(const QWidget& widget) {
     bool ok = false;
     const int id = widget.objectName().toInt(&ok);
@@ -67,8 +61,8 @@ int ControlId(const QWidget& widget) {
 // "Data files (*.ssd)|*.ssd||" as a file dialog's filter, upper-case names matched too.
 QString DialogFilter(std::string_view filter, std::string_view extension) {
     const std::string_view label = filter.substr(0, filter.find('|'));
-    const QString lower = Text(extension).toLower();
-    return Text(label.substr(0, label.find('('))) +
+    const QString lower = DialogText(extension).toLower();
+    return DialogText(label.substr(0, label.find('('))) +
            QStringLiteral("(*.%1 *.%2)").arg(lower, lower.toUpper());
 }
 
@@ -76,15 +70,11 @@ QString DialogFilter(std::string_view filter, std::string_view extension) {
 
 CStatPage::CStatPage(const Layout& layout, StatisticsWindowContext& context, DataPage& core,
                      QWidget* parent)
-    : COptionPage(Text(layout.title), QSize(kWidthUnits, kHeightUnits), parent),
+    : COptionPage(DialogText(layout.title), QSize(kWidthUnits, kHeightUnits), parent),
       m_layout(layout),
       m_context(context),
       m_core(core) {
-    // MS Sans Serif is the dialog font of the platform the layout was drawn on: here the
-    // platform's own general font takes its place, at the layout's size.
-    QFont dialogFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    dialogFont.setPointSize(kDialogPoints);
-    setFont(dialogFont);
+    setFont(SystemDialogFont());
 }
 
 CStatPage::~CStatPage() = default;
@@ -96,7 +86,7 @@ void CStatPage::OnInitPage() {
         CSchemeWindowColors::ControlColours{kFieldBackground, kFieldText, kListBrush, kResultsText,
                                             CSchemeWindowColors::ControlColours{}.staticText});
 
-    auto* intro = new QLabel(Text(m_layout.intro), this);
+    auto* intro = new QLabel(DialogText(m_layout.intro), this);
     intro->setWordWrap(true);
     intro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     units.Place(*intro, 9, 10, 168, 17);
@@ -127,7 +117,7 @@ void CStatPage::OnInitPage() {
 
     units.Place(*MakeButton(text::kInsert, m_layout.insertId, kInsertFamily, kInsertText), 9, 164,
                 26, 13);
-    auto* hint = new QLabel(Text(m_layout.insertHint), this);
+    auto* hint = new QLabel(DialogText(m_layout.insertHint), this);
     units.Place(*hint, 39, 166, m_layout.insertHintWidth, 8);
     units.Place(*MakeButton(text::kCalculate, m_layout.calculateId, kRunFamily, kRunText), 122, 180,
                 49, 13);
@@ -157,7 +147,7 @@ void CStatPage::OnInitPage() {
 
 CSkinButton* CStatPage::MakeButton(std::string_view caption, int controlId, int family,
                                    int textColour) {
-    auto* button = new CSkinButton(Text(caption), this);
+    auto* button = new CSkinButton(DialogText(caption), this);
     button->setObjectName(QString::number(controlId));
     // Enter belongs to Add wherever the focus is.
     button->setAutoDefault(false);
@@ -179,7 +169,7 @@ QListView* CStatPage::MakeList(CStatListModel* model, int controlId) {
 
 QLabel* CStatPage::MakeColouredLabel(std::string_view caption, int controlId,
                                      Qt::Alignment alignment) {
-    auto* label = new CColorStatic(Text(caption), this);
+    auto* label = new CColorStatic(DialogText(caption), this);
     label->setObjectName(QString::number(controlId));
     label->SetTextColour(kColouredLabel);
     label->SetTextLayout(alignment);
@@ -263,7 +253,7 @@ void CStatPage::Sync() {
     }
     if (FromQStringLossy(m_entryField->text()) != m_core.Field()) {
         const QSignalBlocker blocker(m_entryField);
-        m_entryField->setText(Text(m_core.Field()));
+        m_entryField->setText(DialogText(m_core.Field()));
     }
     SyncOwnControls();
 }
@@ -271,9 +261,9 @@ void CStatPage::Sync() {
 // ---- Page menu and files --------------------------------------------------------------------
 
 std::unique_ptr<QMenu> CStatPage::MakePageMenu() {
-    auto menu = std::make_unique<QMenu>(Text(m_layout.menuTitle));
+    auto menu = std::make_unique<QMenu>(DialogText(m_layout.menuTitle));
     const auto add = [&menu](std::string_view caption, int id) {
-        QAction* action = menu->addAction(Text(caption));
+        QAction* action = menu->addAction(DialogText(caption));
         action->setData(id);
         return action;
     };
@@ -343,16 +333,16 @@ QString CStatPage::DataFolder() const {
     const QString programFolder =
         QFile::decodeName(QByteArray::fromStdString(m_context.programFolder.string()));
     const std::string setting = m_context.store.Read(settings::kFoldersStatistical);
-    const QString folder = setting.empty() ? programFolder : Text(setting);
+    const QString folder = setting.empty() ? programFolder : DialogText(setting);
     // The calculator names the folder before anything is in it: it is made when first needed.
     // One that cannot be made leaves the dialog in the program folder.
     return QFileInfo(folder).isDir() || QDir().mkpath(folder) ? folder : programFolder;
 }
 
 DataFileDialogs::Request CStatPage::FileRequest(std::string_view title) const {
-    return DataFileDialogs::Request{Text(title), DataFolder(),
+    return DataFileDialogs::Request{DialogText(title), DataFolder(),
                                     DialogFilter(m_layout.fileFilter, m_layout.fileExtension),
-                                    Text(m_layout.fileExtension).toLower()};
+                                    DialogText(m_layout.fileExtension).toLower()};
 }
 
 DataFileDialogs& CStatPage::Dialogs() {
@@ -379,7 +369,7 @@ QWidget* CStatPage::ShowContextHelp(QWidget* control, const QPoint& globalPositi
     if (help.empty()) {
         return nullptr;
     }
-    return ::zyk::ShowContextHelp(Text(help), globalPosition);
+    return ::zyk::ShowContextHelp(DialogText(help), globalPosition);
 }
 
 void CStatPage::keyPressEvent(QKeyEvent* event) {
