@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "shell/ShellMessages.h"
+
 // Every text the formula library, the special-formula solvers, the two data files and the
 // constants list show, byte for byte (trailing spaces and line breaks included).
 namespace zyk::formula_text {
@@ -41,7 +43,7 @@ inline constexpr std::string_view kRenameOutdatedFailed =
 // Open errors: kCantOpenFile followed by the text of the cause.
 inline constexpr std::string_view kCantOpenFile = "Can't open file:\n\n";
 inline constexpr std::array<std::string_view, 15> kFileErrorCauses = {
-    "The operating system is out\nof memory or resources.",
+    shell_text::kOutOfResources,
     "An unspecified error occurred.",
     "The file could not be located.",
     "The path is invalid.",
@@ -57,8 +59,9 @@ inline constexpr std::array<std::string_view, 15> kFileErrorCauses = {
     "The disk is full. ",
     "The end of file was reached. ",
 };
-// For a cause outside the table; %d is the cause number.
-inline constexpr std::string_view kUnknownFileErrorCause = "Unknown Error (%d) occurred.";
+// For a cause outside the table; %d is the cause number. The same text as an unknown failure to
+// open a program or a link.
+inline constexpr std::string_view kUnknownFileErrorCause = shell_text::kUnknownOpenFailure;
 
 // Formula library.
 inline constexpr std::string_view kNoFormulaDisplayForm = "No selected formula";

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "expression/ExpressionMessages.h"
+
 // Every text the program interpreter shows: pre-run check, execution, built-in functions and the
 // display texts of print and input. Copied byte for byte, spaces included.
 namespace zyk::program_messages {
@@ -38,7 +40,8 @@ inline constexpr std::string_view kUnknownCommand = "Unknown command!";
 inline constexpr std::string_view kUnknownSingleLineCommand = "Unknown Command!";
 
 // Expressions.
-inline constexpr std::string_view kNoExpression = "No expression";
+// An empty expression: the evaluator's own text.
+inline constexpr std::string_view kNoExpression = expression_messages::kNoExpression;
 inline constexpr std::string_view kNotValid = "Not valid";
 inline constexpr std::string_view kUnknownFunction = "Could not find function!";
 

@@ -12,13 +12,17 @@ namespace zyk::shell_text {
 inline constexpr std::string_view kCantOpenCalculator = "Can't open the calculator:\n\n";
 inline constexpr std::string_view kCantOpenLink = "Can't open link:\n\n";
 
+// Reason 0, and the first cause of a file error.
+inline constexpr std::string_view kOutOfResources =
+    "The operating system is out\nof memory or resources.";
+
 struct ReasonRow {
     int code;
     std::string_view text;
 };
 
 inline constexpr std::array<ReasonRow, 13> kOpenFailureReasons = {{
-    {0, "The operating system is out\nof memory or resources."},
+    {0, kOutOfResources},
     {2, "The specified file was not found."},
     {3, "The specified path was not found."},
     {5, "The operating system denied\naccess to the specified file."},
