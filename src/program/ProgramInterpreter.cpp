@@ -170,7 +170,7 @@ void ProgramInterpreter::StoreFormula() {
     m_state = RunState::Running;
 }
 
-StepStatus ProgramInterpreter::Step(std::int64_t budget) {
+StepStatus ProgramInterpreter::Step(std::int64_t budget, Answers answers) {
     switch (m_state) {
         case RunState::Idle:
             return StepStatus::Idle;
@@ -192,7 +192,9 @@ StepStatus ProgramInterpreter::Step(std::int64_t budget) {
         return StepStatus::Holding;
     }
     // Between two Steps the calculator's modes may have changed.
-    m_evaluator.ForgetAnswers();
+    if (answers == Answers::Forget) {
+        m_evaluator.ForgetAnswers();
+    }
     if (m_hold == Hold::Shown) {
         m_hold = Hold::None;
         m_console.SetExpressionLine("", true);

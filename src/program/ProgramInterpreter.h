@@ -74,8 +74,12 @@ public:
     // or a stop): the moment to hand it the program's present text.
     bool IsStartPending() const { return m_state == RunState::Running && m_startPending; }
 
+    // Whether the answers kept from earlier Steps still hold: only a caller that let nothing
+    // else happen since the last Step (the next part of one time slice) may keep them, as the
+    // calculator's modes cannot have changed.
+    enum class Answers { Forget, Keep };
     // Executes at most `budget` lines (at least one).
-    StepStatus Step(std::int64_t budget);
+    StepStatus Step(std::int64_t budget, Answers answers = Answers::Forget);
 
     RunState State() const { return m_state; }
     // The line that runs next, or waits (print, input).

@@ -43,10 +43,12 @@ void ProgramRunner::Break() {
 
 StepStatus ProgramRunner::RunSlice(Clock::duration budget) {
     const Clock::time_point deadline = Clock::now() + budget;
-    StepStatus status = StepStatus::Idle;
-    do {
-        status = m_interpreter.Step(kLinesBetweenClockReads);
-    } while (status == StepStatus::Continue && Clock::now() < deadline);
+    // The first Step of a slice forgets the answers of the last slice (the user may have changed
+    // a mode in between); the others keep them, nothing else running meanwhile.
+    StepStatus status = m_interpreter.Step(kLinesBetweenClockReads);
+    while (status == StepStatus::Continue && Clock::now() < deadline) {
+        status = m_interpreter.Step(kLinesBetweenClockReads, ProgramInterpreter::Answers::Keep);
+    }
     if (status == StepStatus::Failed) {
         ShowStop();
     }
