@@ -12,10 +12,6 @@
 #include "program/ui/CCodeHighlighter.h"
 #include "shell/ui/QtColors.h"
 
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace zyk {
 namespace {
 

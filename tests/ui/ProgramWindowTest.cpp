@@ -23,10 +23,6 @@
 #include "shell/ui/DialogUnitMapper.h"
 #include "support/TempFolder.h"
 
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace zyk {
 namespace {
 

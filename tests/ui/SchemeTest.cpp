@@ -158,7 +158,7 @@ TEST_F(SchemeWindowFixture, TintedSchemeColoursDialogFieldsListsAndButtons) {
     EXPECT_EQ(m_add->Colours().text, 0x3C3C3Cu);  // text colour 1
 }
 
-TEST_F(SchemeWindowFixture, VisibleWindowPicksUpANewSchemeWhenRepainted) {
+TEST_F(SchemeWindowFixture, AVisibleWindowPicksUpANewSchemeWhenRepaintedAHiddenOneWhenShown) {
     ShowAndSettle();
     SelectScheme(8);
     EXPECT_EQ(m_add->Colours().face, 0xA0A096u) << "nothing changes before the window paints";
@@ -168,14 +168,12 @@ TEST_F(SchemeWindowFixture, VisibleWindowPicksUpANewSchemeWhenRepainted) {
     EXPECT_EQ(m_add->Colours().face, 0x8CA08Cu);  // Forest Green family 3
     EXPECT_EQ(m_dialog.palette().color(QPalette::Window), ToQColor(0xA5B4AA));
     EXPECT_FALSE(m_colours->RedrawButtonsPending()) << "the paint redrew the buttons";
-}
 
-TEST_F(SchemeWindowFixture, HiddenWindowCatchesUpWhenShown) {
-    ShowAndSettle();
+    // A hidden window catches up when it is shown again.
     m_dialog.hide();
     SelectScheme(5);
     QApplication::processEvents();
-    EXPECT_EQ(m_colours->Scheme(), 3);
+    EXPECT_EQ(m_colours->Scheme(), 8);
     ShowAndSettle();
     EXPECT_EQ(m_colours->Scheme(), 5);
     EXPECT_EQ(m_add->Colours().face, 0x8CA5A5u);  // Olive family 3

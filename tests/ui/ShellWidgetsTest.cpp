@@ -177,14 +177,14 @@ TEST_F(SkinButtonFixture, HoverFaceAppearsOnlyAfterTheDelayAndLeavesWithThePoint
     EXPECT_EQ(PaintedAt(5, 5), ToQColor(kFace));
 }
 
-TEST_F(SkinButtonFixture, NoHoverStyleNeverChanges) {
+TEST_F(SkinButtonFixture, NoHoverStyleOrADragNeverLightsTheButton) {
     SendEnter(*m_button);
     QTest::qWait(CSkinButton::kHoverDelayMs * 5);
-    EXPECT_FALSE(m_button->IsHovered());
+    EXPECT_FALSE(m_button->IsHovered()) << "no hover style";
     EXPECT_EQ(PaintedAt(5, 5), ToQColor(kFace));
-}
+    SendLeave(*m_button);
 
-TEST_F(SkinButtonFixture, PointerArrivingDuringADragDoesNotLightTheButton) {
+    // The pointer arriving during a drag.
     m_button->SetHoverFaceStyle(Rgb(255, 0, 0), kHoverFace);
     QMouseEvent drag(QEvent::MouseMove, QPointF(10, 10), QPointF(30, 30),
                      m_button->mapToGlobal(QPointF(10, 10)), Qt::NoButton, Qt::LeftButton,

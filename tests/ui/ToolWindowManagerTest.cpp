@@ -84,24 +84,6 @@ TEST_F(ToolWindowFixture, MovesAreWrittenAtOnce) {
     EXPECT_EQ(Stored("StaticLeft"), 500);
 }
 
-TEST_F(ToolWindowFixture, ProgrammingWindowRemembersItsWholeRectangle) {
-    m_store.WriteInt("Settings", "ProgrammingLeft", 40);
-    m_store.WriteInt("Settings", "ProgrammingTop", 30);
-    m_store.WriteInt("Settings", "ProgrammingRight", 540);
-    m_store.WriteInt("Settings", "ProgrammingBottom", 430);
-    QDialog* programming = Make(ToolWindowKind::Programming);
-    EXPECT_EQ(programming->pos(), QPoint(40, 30));
-    m_manager.Toggle(ToolWindowKind::Programming);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(programming));
-    EXPECT_EQ(programming->frameGeometry().size(), QSize(500, 400));
-    programming->setGeometry(QRect(QPoint(60, 50), programming->size() + QSize(20, 10)));
-    QApplication::processEvents();
-    const QRect frame = programming->frameGeometry();
-    EXPECT_EQ(Stored("ProgrammingLeft"), frame.x());
-    EXPECT_EQ(Stored("ProgrammingRight"), frame.x() + frame.width());
-    EXPECT_EQ(Stored("ProgrammingBottom"), frame.y() + frame.height());
-}
-
 TEST_F(ToolWindowFixture, CreationFailuresAreReportedAndLeaveTheToolUnavailable) {
     EXPECT_EQ(m_manager.Create(ToolWindowKind::Converter, [] { return nullptr; }), nullptr);
     EXPECT_EQ(

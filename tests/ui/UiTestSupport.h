@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemModel>
 #include <QApplication>
 #include <QEnterEvent>
+#include <QStringList>
 #include <QTest>
 #include <QWidget>
 
@@ -11,7 +13,22 @@
 #include "shell/ui/QtColors.h"
 #include "support/RecordingMessages.h"
 
+// Readable failure messages for texts.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
 namespace zyk {
+
+// The texts of a list's or a combo box's rows, in order.
+template <class List>
+QStringList Items(const List& list) {
+    QStringList items;
+    for (int row = 0; row < list.model()->rowCount(); ++row) {
+        items << list.model()->index(row, 0).data().toString();
+    }
+    return items;
+}
 
 // Writes a scheme number and applies it, as the Options dialog does.
 inline void SelectScheme(MemorySettingsStore& store, int scheme) {

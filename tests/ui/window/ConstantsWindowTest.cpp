@@ -53,13 +53,7 @@ protected:
         Constants().ConstantCombo().setCurrentText(QString::fromUtf8(name));
         ASSERT_EQ(Constants().ConstantCombo().currentText(), QString::fromUtf8(name));
     }
-    QStringList Info() {
-        QStringList lines;
-        for (int row = 0; row < Constants().InfoList().count(); ++row) {
-            lines << Constants().InfoList().item(row)->text();
-        }
-        return lines;
-    }
+    QStringList Info() { return Items(Constants().InfoList()); }
     // Clicks Add or Edit, types into "Add/Edit Constant" and presses OK (or Cancel).
     void AskAndAnswer(CSkinButton& button, const Typed& typed, bool ok = true) {
         QTest::mouseClick(&button, Qt::LeftButton);

@@ -33,20 +33,7 @@ protected:
         }
         return *m_converter;
     }
-    QStringList Results() {
-        QStringList lines;
-        for (int row = 0; row < Converter().ResultsList().count(); ++row) {
-            lines << Converter().ResultsList().item(row)->text();
-        }
-        return lines;
-    }
-    QStringList ToTexts() {
-        QStringList texts;
-        for (int row = 0; row < Converter().ToList().count(); ++row) {
-            texts << Converter().ToList().itemText(row);
-        }
-        return texts;
-    }
+    QStringList Results() { return Items(Converter().ResultsList()); }
     void Choose(const char* from, const char* to) {
         Converter().FromList().setCurrentText(QString::fromUtf8(from));
         Converter().ToList().setCurrentText(QString::fromUtf8(to));
@@ -86,15 +73,16 @@ TEST_F(ConverterWindow, FromListChangeClearsTheToListAndDisablesConvert) {
     EXPECT_TRUE(Converter().ConvertButton().isEnabled());
 
     Converter().FromList().setCurrentText(QStringLiteral("Nautical Mile"));
-    EXPECT_EQ(ToTexts(), (QStringList{"Meter", "Foot", "Inch", "Mile", "Astronomical unit (AU)",
-                                      "Light years", "Parsec", "Yard", "Angstrom"}));
+    EXPECT_EQ(Items(Converter().ToList()),
+              (QStringList{"Meter", "Foot", "Inch", "Mile", "Astronomical unit (AU)", "Light years",
+                           "Parsec", "Yard", "Angstrom"}));
     EXPECT_EQ(Converter().ToList().currentIndex(), -1);
     EXPECT_FALSE(Converter().ConvertButton().isEnabled());
     EXPECT_EQ(Results(), QStringList{kAsk});
 
     Converter().FromList().setFocus();
     Converter().FromList().setCurrentIndex(16);  // the velocity header
-    EXPECT_EQ(ToTexts(), QStringList{});
+    EXPECT_EQ(Items(Converter().ToList()), QStringList{});
     EXPECT_FALSE(Converter().ConvertButton().isEnabled());
     EXPECT_EQ(Converter().focusWidget(), &Converter().ValueField());
 }

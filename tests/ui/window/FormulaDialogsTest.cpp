@@ -38,13 +38,6 @@ protected:
         dialog->show();
         return dialog;
     }
-    static QStringList InfoLines(CGetFormulaDlg& dialog) {
-        QStringList lines;
-        for (int row = 0; row < dialog.InfoList().count(); ++row) {
-            lines << dialog.InfoList().item(row)->text();
-        }
-        return lines;
-    }
     // The library the window opened, while it is open.
     CGetFormulaDlg* OpenLibrary() {
         for (CGetFormulaDlg* dialog : Window().findChildren<CGetFormulaDlg*>()) {
@@ -68,17 +61,14 @@ TEST_F(FormulaDialog, ListsEveryFormulaInItsDialogUnitLayout) {
     ASSERT_EQ(combo.count(), 53);
     EXPECT_EQ(combo.itemText(52), QStringLiteral("Square"));
     EXPECT_EQ(combo.currentIndex(), 0);
-    EXPECT_EQ(InfoLines(*dialog), QStringList{QStringLiteral("There is no formula selected!")});
+    EXPECT_EQ(Items(dialog->InfoList()),
+              QStringList{QStringLiteral("There is no formula selected!")});
     EXPECT_FALSE(dialog->DeleteButton().isEnabled());
-}
-
-TEST_F(FormulaDialog, SelectingShowsTheFormulaAndMakesItCurrent) {
-    AddUserFormulas();
-    auto dialog = MakeDialog();
+    // Choosing a formula shows it and makes it current.
     dialog->FormulaCombo().setCurrentIndex(52);
     EXPECT_EQ(dialog->Current().index, 52);
     EXPECT_EQ(ToQString(dialog->Current().displayForm), QString::fromUtf8("y=x\u00B2"));
-    EXPECT_EQ(InfoLines(*dialog),
+    EXPECT_EQ(Items(dialog->InfoList()),
               (QStringList{"Square: (User)", " ", QString::fromUtf8("  y=x\u00B2")}));
     EXPECT_TRUE(dialog->DeleteButton().isEnabled());
 }
@@ -91,7 +81,7 @@ TEST_F(FormulaDialog, RenameAsksTheNameAndStoresIt) {
     QTest::mouseClick(&dialog->RenameButton(), Qt::LeftButton);
     EXPECT_EQ(dialog->FormulaCombo().itemText(52), QStringLiteral("Parabola"));
     EXPECT_EQ(dialog->FormulaCombo().currentIndex(), 52);
-    EXPECT_EQ(InfoLines(*dialog).first(), QStringLiteral("Parabola: (User)"));
+    EXPECT_EQ(Items(dialog->InfoList()).first(), QStringLiteral("Parabola: (User)"));
     EXPECT_EQ(StoredNames(), (std::vector<std::string>{"Line", "Parabola"}));
 
     messages.textAnswer.reset();  // Cancel in the name dialog

@@ -103,14 +103,6 @@ protected:
     CPageView& ViewPage() { return Dialog().ViewPage(); }
     CPageFolders& FoldersPage() { return Dialog().FoldersPage(); }
 
-    static QStringList Items(const QComboBox& list) {
-        QStringList items;
-        for (int row = 0; row < list.count(); ++row) {
-            items << list.itemText(row);
-        }
-        return items;
-    }
-
     std::string Entry(const settings::TextEntry& entry) {
         return store.ReadText(entry.section, entry.entry, "(none)");
     }

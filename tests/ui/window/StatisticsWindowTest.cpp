@@ -80,13 +80,6 @@ protected:
             QTest::keyClick(&page.EntryField(), Qt::Key_Return);
         }
     }
-    static QStringList Rows(QListView& list) {
-        QStringList rows;
-        for (int row = 0; row < list.model()->rowCount(); ++row) {
-            rows << list.model()->index(row, 0).data().toString();
-        }
-        return rows;
-    }
     static void ClickRow(QListView& list, int row) {
         const QRect rect = list.visualRect(list.model()->index(row, 0));
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rect.center());
@@ -127,7 +120,7 @@ TEST_F(StatisticsWindow, OpensOnTheFirstPageAtItsPlaceWithEverythingInside) {
         EXPECT_EQ(page->focusWidget(), &page->EntryField());
     }
     EXPECT_EQ(Values().FrequencyField().text(), QStringLiteral("1"));
-    EXPECT_EQ(Rows(Values().ResultsList()), QStringList{QStringLiteral("Number of Values : 0")});
+    EXPECT_EQ(Items(Values().ResultsList()), QStringList{QStringLiteral("Number of Values : 0")});
     for (const int id : {ids::kValueAdd, ids::kValueDelete, ids::kValueInsert, ids::kValueCalculate,
                          ids::kValueClear}) {
         EXPECT_FALSE(Values().Button(id)->isEnabled()) << id;
@@ -143,11 +136,11 @@ TEST_F(StatisticsWindow, EnterAddsWithTheFrequencyAndCalculateFillsTheResults) {
     page.EntryField().clear();
     page.FrequencyField().setText(QStringLiteral("3"));
     Enter(page, {"2"});
-    EXPECT_EQ(Rows(page.EntryList()), (QStringList{"2", "2", "2"}));
+    EXPECT_EQ(Items(page.EntryList()), (QStringList{"2", "2", "2"}));
     EXPECT_EQ(page.FrequencyField().text(), QStringLiteral("1"));
     EXPECT_EQ(page.EntryField().text(), QString());
     Enter(page, {"1,5"});  // typed: the comma arrives as a point
-    EXPECT_EQ(Rows(page.EntryList()).front(), QStringLiteral("1.5"));
+    EXPECT_EQ(Items(page.EntryList()).front(), QStringLiteral("1.5"));
 
     page.FrequencyField().setFocus();  // Enter adds wherever the focus is on the page
     page.EntryField().setText(QStringLiteral("4"));
@@ -157,7 +150,7 @@ TEST_F(StatisticsWindow, EnterAddsWithTheFrequencyAndCalculateFillsTheResults) {
 
     Click(page, ids::kValueCalculate);
     EXPECT_EQ(
-        Rows(page.ResultsList()),
+        Items(page.ResultsList()),
         (QStringList{"Number of Values : 5", "Sum : 11.5", "Square Sum : 30.25", "Mean Value : 2.3",
                      "Median : 2", "Population Std Deviation : 0.8717797887",
                      "Sample Std Deviation : 0.9746794345"}));
@@ -183,7 +176,7 @@ TEST_F(StatisticsWindow, InsertHandsTheMeanValueToTheExpressionLine) {
 TEST_F(StatisticsWindow, FormulaLineThenExeComputesTheFittedValue) {
     CPageRegression& page = Pairs();
     Enter(page, {"1;2", "2;3", "3;5", "4;4"});
-    EXPECT_EQ(Rows(page.EntryList()), (QStringList{"1;2", "2;3", "3;5", "4;4"}));
+    EXPECT_EQ(Items(page.EntryList()), (QStringList{"1;2", "2;3", "3;5", "4;4"}));
     Click(page, ids::kPairCalculate);
     ClickRow(page.ResultsList(), 1);
     EXPECT_FALSE(page.Button(ids::kPairInsert)->isEnabled()) << "the a line is no formula";
@@ -194,7 +187,7 @@ TEST_F(StatisticsWindow, FormulaLineThenExeComputesTheFittedValue) {
     EXPECT_EQ(ResultShown(), QStringLiteral("y=9.5"));
 
     page.TypeBox().setCurrentIndex(3);
-    EXPECT_EQ(Rows(page.ResultsList()),
+    EXPECT_EQ(Items(page.ResultsList()),
               (QStringList{"Number of Data Pairs : 4", " ", "Formula Used : y = ax^b"}));
     EXPECT_EQ(page.focusWidget(), &page.EntryField());
 }
@@ -208,10 +201,10 @@ TEST_F(StatisticsWindow, PairWithoutSemicolonFromAFileStopsCalculate) {
     CPageRegression& page = Pairs();
     dialogs.answer = path;
     PickPageMenu(page, QStringLiteral("Open..."));
-    EXPECT_EQ(Rows(page.EntryList()), (QStringList{"1;2", "3"}));
+    EXPECT_EQ(Items(page.EntryList()), (QStringList{"1;2", "3"}));
     Click(page, ids::kPairCalculate);
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"No Semicolon found in data pair!  \n"});
-    EXPECT_EQ(Rows(page.ResultsList()).front(), QStringLiteral("Number of Data Pairs : 2"));
+    EXPECT_EQ(Items(page.ResultsList()).front(), QStringLiteral("Number of Data Pairs : 2"));
 }
 
 TEST_F(StatisticsWindow, OpenCancelledEmptiesTheListAndSaveAsThenSaveWrite) {
@@ -261,26 +254,11 @@ TEST_F(StatisticsWindow, MenuItemEscCloseAndHelp) {
     EXPECT_FALSE(sheet.isVisible());
     Window().MainMenuAction(CalculatorCommand::Statistics)->trigger();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&sheet));
-    EXPECT_EQ(Rows(Values().EntryList()), QStringList{"7"}) << "hiding keeps the data";
+    EXPECT_EQ(Items(Values().EntryList()), QStringList{"7"}) << "hiding keeps the data";
     PickPageMenu(Pairs(), QStringLiteral("Close"));
     EXPECT_FALSE(sheet.isVisible());
     PickPageMenu(Values(), QStringLiteral("Help"));
     EXPECT_EQ(topics, std::vector<std::string_view>{"ZykCalc.chm::/Statistics.htm"});
-}
-
-TEST_F(StatisticsWindow, PositionIsWrittenWhenMovedButNotWhileMinimised) {
-    CStatSheet& sheet = Sheet();
-    sheet.move(320, 240);
-    QApplication::processEvents();
-    EXPECT_EQ(store.ReadInt("Settings", "StaticLeft", -1), sheet.frameGeometry().x());
-    EXPECT_EQ(store.ReadInt("Settings", "StaticTop", -1), sheet.frameGeometry().y());
-    sheet.showMinimized();
-    QApplication::processEvents();
-    ASSERT_TRUE(sheet.isMinimized());
-    const int left = store.ReadInt("Settings", "StaticLeft", -1);
-    sheet.move(10, 10);
-    QApplication::processEvents();
-    EXPECT_EQ(store.ReadInt("Settings", "StaticLeft", -1), left);
 }
 
 TEST_F(StatisticsWindow, PagesTakeTheSchemeColours) {

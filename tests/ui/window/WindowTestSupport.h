@@ -15,6 +15,7 @@
 #include <optional>
 #include <vector>
 
+#include "../UiTestSupport.h"
 #include "calculator/Calculator.h"
 #include "calculator/ui/CCalculatorDisplay.h"
 #include "calculator/ui/CCalculatorDlg.h"
@@ -26,11 +27,6 @@
 #include "shell/ui/CFitLabel.h"
 #include "shell/ui/CSkinButton.h"
 #include "support/RecordingMessages.h"
-
-// Readable failure messages for texts.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace zyk::window_test {
 
