@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 
 #include "program/CodeColourScanner.h"
 #include "program/CodeEditorSettings.h"
@@ -105,11 +104,6 @@ TEST(CodeIndentation, EnterAndShiftTab) {
         EXPECT_EQ(CodeIndentation::TabsAfter(row.line), row.tabsAfter) << text;
         EXPECT_EQ(CodeIndentation::UnindentLength(row.line), row.unindent) << text;
     }
-}
-
-std::string FileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 TEST(ProgramFile, WritesEveryLineWithCrLfAndReadsItBack) {

@@ -47,7 +47,7 @@ TEST(ProgramControlFlowTest, ComparisonsAndTheirCombinations) {
 }
 
 TEST(ProgramControlFlowTest, ConditionFailures) {
-    const ProgramCase cases[] = {
+    ExpectRuns({
         {"if (1+1) then print 1", "", "[ 1: if (1+1) then print 1 ]  No Condition!"},
         {"if (=1) then print 1", "", "[ 1: if (=1) then print 1 ]  could not find condition!"},
         {"if ((1 > 0) then print 1)", "", "[ 1: if ((1 > 0) then print 1) ]  [ () ]   syn Error"},
@@ -59,14 +59,11 @@ TEST(ProgramControlFlowTest, ConditionFailures) {
         // Only the first "then" of a line is checked before the run.
         {"if (1 > 0) then if (2 > 1) print 1", "",
          "[ 1: if (1 > 0) then if (2 > 1) print 1 ]  then is missing!"},
-    };
-    for (const ProgramCase& c : cases) {
-        ExpectRun(c);
-    }
+    });
 }
 
 TEST(ProgramControlFlowTest, SingleLineIf) {
-    const ProgramCase cases[] = {
+    ExpectRuns({
         {"var x\nif (x = 0) then print \"a\"\nif (x > 1) then print \"b\"\nprint \"c\"", "a\nc"},
         {"var x\nif(x=0)then x=3\nprint x", "3"},
         {"var x\nif (1 = 1) then if (2 = 2) then x = 9\nprint x", "9"},
@@ -74,10 +71,7 @@ TEST(ProgramControlFlowTest, SingleLineIf) {
          "[ 2: if (1 = 1) then a[0] = 5 ]  Unknown Command!"},
         {"if (1 = 1) then foo", "", "[ 1: if (1 = 1) then foo ]  Unknown Command!"},
         {"if (1 = 2) then foo\nprint \"ok\"", "ok"},  // a false one runs nothing
-    };
-    for (const ProgramCase& c : cases) {
-        ExpectRun(c);
-    }
+    });
 }
 
 // Every branch of nested blocks, with single-line ifs and loops inside skipped branches.
@@ -116,7 +110,7 @@ TEST(ProgramControlFlowTest, NestedBlocksRunOneBranchAndSkipTheRest) {
 }
 
 TEST(ProgramControlFlowTest, Loops) {
-    const ProgramCase cases[] = {
+    ExpectRuns({
         {"var i, s\ndo while (i < 10)\n  i = i+1\n  s = s+i\nloop\nprint s", "55"},
         {"var i\ndo until (i >= 3)\n  i = i+1\nloop\nprint i", "3"},
         {"var i\ni = 5\ndo while (i < 3)\n  i = i+1\nloop\ndo until (i > 3)\n  i = 0\nloop\nprint "
@@ -139,14 +133,11 @@ TEST(ProgramControlFlowTest, Loops) {
         {"do x while (1 = 1)\nloop", "", "[ 1: do x while (1 = 1) ]  while/until missing!"},
         {"do while (1 = 1)\n  exit do x\nloop", "", "[ 2: exit do ??? ]  x"},
         {"exit now", "", "[ 1: exit ??? ]  now"},
-    };
-    for (const ProgramCase& c : cases) {
-        ExpectRun(c);
-    }
+    });
 }
 
 TEST(ProgramControlFlowTest, BlockStructureFaultsFoundWhileRunning) {
-    const ProgramCase cases[] = {
+    ExpectRuns({
         {"end\nif (1 = 1) then", "", "[ 1: end ]  syn  Error"},
         {"else\nif (1 = 1) then\nend", "", "[ 1: else ]  syn  Error"},
         {"elseif (1 = 1) then", "", "[ 1: elseif (1 = 1) then ]  syn  Error"},
@@ -157,10 +148,7 @@ TEST(ProgramControlFlowTest, BlockStructureFaultsFoundWhileRunning) {
          "[ 3: print \"x\" ]  if - end  syn Error"},
         {"if (1 = 2) then loop\ndo while (1 > 2)\nprint \"x\"", "",
          "[ 3: print \"x\" ]  do - loop  syn Error"},
-    };
-    for (const ProgramCase& c : cases) {
-        ExpectRun(c);
-    }
+    });
     // An end followed by a word cannot pass the check; the skip still reports it.
     const auto target =
         BlockScanner::SkipIfBranch(ProgramText::FromFileContents("if (x) then\nend x"), 0);
@@ -170,7 +158,7 @@ TEST(ProgramControlFlowTest, BlockStructureFaultsFoundWhileRunning) {
 
 // Programs that fail the check show only the error line: no line has run.
 TEST(PreRunCheckTest, BracketsAndConditions) {
-    const ProgramCase cases[] = {
+    ExpectRuns({
         {"print \"a\"\nx = (1+2", "", "[ 2: x = (1+2 ]  ( .. )   syn Error!"},
         {"array a[3", "", "[ 1: array a[3 ]  [ .. ]   syn Error!"},
         {"array a[3] = {1, 2", "", "[ 1: array a[3] = {1, 2 ]  { .. }   syn Error!"},
@@ -187,14 +175,11 @@ TEST(PreRunCheckTest, BracketsAndConditions) {
         {"if (1 > 2) then\nelseif (1 > 3) then\nelse\nend"},
         {"if\t(1 > 2)\tthen\t\nend\nif(1>2)then\nend\nif (1 > 2) then print 1"},
         {"x = 1 ' (unbalanced\n", "", "[ 1: x = 1  ]  Unknown command!"},  // comments cut
-    };
-    for (const ProgramCase& c : cases) {
-        ExpectRun(c);
-    }
+    });
 }
 
 TEST(PreRunCheckTest, BlockWordsAndTheirBalance) {
-    const ProgramCase cases[] = {
+    ExpectRuns({
         {"if (1) then\nend1", "", "[ 2: if .. end ]   end ..   syn Error!"},
         {"if (1) then\nendif", "", "[ 1: if ]  if .. end   syn Error!"},  // not an end
         {"print \"the end\"", "", "[ 1: if .. end ]   end ..   syn Error!"},
@@ -214,10 +199,7 @@ TEST(PreRunCheckTest, BlockWordsAndTheirBalance) {
         {"loop", "", "[ 1: do ]  do .. loop   syn Error!"},
         {"x = 1\nif (x) then\nx = 2", "", "[ 2: if ]  if .. end   syn Error!"},
         {"if (x) then\ndo while (x)", "", "[ 2: do ]  do .. loop   syn Error!"},
-    };
-    for (const ProgramCase& c : cases) {
-        ExpectRun(c);
-    }
+    });
 }
 
 }  // namespace

@@ -7,7 +7,7 @@ namespace zyk::test {
 namespace {
 
 TEST(ProgramFunctionsTest, MappedCalculatorFunctions) {
-    const ProgramCase cases[] = {
+    ExpectRuns({
         {"print log(100)\nprint log10(100)", "4.605170186\n2"},  // log is natural
         {"print sqrt(16)\nprint sin(30)\nprint cos(60)\nprint tan(45)", "4\n0.5\n0.5\n1"},
         {"print asin(1)\nprint acos(1)\nprint atan(1)", "90\n0\n45"},  // degrees
@@ -17,14 +17,11 @@ TEST(ProgramFunctionsTest, MappedCalculatorFunctions) {
         {"print sqrt(0-4)", "", "[ 1:  ]  [ sqrt  Value not valid ]   Ma Error"},
         {"print asin(2)", "", "[ 1:  ]   [ arcsin  Value to big ]   Ma Error "},
         {"print cbrt(8)", "", "[ 1: cbrt(8) ]  Not valid"},
-    };
-    for (const ProgramCase& c : cases) {
-        ExpectRun(c);
-    }
+    });
 }
 
 TEST(ProgramFunctionsTest, ScalarInterpreterFunctions) {
-    const ProgramCase cases[] = {
+    ExpectRuns({
         {"print fix(0-2.7)\nprint floor(0-2.7)\nprint ceil(0-2.7)", "−2\n−3\n−2"},
         {"print fix(2.7) floor(2.7) ceil(2.2)", "223"},
         {"print round(2.5)\nprint round(0-2.5)", "3\n−2"},
@@ -36,15 +33,12 @@ TEST(ProgramFunctionsTest, ScalarInterpreterFunctions) {
         {"var g\ng = gcd(1.5, 3)", "", "[ 2: gcd(x,y) ]  x & y not integers!"},
         {"print floor( )", "", "[ 1: print floor( ) ]  Nothing to calculate!"},
         {"print abs(y)", "", "[ 1: y ]  Not valid"},
-    };
-    for (const ProgramCase& c : cases) {
-        ExpectRun(c);
-    }
+    });
 }
 
 TEST(ProgramFunctionsTest, ArrayFunctions) {
     const std::string eight = "array a[8] = {2, 4, 4, 4, 5, 5, 7, 9}\n";
-    const ProgramCase cases[] = {
+    ExpectRuns({
         {eight + "print sum(a)\nprint mean(a)\nprint std2(a)\nprint std(a)",
          "40\n5\n2\n2.138089935"},
         {"array a[3] = {3, 1, 2}\nprint median(a)", "2"},
@@ -55,10 +49,7 @@ TEST(ProgramFunctionsTest, ArrayFunctions) {
         {"print sum()", "", "[ 1: print sum() ]  Nothing to calculate!"},
         {"print sum(b)", "", "[ 1: print sum(b) ]  Not valid!"},
         {"array a[0]\nprint mean(a)", "", "[ 2: print mean(a) ]  Nothing to calculate!"},
-    };
-    for (const ProgramCase& c : cases) {
-        ExpectRun(c);
-    }
+    });
 }
 
 const std::string kMinus(1, kNegationSign);

@@ -4,7 +4,7 @@ namespace zyk::test {
 namespace {
 
 TEST(ProgramStatementsTest, DeclarationsAndAssignment) {
-    const ProgramCase cases[] = {
+    ExpectRuns({
         {"var x\nx = 2+3\nprint x", "5"},
         {"variable x\nprint x", "0"},  // a new variable holds 0
         {"var a, b; c\na = 1\nb = 2\nc = a+b\nprint c", "3"},
@@ -37,14 +37,11 @@ TEST(ProgramStatementsTest, DeclarationsAndAssignment) {
         {"rem a note", "", "[ 1: rem a note ]  Unknown command!"},
         {"var x\nx = 1\nx = 2\nx = 3\nx = 4\nx = 5\n\tfoo bar ' hm", "",
          "[ 7: \tfoo bar  ]  Unknown command!"},
-    };
-    for (const ProgramCase& c : cases) {
-        ExpectRun(c);
-    }
+    });
 }
 
 TEST(ProgramStatementsTest, Arrays) {
-    const ProgramCase cases[] = {
+    ExpectRuns({
         {"array a[3]\na[0] = 5\na[2] = a[0]*2\nprint a[0] \",\" a[1] \",\" a[2]", "5,0,10"},
         {"array a[4] = {7}\nprint a[3]", "7"},  // one value fills every element
         {"array a[3] = {1, 2}\nprint a[0]+a[1]+a[2]", "3"},
@@ -70,14 +67,11 @@ TEST(ProgramStatementsTest, Arrays) {
         {"array a[3]\narray a[2]", "", "[ 2: array a[2] ]  Already exists!"},
         {"array a[n]\na[0] = 1", "", "[ 2: a[0] = 1 ]  Out of bound."},  // no digits: size 0
         {"array a[100001]", "", "[ 1: array a[100001] ]  Out of bound."},
-    };
-    for (const ProgramCase& c : cases) {
-        ExpectRun(c);
-    }
+    });
 }
 
 TEST(ProgramStatementsTest, UserFunctions) {
-    const ProgramCase cases[] = {
+    ExpectRuns({
         {"var x\nfx f(x)\nf(x) = x^2+1\nprint f(3)\nprint x", "10\n3"},  // x keeps 3
         {"var x, y\nfunction f(x), g(y)\nf(x) = x+1\ng(y) = y*10\nprint f(1) g(2)", "220"},
         {"var x, y\nfx f(x)\nf(x) = x*10\ny = 2\nprint f(y+1)\nprint f(f(1))", "30\n100"},
@@ -96,14 +90,11 @@ TEST(ProgramStatementsTest, UserFunctions) {
         {"var x\nfx f(x)\nf(x) =", "", "[ 3: f(x) = ]  No formula!"},
         {"var x\nfx f(x)\nf(x) = 2\nprint f", "", "[ 4: print f ]  No function!"},
         {"var x\nfx f(x)\nf(x) = 2\nprint f(1, 2)", "", "[ 4: print f(1, 2) ]  () syn Error!"},
-    };
-    for (const ProgramCase& c : cases) {
-        ExpectRun(c);
-    }
+    });
 }
 
 TEST(ProgramStatementsTest, PrintAndInput) {
-    const ProgramCase cases[] = {
+    ExpectRuns({
         {"var x\nx = 5\nprint \"x = \" x", "x = 5"},
         {"print \"a\";\"b\",\"c\"\nprint\"d\"\nprint 1 2\nprint(2 + 3)", "abc\nd\n12\n5"},
         {"print \"été ²\"", "été ²"},
@@ -126,10 +117,7 @@ TEST(ProgramStatementsTest, PrintAndInput) {
         {"var x\ninput \"Value x", "", "[ 2: input \"Value x ]  not a string!"},
         {"array a[2]\ninput a[0]", "", "[ 2: input a[0] ]  Could not input!"},
         {"var x\nfx f(x)\ninput f", "f(x) = ?", "[ 3: input f ]  No function added!"},
-    };
-    for (const ProgramCase& c : cases) {
-        ExpectRun(c);
-    }
+    });
 }
 
 }  // namespace

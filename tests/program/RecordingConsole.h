@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -140,6 +141,12 @@ inline void ExpectRun(const ProgramCase& c) {
     EXPECT_EQ(outcome.status, c.errorLine.empty() ? StepStatus::Ended : StepStatus::Failed)
         << c.program;
     EXPECT_EQ(outcome.errorLine, c.errorLine) << c.program;
+}
+
+inline void ExpectRuns(std::initializer_list<ProgramCase> cases) {
+    for (const ProgramCase& c : cases) {
+        ExpectRun(c);
+    }
 }
 
 }  // namespace zyk::test

@@ -11,13 +11,8 @@ namespace {
 
 TEST(SubstitutionTemplateTest, FillsInWhatTheGeneralSubstitutionMakes) {
     const std::vector<std::string> names = {"a", "b", "x", "ab", "a1", "f", "sin"};
-    const std::vector<std::string> values = {"5",
-                                             "12",
-                                             "1e+020",
-                                             "\xAD"
-                                             "3",
-                                             "(1)",
-                                             "y"};
+    const std::string minusThree = std::string(1, kNegationSign) + "3";
+    const std::vector<std::string> values = {"5", "12", "1e+020", minusThree, "(1)", "y"};
     const std::string alphabet = "abfxsin12+([) ";
     std::mt19937 random(11);
     const auto below = [&random](std::size_t n) {

@@ -48,17 +48,9 @@ TEST(VariableSubstituterTest, TheRuleAtItsEdges) {
 
 TEST(VariableSubstituterTest, OnePassGivesWhatTheRuleGives) {
     const std::vector<std::string> names = {"a", "b", "x", "ab", "ba", "a1", "a12", "b2", "xy"};
-    const std::vector<std::string> values = {"5",
-                                             "12",
-                                             "0.5",
-                                             "1e+020",
-                                             "\xAD"
-                                             "3",
-                                             "(1)",
-                                             "y+1",
-                                             "b",
-                                             "a1",
-                                             "2(3"};
+    const std::string minusThree = std::string(1, kNegationSign) + "3";
+    const std::vector<std::string> values = {"5",   "12",  "0.5", "1e+020", minusThree,
+                                             "(1)", "y+1", "b",   "a1",     "2(3"};
     const std::string alphabet = "abxy12+([] ";
     std::mt19937 random(7);
     const auto below = [&random](std::size_t n) {

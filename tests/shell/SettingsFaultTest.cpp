@@ -14,7 +14,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -27,13 +26,6 @@ namespace {
 
 const std::string kStart = "Your settings could not be saved in\n\n";
 const std::string kEnd = "\n\nWhat you change now lasts only until Zyk Calc closes.";
-
-std::string FileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 class SettingsFaultTest : public ::testing::Test {
 protected:
