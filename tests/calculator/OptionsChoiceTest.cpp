@@ -22,56 +22,18 @@ TEST(ApplyOptions, ChangesDecideTheEntriesWrittenAndTheRestart) {
         std::map<std::string, std::string> written;  // "Section/Entry" -> value, beyond the four
     };
     const Row rows[] = {
+        // clang-format off
         {"nothing", [](OptionsChoice&) {}, false, false, false, {}},
-        {"Scientific",
-         [](OptionsChoice& c) { c.format = AnswerFormat::Scientific; },
-         false,
-         false,
-         false,
-         {{"Display/Format", "502"}}},
-        {"scheme",
-         [](OptionsChoice& c) { c.scheme = 7; },
-         false,
-         false,
-         true,
-         {{"Colors/Preset", "7"}}},
-        {"programs folder",
-         [](OptionsChoice& c) { c.programsFolder = "/data/progs"; },
-         false,
-         false,
-         false,
-         {{"Folders/Programs", "/data/progs"}}},
-        {"new calculator font",
-         [](OptionsChoice& c) {
-             c.viewFont = "DejaVu Sans";
-             c.viewChanged = true;
-         },
-         true,
-         false,
-         false,
+        {"Scientific", [](OptionsChoice& c) { c.format = AnswerFormat::Scientific; }, false, false, false, {{"Display/Format", "502"}}},
+        {"scheme", [](OptionsChoice& c) { c.scheme = 7; }, false, false, true, {{"Colors/Preset", "7"}}},
+        {"programs folder", [](OptionsChoice& c) { c.programsFolder = "/data/progs"; }, false, false, false, {{"Folders/Programs", "/data/progs"}}},
+        {"new calculator font", [](OptionsChoice& c) { c.viewFont = "DejaVu Sans"; c.viewChanged = true; }, true, false, false,
          {{"View/Font", "DejaVu Sans"}, {"View/FontSize", "9"}, {"View/Font Offset", "1"}}},
-        {"new size with a new offset",
-         [](OptionsChoice& c) {
-             c.viewFontSize = 12;
-             c.fontOffset = 3;
-             c.viewChanged = true;
-         },
-         true,
-         false,
-         false,
+        {"new size with a new offset", [](OptionsChoice& c) { c.viewFontSize = 12; c.fontOffset = 3; c.viewChanged = true; }, true, false, false,
          {{"View/Font", "Arial"}, {"View/FontSize", "12"}, {"View/Font Offset", "3"}}},
-        {"font picked, then the same one again",
-         [](OptionsChoice& c) { c.viewChanged = true; },
-         false,
-         false,
-         false,
-         {}},
-        {"only the offset",
-         [](OptionsChoice& c) { c.fontOffset = 4; },
-         false,
-         true,
-         false,
-         {{"View/Font Offset", "4"}}},
+        {"font picked, then the same one again", [](OptionsChoice& c) { c.viewChanged = true; }, false, false, false, {}},
+        {"only the offset", [](OptionsChoice& c) { c.fontOffset = 4; }, false, true, false, {{"View/Font Offset", "4"}}},
+        // clang-format on
     };
     for (const Row& row : rows) {
         MemorySettingsStore store;
