@@ -76,12 +76,6 @@ TEST_F(CUserFormulaFileTest, ReadsLineEndsAndDropsIncompleteRecords) {
     }
 }
 
-TEST_F(CUserFormulaFileTest, MissingFileIsCreatedWithTheHeaderOnlySilently) {
-    EXPECT_TRUE(Read().empty());
-    EXPECT_TRUE(m_messages.shown.empty());
-    EXPECT_EQ(ReadBytes("UserEq.dat"), kHeader + "\r\n");
-}
-
 TEST_F(CUserFormulaFileTest, EmptyFileIsReportedCorruptAndLeftEmpty) {
     WriteBytes("UserEq.dat", "");
     EXPECT_TRUE(Read().empty());
@@ -92,7 +86,9 @@ TEST_F(CUserFormulaFileTest, EmptyFileIsReportedCorruptAndLeftEmpty) {
     EXPECT_EQ(ReadBytes("UserEq.dat"), "");
 }
 
+// Only the latest outdated file is kept: an older UserEq.old is replaced.
 TEST_F(CUserFormulaFileTest, OutdatedHeaderIsRenamedAndReplaced) {
+    WriteBytes("UserEq.old", "first outdated file\r\n");
     const std::string cases[] = {
         "0014: User formulas to be used with Zyk Calculator!\r\nA\r\nB\r\nC\r\n",
         kHeader + " \r\nA\r\nB\r\nC\r\n",
@@ -108,13 +104,6 @@ TEST_F(CUserFormulaFileTest, OutdatedHeaderIsRenamedAndReplaced) {
         EXPECT_EQ(ReadBytes("UserEq.old"), old);
         EXPECT_EQ(ReadBytes("UserEq.dat"), kHeader + "\r\n");
     }
-}
-
-TEST_F(CUserFormulaFileTest, AnOlderUserEqOldIsReplaced) {
-    WriteBytes("UserEq.old", "first outdated file\r\n");
-    WriteBytes("UserEq.dat", "second outdated file\r\n");
-    Read();
-    EXPECT_EQ(ReadBytes("UserEq.old"), "second outdated file\r\n");
 }
 
 TEST_F(CUserFormulaFileTest, FailedRenameOfTheOutdatedFileKeepsItAndSaysWhy) {
