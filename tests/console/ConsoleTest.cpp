@@ -14,7 +14,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -28,13 +27,6 @@ struct ProcessResult {
     int status = -1;  // the exit status, -1 when the program did not exit by itself
     std::string out, err;
 };
-
-std::string ReadAll(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 void WriteAll(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
@@ -76,8 +68,8 @@ protected:
         const int raw = std::system(command.c_str());
         ProcessResult result;
         result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        result.out = ReadAll(out);
-        result.err = ReadAll(err);
+        result.out = FileBytes(out);
+        result.err = FileBytes(err);
         return result;
     }
     void ExpectPrints(std::initializer_list<PrintCase> cases) const {
@@ -191,7 +183,7 @@ TEST_F(KeysEndToEnd, MemoriesAndFormulasStayInTheDataFolder) {
         {{"--keys", "2 var:x SaveAs:Twice"}, "\u0192=2x\nx?\n", 0},
         {{"--keys", "frm:51 4 EXE"}, "\u0192=2x\n\u0192=8\n", 0},
     });
-    const std::string file = ReadAll(m_folder / "UserEq.dat");
+    const std::string file = FileBytes(m_folder / "UserEq.dat");
     EXPECT_NE(file.find("Twice\r\n\x83=2x\r\n[\x83]=2[x]\r\n"), std::string::npos);
 }
 
@@ -317,39 +309,16 @@ TEST_F(RunEndToEnd, EndedInputAndTheTimeLimitStopTheRun) {
         std::string errPart;  // empty: nothing on stderr
         int status;
     } cases[] = {
-        {"var a, b\ninput a\ninput b\nprint a+b\n",
-         "4\n",
-         {},
-         "a?\na = 4\nb?\n",
-         "standard input has ended",
-         3},
+        // clang-format off
+        {"var a, b\ninput a\ninput b\nprint a+b\n", "4\n", {}, "a?\na = 4\nb?\n", "standard input has ended", 3},
         // A loop that asks for ever would otherwise read zeros for ever.
-        {"var x\ndo while (1 = 1)\n  input x\nloop\n",
-         "",
-         {},
-         "x?\n",
-         "standard input has ended",
-         3},
-        {"var x\nfx f(x)\ninput f\nprint f(2)\n",
-         "",
-         {},
-         "f(x) = ?\n",
-         "standard input has ended",
-         3},
-        {"var i\ndo while (1 = 1)\n  i = i+1\nloop\n",
-         "",
-         {"--max-seconds", "0.5"},
-         "",
-         "longer than --max-seconds",
-         4},
+        {"var x\ndo while (1 = 1)\n  input x\nloop\n", "", {}, "x?\n", "standard input has ended", 3},
+        {"var x\nfx f(x)\ninput f\nprint f(2)\n", "", {}, "f(x) = ?\n", "standard input has ended", 3},
+        {"var i\ndo while (1 = 1)\n  i = i+1\nloop\n", "", {"--max-seconds", "0.5"}, "", "longer than --max-seconds", 4},
         // What the program printed before it was stopped stays.
-        {"print 1\nvar i\ndo while (1 = 1)\n  i = i+1\nloop\n",
-         "",
-         {"--max-seconds", "0.5"},
-         "1\n",
-         "longer than --max-seconds",
-         4},
+        {"print 1\nvar i\ndo while (1 = 1)\n  i = i+1\nloop\n", "", {"--max-seconds", "0.5"}, "1\n", "longer than --max-seconds", 4},
         {"print 2\n", "", {"--max-seconds", "30"}, "2\n", "", 0},
+        // clang-format on
     };
     const auto path = m_folder / "program.bas";
     for (const auto& c : cases) {
@@ -486,9 +455,6 @@ TEST_F(ConvertEndToEnd, PrintsTheResultsList) {
          "Conversion failed!\n\nError!  Error!   The value is below the absolute zero...\n",
          1},
         {{"--convert", "", "m", "ft"}, "Conversion failed!\n\nERROR!   No value to convert!\n", 1},
-        {{"--convert", "1e308", "pc", "A"},
-         "Conversion failed!\n\nError!  Error!   The result is out of range...\n",
-         1},
     });
 }
 
@@ -526,26 +492,16 @@ TEST_F(ConvertEndToEnd, ListsTheGroupsAndTheirUnits) {
     EXPECT_EQ(run.out.substr(run.out.rfind("Time\n")), time);
 }
 
-// A data file opened and calculated as the statistics window does; the result lines, UTF-8.
+// A data file opened and calculated as the statistics window does; the result lines, UTF-8. The
+// lines of each case, empty files and fits are the statistics tests' (OneVariable, Regression).
 TEST_F(StatisticsEndToEnd, PrintsTheResultLines) {
     WriteAll(m_folder / "values.ssd", "4\r\n1\n3\r\n2");
-    WriteAll(m_folder / "empty.ssd", "");
-    WriteAll(m_folder / "fit.slr", "1;2\r\n2;3\r\n3;5\r\n4;4\r\n");
     WriteAll(m_folder / "exp.slr", "0;1\n1;2\n2;4\n");
     const std::string values = (m_folder / "values.ssd").string();
     ExpectPrints({
         {{"--stats", values},
          "Number of Values : 4\nSum : 10\nSquare Sum : 30\nMean Value : 2.5\nMedian : 2.5\n"
          "Population Std Deviation : 1.118033989\nSample Std Deviation : 1.290994449\n",
-         0},
-        {{"--stats", (m_folder / "empty.ssd").string()},
-         "Number of Values : 0\nSum : 0\nSquare Sum : 0\nMean Value : nan\nMedian : 0\n"
-         "Population Std Deviation : nan\nSample Std Deviation : nan\n",
-         0},
-        {{"--regression", "linear", (m_folder / "fit.slr").string()},
-         "Number of Data Pairs : 4\nConstant Term a : 1.5\nConstant Term b : 0.8\n"
-         "Correlation Coefficient r : 0.8\nFormula y(x) : y = a + bx\n"
-         "Formula x(y) : x = (y - a) / b\n",
          0},
         {{"--regression", "Exponential", (m_folder / "exp.slr").string()},
          "Number of Data Pairs : 3\nConstant Term a : 1\nConstant Term b : 0.69314718056\n"
@@ -608,7 +564,7 @@ TEST_F(EndToEnd, StartupTimePrintsTheTimeToTheFirstPaint) {
     EXPECT_EQ(run.out.rfind("first paint: ", 0), 0u) << run.out;
     EXPECT_NE(run.out.find(" ms after the start ("), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("\nCPU time until the first paint: "), std::string::npos) << run.out;
-    const std::string settings = ReadAll(m_folder / "Zyk Calc.ini");
+    const std::string settings = FileBytes(m_folder / "Zyk Calc.ini");
     EXPECT_NE(settings.find("Bkc=4141"), std::string::npos) << settings;
     EXPECT_NE(settings.find("Programs="), std::string::npos) << settings;
 }
