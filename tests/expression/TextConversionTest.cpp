@@ -92,31 +92,11 @@ TEST(NumberFormat, EveryExponentHasASignAndThreeDigits) {
 }
 
 TEST(NumberFormat, GeneralFormatOfWholeNumbersIsWhatPrintfWrites) {
-    const double edges[] = {0.0,
-                            -0.0,
-                            1.0,
-                            -1.0,
-                            9.0,
-                            10.0,
-                            99999.0,
-                            100000.0,
-                            999999.0,
-                            1e6,
-                            9999999999.0,
-                            1e10,
-                            -9999999999.0,
-                            -1e10,
-                            123456789012.0,
-                            1e15,
-                            9007199254740993.0,
-                            1e17,
-                            1e18,
-                            1e19,
-                            4.5,
-                            -0.5,
-                            1e-7,
-                            1e300,
-                            HUGE_VAL};
+    // clang-format off
+    const double edges[] = {0.0, -0.0, 1.0, -1.0, 9.0, 10.0, 99999.0, 100000.0, 999999.0, 1e6,
+                            9999999999.0, 1e10, -9999999999.0, -1e10, 123456789012.0, 1e15,
+                            9007199254740993.0, 1e17, 1e18, 1e19, 4.5, -0.5, 1e-7, 1e300, HUGE_VAL};
+    // clang-format on
     for (const int precision : {0, 1, 2, 6, 10, 12, 15, 17, 18, 19}) {
         for (const double value : edges) {
             char expected[64];
