@@ -103,26 +103,13 @@ TEST(ProgramFolder, EachKindOfCopyKeepsItsDataWhereItsUserExpects) {
         Expect expect;
     };
     const Row rows[] = {
-        {"build folder",
-         "build",
-         {"build/help", "build/images"},
-         false,
-         nullptr,
-         Expect::ExecutableFolder},
+        // clang-format off
+        {"build folder", "build", {"build/help", "build/images"}, false, nullptr, Expect::ExecutableFolder},
         {"portable copy", "zyk", {"zyk/help"}, false, nullptr, Expect::ExecutableFolder},
-        {"installed prefix",
-         "usr/bin",
-         {"usr/share/zykcalc/help"},
-         false,
-         nullptr,
-         Expect::UserFolder},
+        {"installed prefix", "usr/bin", {"usr/share/zykcalc/help"}, false, nullptr, Expect::UserFolder},
         {"read-only folder", "ro", {"ro/help"}, true, nullptr, Expect::UserFolder},
-        {"--data-dir beats an installed copy",
-         "usr/bin",
-         {"usr/share/zykcalc/help"},
-         false,
-         "portable/data",
-         Expect::DataDir},
+        {"--data-dir beats an installed copy", "usr/bin", {"usr/share/zykcalc/help"}, false, "portable/data", Expect::DataDir},
+        // clang-format on
     };
     for (const Row& row : rows) {
         QTemporaryDir dir;
