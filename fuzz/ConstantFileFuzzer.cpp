@@ -10,6 +10,7 @@
 
 #include "CountingMessages.h"
 #include "DataFiles.h"
+#include "FileAndFields.h"
 #include "FuzzCheck.h"
 #include "FuzzVocabulary.h"
 #include "InputParts.h"
@@ -76,13 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size > kMaxInput) {
         return -1;
     }
-    const auto parts = fuzz::SplitInput(fuzz::AsText(data, size), '\0', 2);
-    const std::string_view fileBytes = parts[0];
-    const std::string_view actions = parts.size() > 1 ? parts[1] : std::string_view();
-    const auto fields = fuzz::SplitInput(actions.empty() ? actions : actions.substr(1), '\x01', 3);
-    const auto field = [&](std::size_t i) {
-        return fuzz::DialogField(i < fields.size() ? fields[i] : std::string_view());
-    };
+    const fuzz::FileAndFields input(fuzz::AsText(data, size), true, 3);
+    const std::string_view fileBytes = input.FileBytes();
 
     static fuzz::ScratchFolder scratch;
     const std::filesystem::path& folder = scratch.Emptied();
@@ -110,13 +106,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     const int entries = static_cast<int>(list.SortedNames().size());
-    const int entry = actions.empty() ? 0 : static_cast<std::uint8_t>(actions[0]) % (entries + 1);
+    const int entry = input.Choice(entries + 1);
     list.SelectComboEntry(entry);
-    list.Add({field(0), field(1), field(2)});
+    list.Add({input.Field(0), input.Field(1), input.Field(2)});
     CheckList(list);
     RequireFileHolds(folder, list, "an added constant is in the file as in the list");
     list.SelectComboEntry(entry);
-    list.Edit({field(1), field(2), field(0)});
+    list.Edit({input.Field(1), input.Field(2), input.Field(0)});
     CheckList(list);
     RequireFileHolds(folder, list, "an edited constant is in the file as in the list");
     list.Delete();

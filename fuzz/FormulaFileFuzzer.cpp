@@ -9,6 +9,7 @@
 
 #include "CountingMessages.h"
 #include "DataFiles.h"
+#include "FileAndFields.h"
 #include "FuzzCheck.h"
 #include "FuzzVocabulary.h"
 #include "InputParts.h"
@@ -87,13 +88,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size > kMaxInput) {
         return -1;
     }
-    const auto parts = fuzz::SplitInput(fuzz::AsText(data, size), '\0', 2);
-    const std::string_view fileBytes = parts[0];
-    const std::string_view actions = parts.size() > 1 ? parts[1] : std::string_view();
-    const auto fields = fuzz::SplitInput(actions.empty() ? actions : actions.substr(1), '\x01', 3);
-    const auto field = [&](std::size_t i) {
-        return fuzz::DialogField(i < fields.size() ? fields[i] : std::string_view());
-    };
+    const fuzz::FileAndFields input(fuzz::AsText(data, size), true, 3);
+    const std::string_view fileBytes = input.FileBytes();
 
     static fuzz::ScratchFolder scratch;
     const std::filesystem::path& folder = scratch.Emptied();
@@ -120,7 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // Added to the file as it stands: after a record cut short, into an empty file.
-    const std::string name = field(0), display = field(1), calculator = field(2);
+    const std::string name = input.Field(0), display = input.Field(1), calculator = input.Field(2);
     Require(file.AppendRecord({calculator, name, display}), "adding a record succeeds");
     records.push_back(AsWritten(calculator, name, display));
     RequireReadsBack(folder, records, "a record added to the file as found reads back intact");
@@ -134,7 +130,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RequireReadsBack(folder, records, "an added record reads back after the others");
 
     const int count = static_cast<int>(records.size());
-    const int index = actions.empty() ? 0 : static_cast<std::uint8_t>(actions[0]) % (count + 2);
+    const int index = input.Choice(count + 2);
     const bool renamed = file.RenameRecord(index, display);
     Require(renamed == (index < count), "a rename succeeds exactly for a record the file holds");
     if (renamed) {

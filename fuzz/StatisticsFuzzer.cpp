@@ -12,6 +12,7 @@
 
 #include "CountingMessages.h"
 #include "DataFiles.h"
+#include "FileAndFields.h"
 #include "FuzzCheck.h"
 #include "FuzzVocabulary.h"
 #include "InputParts.h"
@@ -104,13 +105,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return -1;
     }
     const bool pairs = (data[0] & 1) != 0;
-    const auto parts = fuzz::SplitInput(fuzz::AsText(data + 1, size - 1), '\0', 2);
-    const std::string_view fileBytes = parts[0];
-    const auto fields =
-        fuzz::SplitInput(parts.size() > 1 ? parts[1] : std::string_view(), '\x01', 2);
-    const auto field = [&](std::size_t i) {
-        return fuzz::DialogField(i < fields.size() ? fields[i] : std::string_view());
-    };
+    const fuzz::FileAndFields input(fuzz::AsText(data + 1, size - 1), false, 2);
+    const std::string_view fileBytes = input.FileBytes();
 
     static fuzz::ScratchFolder scratch;
     const std::filesystem::path& folder = scratch.Emptied();
@@ -138,7 +134,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     InsertResults(page, folder);
 
-    CheckAdd(page, field(0), field(1));
+    CheckAdd(page, input.Field(0), input.Field(1));
     if (page.CanSave()) {
         Require(page.SaveAs(saved), "Save As writes the list");
         StatisticsPage valuesAgain;
