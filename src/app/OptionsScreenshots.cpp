@@ -10,11 +10,8 @@
 #include "app/COptions.h"
 #include "app/OptionsTexts.h"
 #include "calculator/CalculatorSettings.h"
-#include "shell/ColourScheme.h"
 #include "shell/FolderPath.h"
-#include "shell/SettingsKeys.h"
 #include "shell/ui/CFolderPicker.h"
-#include "shell/ui/QtColors.h"
 #include "shell/ui/QtUserMessages.h"
 #include "shell/ui/ScreenshotRegistry.h"
 
@@ -40,8 +37,7 @@ private:
 
 ScreenshotRegistry::Factory OptionsOnPage(int scheme, int page) {
     return [scheme, page](ScreenshotContext& context) -> std::unique_ptr<QWidget> {
-        context.store.Write(settings::kColorsPreset, scheme);
-        ApplyScheme(context.store, CurrentPlatformColours());
+        context.UseScheme(scheme);
         const std::string home = QDir::homePath().toStdString();
         CalculatorSettings settings;
         settings.displayFont = "DejaVu Sans";

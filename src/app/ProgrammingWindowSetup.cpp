@@ -1,7 +1,6 @@
 #include "app/ProgrammingWindowSetup.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <filesystem>
 #include <memory>
@@ -9,11 +8,10 @@
 #include "calculator/Calculator.h"
 #include "calculator/ui/CCalculatorDlg.h"
 #include "program/ui/CProgramDlg.h"
-#include "shell/SettingsKeys.h"
 #include "shell/ToolWindowTable.h"
-#include "shell/ui/QtColors.h"
 #include "shell/ui/ResourceLocator.h"
 #include "shell/ui/ScreenshotRegistry.h"
+#include "shell/ui/ScreenshotScratch.h"
 
 namespace zyk {
 namespace {
@@ -23,24 +21,13 @@ constexpr const char* kScreenshotExample = "examples/newton.bas";
 
 // The calculator behind a screenshot's programming window: a scratch folder, messages that
 // answer by themselves. Owned by the window, so it outlives the window's runner.
-class ScreenshotCalculator : public QObject, public UserMessages {
+class ScreenshotCalculator : public ScreenshotScratch {
 public:
-    explicit ScreenshotCalculator(SettingsStore& store)
-        : m_calculator(store, *this, std::filesystem::path(m_folder.path().toStdString())) {}
+    explicit ScreenshotCalculator(SettingsStore& store) : m_calculator(store, *this, Folder()) {}
 
     Calculator& Core() { return m_calculator; }
 
-    MessageAnswer ShowMessage(std::string_view, std::string_view, MessageIcon,
-                              MessageButtons) override {
-        return MessageAnswer::Ok;
-    }
-    std::optional<std::string> AskText(std::string_view, std::string_view,
-                                       std::string_view) override {
-        return std::nullopt;
-    }
-
 private:
-    QTemporaryDir m_folder;
     Calculator m_calculator;
 };
 
@@ -50,8 +37,7 @@ ScreenshotRegistry::Factory ProgrammingInScheme(int scheme) {
         if (example.isEmpty()) {
             return nullptr;
         }
-        context.store.Write(settings::kColorsPreset, scheme);
-        ApplyScheme(context.store, CurrentPlatformColours());
+        context.UseScheme(scheme);
         auto calculator = std::make_unique<ScreenshotCalculator>(context.store);
         auto window = std::make_unique<CProgramDlg>(
             ProgramWindowContext{context.store, calculator->Core(), calculator.get(), nullptr, {}});

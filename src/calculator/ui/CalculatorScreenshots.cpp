@@ -1,8 +1,6 @@
 #include "calculator/ui/CalculatorScreenshots.h"
 
 #include <QComboBox>
-#include <QDir>
-#include <QTemporaryDir>
 
 #include <cctype>
 #include <string>
@@ -14,9 +12,8 @@
 #include "formulas/ui/CFormulaNameDlg.h"
 #include "formulas/ui/CGetFormulaDlg.h"
 #include "shell/ColourScheme.h"
-#include "shell/SettingsKeys.h"
-#include "shell/ui/QtColors.h"
 #include "shell/ui/ScreenshotRegistry.h"
+#include "shell/ui/ScreenshotScratch.h"
 
 namespace zyk {
 namespace {
@@ -28,30 +25,13 @@ constexpr const char* kSphereRadius = "2";
 // "Coulomb's law", shown in "Get a formula".
 constexpr int kCoulombIndex = 44;
 
-// A screenshot must never wait for a message box, nor touch the user's files: the windows get a
-// scratch folder and messages that answer by themselves. Owned by the window it serves.
-class ScreenshotScratch : public QObject, public UserMessages {
+// The windows' scratch folder holds a user formula, so "Get a formula" lists one.
+class FormulaScratch : public ScreenshotScratch {
 public:
-    ScreenshotScratch() {
+    FormulaScratch() {
         CUserFormulaFile file(Folder(), *this);
         file.AppendRecord({"Gas pressure", "p=nRT/V", "[p]=[n]{R}[T]/[V]"});
     }
-
-    std::filesystem::path Folder() const {
-        return std::filesystem::path(QDir::toNativeSeparators(m_folder.path()).toStdString());
-    }
-
-    MessageAnswer ShowMessage(std::string_view, std::string_view, MessageIcon,
-                              MessageButtons) override {
-        return MessageAnswer::Ok;
-    }
-    std::optional<std::string> AskText(std::string_view, std::string_view,
-                                       std::string_view) override {
-        return std::nullopt;
-    }
-
-private:
-    QTemporaryDir m_folder;
 };
 
 std::string FileStem(int scheme) {
@@ -62,15 +42,10 @@ std::string FileStem(int scheme) {
     return "main-" + name;
 }
 
-void UseScheme(SettingsStore& store, int scheme) {
-    store.Write(settings::kColorsPreset, scheme);
-    ApplyScheme(store, CurrentPlatformColours());
-}
-
 ScreenshotRegistry::Factory MainWindowInScheme(int scheme) {
     return [scheme](ScreenshotContext& context) -> std::unique_ptr<QWidget> {
-        UseScheme(context.store, scheme);
-        auto scratch = std::make_unique<ScreenshotScratch>();
+        context.UseScheme(scheme);
+        auto scratch = std::make_unique<FormulaScratch>();
         auto window = std::make_unique<CCalculatorDlg>(CalculatorWindowContext{
             context.store, scratch->Folder(), context.resources, scratch.get()});
         scratch.release()->setParent(window.get());
@@ -95,15 +70,15 @@ void RegisterCalculatorScreenshots(ScreenshotRegistry& registry) {
         registry.Register(FileStem(scheme), MainWindowInScheme(scheme));
     }
     registry.Register("get-formula", [](ScreenshotContext& context) -> std::unique_ptr<QWidget> {
-        UseScheme(context.store, 1);
-        auto scratch = std::make_unique<ScreenshotScratch>();
+        context.UseScheme(1);
+        auto scratch = std::make_unique<FormulaScratch>();
         auto dialog = std::make_unique<CGetFormulaDlg>(scratch->Folder(), *scratch, context.store);
         dialog->FormulaCombo().setCurrentIndex(kCoulombIndex);
         scratch.release()->setParent(dialog.get());
         return dialog;
     });
     registry.Register("formula-name", [](ScreenshotContext& context) -> std::unique_ptr<QWidget> {
-        UseScheme(context.store, 1);
+        context.UseScheme(1);
         return std::make_unique<CFormulaNameDlg>(context.store);
     });
 }

@@ -5,10 +5,7 @@
 
 #include "converter/UnitTable.h"
 #include "converter/ui/CConverterDlg.h"
-#include "shell/ColourScheme.h"
-#include "shell/SettingsKeys.h"
 #include "shell/ui/CSkinButton.h"
-#include "shell/ui/QtColors.h"
 #include "shell/ui/ScreenshotRegistry.h"
 
 namespace zyk {
@@ -20,8 +17,7 @@ constexpr int kFahrenheitInCelsiusToList = 1;
 
 ScreenshotRegistry::Factory ConverterInScheme(int scheme) {
     return [scheme](ScreenshotContext& context) -> std::unique_ptr<QWidget> {
-        context.store.Write(settings::kColorsPreset, scheme);
-        ApplyScheme(context.store, CurrentPlatformColours());
+        context.UseScheme(scheme);
         auto dialog = std::make_unique<CConverterDlg>(context.store, nullptr);
         dialog->ValueField().setText(QStringLiteral("100"));
         dialog->FromList().setCurrentIndex(kCelsiusPosition);

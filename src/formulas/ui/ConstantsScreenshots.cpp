@@ -1,15 +1,11 @@
 #include "formulas/ui/ConstantsScreenshots.h"
 
 #include <QComboBox>
-#include <QDir>
-#include <QTemporaryDir>
 
 #include "formulas/ui/CConstantEditDlg.h"
 #include "formulas/ui/CConstantsDlg.h"
-#include "shell/ColourScheme.h"
-#include "shell/SettingsKeys.h"
-#include "shell/ui/QtColors.h"
 #include "shell/ui/ScreenshotRegistry.h"
+#include "shell/ui/ScreenshotScratch.h"
 
 namespace zyk {
 namespace {
@@ -21,29 +17,10 @@ const QString kChosenConstant = QStringLiteral("Speed of Light");
 // A screenshot never touches the user's files nor waits for a message box or the calculator:
 // a scratch folder, messages that answer by themselves, inserts that go nowhere. Owned by the
 // window it serves.
-class ConstantsScratch : public QObject, public UserMessages, public ConstantInsertTarget {
+class ConstantsScratch : public ScreenshotScratch, public ConstantInsertTarget {
 public:
-    std::filesystem::path Folder() const {
-        return std::filesystem::path(QDir::toNativeSeparators(m_folder.path()).toStdString());
-    }
-    MessageAnswer ShowMessage(std::string_view, std::string_view, MessageIcon,
-                              MessageButtons) override {
-        return MessageAnswer::Ok;
-    }
-    std::optional<std::string> AskText(std::string_view, std::string_view,
-                                       std::string_view) override {
-        return std::nullopt;
-    }
     void InsertConstant(std::string_view, std::string_view) override {}
-
-private:
-    QTemporaryDir m_folder;
 };
-
-void UseScheme(SettingsStore& store, int scheme) {
-    store.Write(settings::kColorsPreset, scheme);
-    ApplyScheme(store, CurrentPlatformColours());
-}
 
 std::unique_ptr<CConstantsDlg> ConstantsWindow(ScreenshotContext& context) {
     auto scratch = std::make_unique<ConstantsScratch>();
@@ -56,7 +33,7 @@ std::unique_ptr<CConstantsDlg> ConstantsWindow(ScreenshotContext& context) {
 
 ScreenshotRegistry::Factory ConstantsInScheme(int scheme) {
     return [scheme](ScreenshotContext& context) -> std::unique_ptr<QWidget> {
-        UseScheme(context.store, scheme);
+        context.UseScheme(scheme);
         return ConstantsWindow(context);
     };
 }
@@ -67,7 +44,7 @@ void RegisterConstantsScreenshots(ScreenshotRegistry& registry) {
     registry.Register("constants-gold", ConstantsInScheme(kGoldScheme));
     registry.Register("constants-none", ConstantsInScheme(kPlainScheme));
     registry.Register("constant-edit", [](ScreenshotContext& context) -> std::unique_ptr<QWidget> {
-        UseScheme(context.store, kGoldScheme);
+        context.UseScheme(kGoldScheme);
         return std::make_unique<CConstantEditDlg>(
             context.store, ConstantRecord{"Speed of Light", "c", "299792458"});
     });

@@ -30,6 +30,11 @@ bool RenderWidgetToPng(QWidget& widget, const QString& path) {
     return !picture.isNull() && picture.save(path, "PNG");
 }
 
+void ScreenshotContext::UseScheme(int scheme) {
+    store.Write(settings::kColorsPreset, scheme);
+    ApplyScheme(store, CurrentPlatformColours());
+}
+
 void ScreenshotRegistry::Register(const std::string& name, Factory factory) {
     m_entries.push_back(Entry{name, std::move(factory)});
 }
@@ -77,8 +82,7 @@ namespace {
 
 ScreenshotRegistry::Factory AboutInScheme(int scheme) {
     return [scheme](ScreenshotContext& context) -> std::unique_ptr<QWidget> {
-        context.store.Write(settings::kColorsPreset, scheme);
-        ApplyScheme(context.store, CurrentPlatformColours());
+        context.UseScheme(scheme);
         return std::make_unique<CAboutDlg>(context.store);
     };
 }

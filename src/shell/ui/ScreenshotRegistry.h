@@ -26,6 +26,9 @@ bool RenderWidgetToPng(QWidget& widget, const QString& path);
 struct ScreenshotContext {
     SettingsStore& store;
     const ResourceLocator& resources;
+
+    // The window is drawn in colour scheme `scheme` (0 is none).
+    void UseScheme(int scheme);
 };
 
 // The windows that "--screenshot DIR" renders, each under a file name of its own.

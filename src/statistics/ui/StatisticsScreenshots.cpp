@@ -5,11 +5,8 @@
 #include <QKeyEvent>
 #include <QListView>
 
-#include "shell/ColourScheme.h"
-#include "shell/SettingsKeys.h"
 #include "shell/ui/CNumEdit.h"
 #include "shell/ui/CSkinButton.h"
-#include "shell/ui/QtColors.h"
 #include "shell/ui/ScreenshotRegistry.h"
 #include "statistics/StatisticsControls.h"
 #include "statistics/ui/CPageRegression.h"
@@ -41,8 +38,7 @@ void SelectResult(CStatPage& page, int line) {
 
 ScreenshotRegistry::Factory SheetOnPage(int scheme, int page) {
     return [scheme, page](ScreenshotContext& context) -> std::unique_ptr<QWidget> {
-        context.store.Write(settings::kColorsPreset, scheme);
-        ApplyScheme(context.store, CurrentPlatformColours());
+        context.UseScheme(scheme);
         auto sheet = std::make_unique<CStatSheet>(StatisticsWindowContext{.store = context.store});
         if (page == 0) {
             CPageStatistics& values = sheet->StatisticsPage();
