@@ -52,19 +52,28 @@ bool IsLarge(std::string_view number) {
     return order + exponent > 0;
 }
 
+// Where the digits of `text` begin: past the leading blanks and one sign.
+struct NumberStart {
+    std::size_t at = 0;
+    bool negative = false;
+};
+
+NumberStart SkipBlanksAndSign(std::string_view text) {
+    NumberStart start;
+    while (start.at < text.size() && IsSpace(text[start.at])) {
+        ++start.at;
+    }
+    if (start.at < text.size() && (text[start.at] == '+' || text[start.at] == '-')) {
+        start.negative = text[start.at] == '-';
+        ++start.at;
+    }
+    return start;
+}
+
 }  // namespace
 
 double ReadLeadingNumber(std::string_view text) {
-    std::size_t at = 0;
-    while (at < text.size() && IsSpace(text[at])) {
-        ++at;
-    }
-    bool negative = false;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-        negative = text[at] == '-';
-        ++at;
-    }
-    const std::size_t start = at;
+    const auto [start, negative] = SkipBlanksAndSign(text);
     const std::size_t integerEnd = SkipDigits(text, start);
     std::size_t end = integerEnd;
     bool hasDigits = integerEnd > start;
@@ -96,15 +105,7 @@ double ReadLeadingNumber(std::string_view text) {
 }
 
 int ReadLeadingInteger(std::string_view text) {
-    std::size_t at = 0;
-    while (at < text.size() && IsSpace(text[at])) {
-        ++at;
-    }
-    bool negative = false;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-        negative = text[at] == '-';
-        ++at;
-    }
+    auto [at, negative] = SkipBlanksAndSign(text);
     // Counted in a wider type and stopped just past the range, so no digit run can overflow.
     long long value = 0;
     for (; at < text.size() && IsDigit(text[at]); ++at) {
