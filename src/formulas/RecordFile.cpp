@@ -5,6 +5,7 @@
 #include "formulas/FileErrorCause.h"
 #include "formulas/FormulaMessages.h"
 #include "shell/AtomicFile.h"
+#include "shell/TextLines.h"
 
 namespace zyk {
 namespace {
@@ -36,25 +37,6 @@ std::size_t EndOfCompleteRecords(std::string_view bytes) {
 }
 
 }  // namespace
-
-std::vector<std::string> SplitLines(std::string_view bytes) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        const std::size_t end = bytes.find('\n', start);
-        if (end == std::string_view::npos) {
-            lines.emplace_back(bytes.substr(start));
-            break;
-        }
-        std::size_t lineEnd = end;
-        if (lineEnd > start && bytes[lineEnd - 1] == '\r') {
-            --lineEnd;
-        }
-        lines.emplace_back(bytes.substr(start, lineEnd - start));
-        start = end + 1;
-    }
-    return lines;
-}
 
 RecordFile::RecordFile(std::filesystem::path path, std::string_view header,
                        std::string_view saveFailedText, UserMessages& messages)

@@ -11,10 +11,6 @@
 
 namespace zyk {
 
-// The lines of a data file: a line ends at LF, a CR right before the LF is dropped, and the last
-// line may lack its end. An empty text has no line.
-std::vector<std::string> SplitLines(std::string_view bytes);
-
 // The part both data files share: a fixed header line followed by records of three lines, written
 // with CR LF. Reads and writes whole files (writes through a temporary file renamed over the
 // target) and reports open failures through `messages` with the open-error text.

@@ -1,24 +1,12 @@
 #include "statistics/DataFile.h"
 
 #include "shell/AtomicFile.h"
+#include "shell/TextLines.h"
 
 namespace zyk {
 
 std::vector<std::string> SplitDataLines(std::string_view bytes) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        const std::size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
-        if (end == std::string_view::npos) {
-            end = bytes.size();
-        } else if (end > start && bytes[end - 1] == '\r') {
-            --end;
-        }
-        lines.emplace_back(bytes.substr(start, end - start));
-        start = next;
-    }
-    return lines;
+    return SplitLines(bytes);
 }
 
 std::string JoinDataLines(const std::vector<std::string>& lines) {
