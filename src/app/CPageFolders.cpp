@@ -20,10 +20,6 @@ namespace text = options_text;
 using options_page::MakeLabel;
 using options_page::SetControlId;
 
-// "..." edits, like the statistics pages' Add and Delete.
-constexpr int kBrowseFamily = 3;
-constexpr int kBrowseText = 1;
-
 }  // namespace
 
 CPageFolders::CPageFolders(OptionsPageData& data)
@@ -49,7 +45,7 @@ void CPageFolders::OnInitPage() {
     m_programsBrowse = MakeBrowse(text::kIdcProgramsBrowse, *m_programs, text::kPickerPrograms, 72);
 
     for (CSkinButton* browse : {m_statisticalBrowse, m_programsBrowse}) {
-        colours->AssignButton(*browse, kBrowseFamily, kBrowseText);
+        colours->AssignButton(*browse, kEditLook);
         browse->SetShowFocusFrame(true);
     }
     // Tab goes from a field to its button, then to the next field.

@@ -21,12 +21,6 @@ namespace {
 
 namespace text = converter_dialog_text;
 
-// Convert computes, like the statistics pages' Calculate; Insert hands a number to the
-// calculator, like their ">>".
-constexpr int kConvertFamily = 2;
-constexpr int kConvertTextColour = 2;
-constexpr int kInsertFamily = 1;
-constexpr int kInsertTextColour = 2;
 // Enough rows that a whole group shows in the drop-down together with its header.
 constexpr int kVisibleFromRows = 20;
 
@@ -80,8 +74,8 @@ CConverterDlg::CConverterDlg(const SettingsStore& store, InsertNumberText insert
     MakeReadOnlyList(*m_results);
     units.Place(*m_results, 7, 102, 217, 40);
 
-    m_colours->AssignButton(*m_convert, kConvertFamily, kConvertTextColour);
-    m_colours->AssignButton(*m_insert, kInsertFamily, kInsertTextColour);
+    m_colours->AssignButton(*m_convert, kActionLook);
+    m_colours->AssignButton(*m_insert, kInsertLook);
     // Tab reaches the buttons: the one with the focus shows it.
     m_convert->SetShowFocusFrame(true);
     m_insert->SetShowFocusFrame(true);

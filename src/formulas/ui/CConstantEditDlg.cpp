@@ -16,10 +16,6 @@ namespace {
 
 namespace text = constants_dialog_text;
 
-// OK and Cancel look like the other dialogs' closing buttons.
-constexpr int kButtonFamily = 2;
-constexpr int kButtonTextColour = 2;
-
 }  // namespace
 
 CConstantEditDlg::CConstantEditDlg(const SettingsStore& store, const ConstantRecord& initial,
@@ -49,8 +45,8 @@ CConstantEditDlg::CConstantEditDlg(const SettingsStore& store, const ConstantRec
     units.Place(*m_cancel, 142, 89, 50, 15);
 
     m_ok->setDefault(true);
-    m_colours->AssignButton(*m_ok, kButtonFamily, kButtonTextColour);
-    m_colours->AssignButton(*m_cancel, kButtonFamily, kButtonTextColour);
+    m_colours->AssignButton(*m_ok, kActionLook);
+    m_colours->AssignButton(*m_cancel, kActionLook);
     m_ok->SetShowFocusFrame(true);
     m_cancel->SetShowFocusFrame(true);
     connect(m_ok, &CSkinButton::clicked, this, &CConstantEditDlg::accept);

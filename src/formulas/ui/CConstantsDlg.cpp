@@ -17,12 +17,6 @@ namespace {
 
 namespace text = constants_dialog_text;
 
-// Add, Edit and Delete change the file, like the statistics pages' Add and Delete; Insert hands
-// a constant to the calculator, like their ">>".
-constexpr int kEditFamily = 3;
-constexpr int kEditTextColour = 1;
-constexpr int kInsertFamily = 1;
-constexpr int kInsertTextColour = 2;
 constexpr int kVisibleComboRows = 20;
 
 }  // namespace
@@ -70,9 +64,9 @@ CConstantsDlg::CConstantsDlg(const std::filesystem::path& dataFolder, UserMessag
     units.Place(*m_delete, 107, 112, 45, 15);
 
     for (CSkinButton* button : {m_add, m_edit, m_delete}) {
-        m_colours->AssignButton(*button, kEditFamily, kEditTextColour);
+        m_colours->AssignButton(*button, kEditLook);
     }
-    m_colours->AssignButton(*m_insert, kInsertFamily, kInsertTextColour);
+    m_colours->AssignButton(*m_insert, kInsertLook);
     for (CSkinButton* button : {m_insert, m_add, m_edit, m_delete}) {
         // Tab reaches the buttons: the one with the focus shows it.
         button->SetShowFocusFrame(true);

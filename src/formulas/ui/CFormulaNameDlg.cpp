@@ -16,10 +16,6 @@ namespace {
 
 namespace text = formula_dialog_text;
 
-// OK and Cancel look like the other dialogs' closing buttons.
-constexpr int kButtonFamily = 2;
-constexpr int kButtonTextColour = 2;
-
 // The first character of `name` that has no Windows-1252 byte, as "U+XXXX", or empty.
 std::string FirstCharacterWithoutAByte(const QString& name) {
     for (const char32_t c : name.toUcs4()) {
@@ -55,8 +51,8 @@ CFormulaNameDlg::CFormulaNameDlg(const SettingsStore& store, QWidget* parent,
     units.Place(*m_ok, 75, 38, 50, 14);
     units.Place(*m_cancel, 129, 38, 50, 14);
     m_ok->setDefault(true);
-    m_colours->AssignButton(*m_ok, kButtonFamily, kButtonTextColour);
-    m_colours->AssignButton(*m_cancel, kButtonFamily, kButtonTextColour);
+    m_colours->AssignButton(*m_ok, kActionLook);
+    m_colours->AssignButton(*m_cancel, kActionLook);
     connect(m_ok, &CSkinButton::clicked, this, &CFormulaNameDlg::accept);
     connect(m_cancel, &CSkinButton::clicked, this, &CFormulaNameDlg::reject);
     m_field->setFocus();

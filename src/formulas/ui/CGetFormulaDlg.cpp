@@ -15,12 +15,6 @@ namespace {
 
 namespace text = formula_dialog_text;
 
-// Rename and Delete change the file: the family of the other dialogs' editing buttons. OK and
-// Cancel close, like the About box's OK.
-constexpr int kEditFamily = 3;
-constexpr int kEditTextColour = 1;
-constexpr int kCloseFamily = 2;
-constexpr int kCloseTextColour = 2;
 // Enough rows that the drop-down rarely needs its scroll bar.
 constexpr int kVisibleComboRows = 20;
 
@@ -64,10 +58,10 @@ CGetFormulaDlg::CGetFormulaDlg(const std::filesystem::path& dataFolder, UserMess
     units.Place(*m_cancel, 150, 110, 50, 14);
     m_ok->setDefault(true);
 
-    m_colours->AssignButton(*m_rename, kEditFamily, kEditTextColour);
-    m_colours->AssignButton(*m_delete, kEditFamily, kEditTextColour);
-    m_colours->AssignButton(*m_ok, kCloseFamily, kCloseTextColour);
-    m_colours->AssignButton(*m_cancel, kCloseFamily, kCloseTextColour);
+    m_colours->AssignButton(*m_rename, kEditLook);
+    m_colours->AssignButton(*m_delete, kEditLook);
+    m_colours->AssignButton(*m_ok, kActionLook);
+    m_colours->AssignButton(*m_cancel, kActionLook);
 
     connect(m_combo, &QComboBox::currentIndexChanged, this, &CGetFormulaDlg::SelectionChanged);
     connect(m_rename, &CSkinButton::clicked, this, &CGetFormulaDlg::RenameClicked);

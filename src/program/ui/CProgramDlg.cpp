@@ -34,12 +34,6 @@ namespace {
 
 namespace text = program_window_text;
 
-// The insert buttons put text in, like the statistics window's ">>"; Run starts work, like its
-// Calculate.
-constexpr int kInsertFamily = 1;
-constexpr int kInsertTextColour = 2;
-constexpr int kRunFamily = 2;
-constexpr int kRunTextColour = 2;
 // Enough rows that the keyword list needs no scroll bar.
 constexpr int kVisibleListRows = 21;
 // Run without reaching for the mouse (not one of the window's documented shortcuts).
@@ -211,7 +205,7 @@ void CProgramDlg::BuildControls() {
         auto* button = new CSkinButton(DialogText(insert.text), this);
         button->setObjectName(QString::number(insert.id));
         button->setFocusPolicy(Qt::NoFocus);
-        m_colours->AssignButton(*button, kInsertFamily, kInsertTextColour);
+        m_colours->AssignButton(*button, kInsertLook);
         const QString inserted = DialogText(insert.text);
         connect(button, &CSkinButton::clicked, this, [this, inserted] { InsertClicked(inserted); });
         Place(*button, {x, 140, 16, 11}, Anchor::Bottom);
@@ -245,7 +239,7 @@ void CProgramDlg::BuildControls() {
     m_run = new CSkinButton(DialogText(text::kRun), this);
     m_run->setObjectName(QString::number(text::kIdcRun));
     m_run->setFocusPolicy(Qt::NoFocus);
-    m_colours->AssignButton(*m_run, kRunFamily, kRunTextColour);
+    m_colours->AssignButton(*m_run, kActionLook);
     connect(m_run, &CSkinButton::clicked, this, &CProgramDlg::Run);
     Place(*m_run, {176, 167, 41, 14}, Anchor::RightBottom);
 

@@ -21,8 +21,6 @@ constexpr ColorRef kVersionColour = Rgb(0, 0, 128);
 constexpr ColorRef kEmailColour = Rgb(0, 80, 180);
 constexpr ColorRef kHomepageColour = Rgb(0, 120, 50);
 constexpr int kVersionPoints = 11;
-constexpr int kOkFamily = 2;
-constexpr int kOkTextColour = 2;
 constexpr int kIconPixels = 32;
 
 }  // namespace
@@ -73,7 +71,7 @@ CAboutDlg::CAboutDlg(const SettingsStore& store, QWidget* parent)
 
     units.Place(*m_ok, 93, 107, 50, 14);
     m_ok->setDefault(true);
-    m_colours->AssignButton(*m_ok, kOkFamily, kOkTextColour);
+    m_colours->AssignButton(*m_ok, kActionLook);
     connect(m_ok, &CSkinButton::clicked, this, &CAboutDlg::accept);
 
     setFixedSize(units.ToPixels(236, 130));

@@ -16,6 +16,21 @@ namespace zyk {
 
 class CSkinButton;
 
+// A skinned button's look in the tinted schemes: a family (1-4) and a text colour (1-3). A button
+// takes the look of what it does, so buttons that do alike look alike in every window.
+struct ButtonLook {
+    int family;
+    int textColour;
+};
+// Puts something into the calculator: Insert, ">>", the programming window's insert buttons.
+inline constexpr ButtonLook kInsertLook{1, 2};
+// Works out something or closes the window: Convert, Calculate, Clear, Run, OK, Cancel.
+inline constexpr ButtonLook kActionLook{2, 2};
+// Changes a file or a list: Add, Edit, Delete, Rename, a folder's "...".
+inline constexpr ButtonLook kEditLook{3, 1};
+// Opens a menu.
+inline constexpr ButtonLook kMenuLook{4, 3};
+
 // The colour state of one skinned window. It follows the scheme lazily: whenever the window is
 // about to paint or be shown, it reads "Colors" "Preset"; when that changed it re-reads the
 // colours, re-colours the window's controls and skinned buttons, and redraws the buttons with
@@ -43,6 +58,9 @@ public:
     // Gives a skinned button the colours of a family (1-4) and text colour (1-3), now and after
     // every scheme change.
     void AssignButton(CSkinButton& button, int family, int textColour);
+    void AssignButton(CSkinButton& button, ButtonLook look) {
+        AssignButton(button, look.family, look.textColour);
+    }
     // A control that keeps its own colours (a code editor, a display).
     void Exclude(QWidget& control);
 

@@ -34,16 +34,6 @@ namespace {
 
 namespace text = statistics_text;
 
-// Button families and text colours of the tinted schemes.
-constexpr int kInsertFamily = 1;
-constexpr int kInsertText = 2;
-constexpr int kEditFamily = 3;
-constexpr int kEditText = 1;
-constexpr int kRunFamily = 2;
-constexpr int kRunText = 2;
-constexpr int kMenuFamily = 4;
-constexpr int kMenuText = 3;
-
 constexpr ColorRef kColouredLabel = Rgb(0, 80, 0);
 constexpr ColorRef kFieldBackground = Rgb(60, 80, 100);
 constexpr ColorRef kFieldText = Rgb(255, 255, 80);
@@ -96,9 +86,8 @@ void CStatPage::OnInitPage() {
     units.Place(*m_entryField, m_layout.entryFieldX, 41, m_layout.entryFieldWidth, 12);
     BuildOwnControls(units);
 
-    units.Place(*MakeButton(text::kAdd, m_layout.addId, kEditFamily, kEditText), 163, 40, 33, 13);
-    units.Place(*MakeButton(text::kDelete, m_layout.deleteId, kEditFamily, kEditText), 163, 56, 33,
-                13);
+    units.Place(*MakeButton(text::kAdd, m_layout.addId, kEditLook), 163, 40, 33, 13);
+    units.Place(*MakeButton(text::kDelete, m_layout.deleteId, kEditLook), 163, 56, 33, 13);
 
     m_entryModel = new CStatListModel(
         [this] { return m_core.Count(); },
@@ -115,16 +104,12 @@ void CStatPage::OnInitPage() {
     connect(m_resultsList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CStatPage::ResultSelectionChanged);
 
-    units.Place(*MakeButton(text::kInsert, m_layout.insertId, kInsertFamily, kInsertText), 9, 164,
-                26, 13);
+    units.Place(*MakeButton(text::kInsert, m_layout.insertId, kInsertLook), 9, 164, 26, 13);
     auto* hint = new QLabel(DialogText(m_layout.insertHint), this);
     units.Place(*hint, 39, 166, m_layout.insertHintWidth, 8);
-    units.Place(*MakeButton(text::kCalculate, m_layout.calculateId, kRunFamily, kRunText), 122, 180,
-                49, 13);
-    units.Place(*MakeButton(text::kClear, m_layout.clearId, kRunFamily, kRunText), 172, 180, 33,
-                13);
-    CSkinButton* menuButton =
-        MakeButton(text::kMenuButton, m_layout.menuButtonId, kMenuFamily, kMenuText);
+    units.Place(*MakeButton(text::kCalculate, m_layout.calculateId, kActionLook), 122, 180, 49, 13);
+    units.Place(*MakeButton(text::kClear, m_layout.clearId, kActionLook), 172, 180, 33, 13);
+    CSkinButton* menuButton = MakeButton(text::kMenuButton, m_layout.menuButtonId, kMenuLook);
     units.Place(*menuButton, m_layout.menuButtonX, 10, 12, 13);
 
     connect(Button(m_layout.addId), &QPushButton::clicked, this,
@@ -145,13 +130,12 @@ void CStatPage::OnInitPage() {
     FocusEntryField();
 }
 
-CSkinButton* CStatPage::MakeButton(std::string_view caption, int controlId, int family,
-                                   int textColour) {
+CSkinButton* CStatPage::MakeButton(std::string_view caption, int controlId, ButtonLook look) {
     auto* button = new CSkinButton(DialogText(caption), this);
     button->setObjectName(QString::number(controlId));
     // Enter belongs to Add wherever the focus is.
     button->setAutoDefault(false);
-    m_colours->AssignButton(*button, family, textColour);
+    m_colours->AssignButton(*button, look);
     return button;
 }
 

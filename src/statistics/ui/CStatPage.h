@@ -22,6 +22,7 @@ namespace zyk {
 class CNumEdit;
 class CSchemeWindowColors;
 class CSkinButton;
+struct ButtonLook;
 class CStatListModel;
 class DialogUnitMapper;
 
@@ -112,7 +113,7 @@ protected:
     void FocusEntryField();
 
 private:
-    CSkinButton* MakeButton(std::string_view text, int controlId, int family, int textColour);
+    CSkinButton* MakeButton(std::string_view text, int controlId, ButtonLook look);
     QListView* MakeList(CStatListModel* model, int controlId);
     void EntrySelectionChanged();
     void ResultSelectionChanged();
