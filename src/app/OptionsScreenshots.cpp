@@ -10,6 +10,7 @@
 #include "app/COptions.h"
 #include "app/OptionsTexts.h"
 #include "calculator/CalculatorSettings.h"
+#include "shell/ColourScheme.h"
 #include "shell/FolderPath.h"
 #include "shell/ui/CFolderPicker.h"
 #include "shell/ui/QtUserMessages.h"
@@ -17,9 +18,6 @@
 
 namespace zyk {
 namespace {
-
-constexpr int kGoldScheme = 1;
-constexpr int kPlainScheme = 0;
 
 // A scratch folder with a few folders in it for the picker to show, owned by the picker.
 class ScratchFolders : public QObject {

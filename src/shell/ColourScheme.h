@@ -45,6 +45,9 @@ struct SchemeRow {
 };
 
 inline constexpr int kSchemeCount = 9;
+// Scheme numbers the screenshots name: None (the platform's colours) and Gold.
+inline constexpr int kPlainScheme = 0;
+inline constexpr int kGoldScheme = 1;
 inline constexpr std::array<std::string_view, kSchemeCount> kSchemeNames = {
     "None", "Gold", "Silver", "Royal Blue", "Blue", "Olive", "Teal", "Red Sunset", "Forest Green",
 };

@@ -70,7 +70,7 @@ void RegisterCalculatorScreenshots(ScreenshotRegistry& registry) {
         registry.Register(FileStem(scheme), MainWindowInScheme(scheme));
     }
     registry.Register("get-formula", [](ScreenshotContext& context) -> std::unique_ptr<QWidget> {
-        context.UseScheme(1);
+        context.UseScheme(kGoldScheme);
         auto scratch = std::make_unique<FormulaScratch>();
         auto dialog = std::make_unique<CGetFormulaDlg>(scratch->Folder(), *scratch, context.store);
         dialog->FormulaCombo().setCurrentIndex(kCoulombIndex);
@@ -78,7 +78,7 @@ void RegisterCalculatorScreenshots(ScreenshotRegistry& registry) {
         return dialog;
     });
     registry.Register("formula-name", [](ScreenshotContext& context) -> std::unique_ptr<QWidget> {
-        context.UseScheme(1);
+        context.UseScheme(kGoldScheme);
         return std::make_unique<CFormulaNameDlg>(context.store);
     });
 }

@@ -5,14 +5,13 @@
 
 #include "converter/UnitTable.h"
 #include "converter/ui/CConverterDlg.h"
+#include "shell/ColourScheme.h"
 #include "shell/ui/CSkinButton.h"
 #include "shell/ui/ScreenshotRegistry.h"
 
 namespace zyk {
 namespace {
 
-constexpr int kGoldScheme = 1;
-constexpr int kPlainScheme = 0;
 constexpr int kFahrenheitInCelsiusToList = 1;
 
 ScreenshotRegistry::Factory ConverterInScheme(int scheme) {

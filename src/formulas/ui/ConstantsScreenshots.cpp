@@ -4,14 +4,13 @@
 
 #include "formulas/ui/CConstantEditDlg.h"
 #include "formulas/ui/CConstantsDlg.h"
+#include "shell/ColourScheme.h"
 #include "shell/ui/ScreenshotRegistry.h"
 #include "shell/ui/ScreenshotScratch.h"
 
 namespace zyk {
 namespace {
 
-constexpr int kGoldScheme = 1;
-constexpr int kPlainScheme = 0;
 const QString kChosenConstant = QStringLiteral("Speed of Light");
 
 // A screenshot never touches the user's files nor waits for a message box or the calculator:

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include "shell/ColourScheme.h"
 #include "shell/HelpTopics.h"
 #include "shell/MemorySettingsStore.h"
 #include "shell/SettingsKeys.h"
@@ -90,10 +91,10 @@ ScreenshotRegistry::Factory AboutInScheme(int scheme) {
 }  // namespace
 
 void RegisterShellScreenshots(ScreenshotRegistry& registry) {
-    registry.Register("about-gold", AboutInScheme(1));
+    registry.Register("about-gold", AboutInScheme(kGoldScheme));
     registry.Register("about-royal-blue", AboutInScheme(3));
     registry.Register("about-forest-green", AboutInScheme(8));
-    registry.Register("about-none", AboutInScheme(0));
+    registry.Register("about-none", AboutInScheme(kPlainScheme));
     registry.Register("help-introduction", [](ScreenshotContext& context) {
         auto viewer = std::make_unique<CHelpViewer>(context.resources);
         viewer->OpenTopic(kHelpIntroduction);

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QListView>
 
+#include "shell/ColourScheme.h"
 #include "shell/ui/CNumEdit.h"
 #include "shell/ui/CSkinButton.h"
 #include "shell/ui/ScreenshotRegistry.h"
@@ -18,8 +19,6 @@ namespace {
 
 namespace ids = statistics_ids;
 
-constexpr int kGoldScheme = 1;
-constexpr int kPlainScheme = 0;
 constexpr int kMeanLine = 3;
 
 // Types each text into the page's field and presses Enter, as a user enters data.
