@@ -122,12 +122,9 @@ TEST(Regression, EveryTemplateComputesTheFittedCurveInTheCalculator) {
         const char* xLine;
     } rows[] = {
         {RegressionType::Linear, {"1;2", "2;3", "3;5", "4;4"}, "10", "y=9.5", "9.5", "x=10"},
-        {RegressionType::Logarithmic,
-         {"1;1", "2.718281828459045;3", "7.38905609893065;5"},
-         "1",
-         "y=1",
-         "3",
-         "x=2.7182818285"},
+        // clang-format off
+        {RegressionType::Logarithmic, {"1;1", "2.718281828459045;3", "7.38905609893065;5"}, "1", "y=1", "3", "x=2.7182818285"},
+        // clang-format on
         {RegressionType::Exponential, {"0;1", "1;2", "2;4"}, "3", "y=8", "16", "x=4"},
         {RegressionType::Power, {"1;3", "2;12", "4;48"}, "5", "y=75", "27", "x=3"},
     };

@@ -56,10 +56,9 @@ TEST(PageButtons, TableRulesKeepOrChangeEachButton) {
         {PageEvent::AddAccepted, all, {.count = 0}, On(0, 0, 0, 1, 1)},  // never disables
         {PageEvent::DataSelectionChanged, none, {.entrySelected = true}, On(0, 1, 0, 0, 0)},
         {PageEvent::ResultSelectionChanged, none, {.entrySelected = true}, none},
-        {PageEvent::ResultSelectionChanged,
-         none,
-         {.insertableLineSelected = true},
-         On(0, 0, 1, 0, 0)},
+        // clang-format off
+        {PageEvent::ResultSelectionChanged, none, {.insertableLineSelected = true}, On(0, 0, 1, 0, 0)},
+        // clang-format on
         {PageEvent::Calculated, all, {.count = 5}, On(1, 0, 0, 1, 1)},
         {PageEvent::Deleted, all, {.count = 1}, On(1, 0, 0, 0, 1)},
         {PageEvent::Deleted, all, {.count = 0}, On(1, 0, 0, 1, 0)},
