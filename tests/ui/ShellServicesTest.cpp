@@ -5,9 +5,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
-
-#include <functional>
 
 #include "UiTestSupport.h"
 #include "shell/qt/QSettingsStore.h"
@@ -20,24 +17,9 @@
 namespace zyk {
 namespace {
 
-// Runs `answer` on the next modal dialog once it is up (polling, as it opens inside exec()).
-void WhenModalOpens(std::function<void(QWidget&)> answer) {
-    auto* poll = new QTimer;
-    poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            poll->stop();
-            poll->deleteLater();
-            answer(*modal);
-        }
-    });
-    poll->start();
-}
-
 TEST(QtUserMessages, MessageBoxUsesTheApplicationTitleAndReturnsTheAnswer) {
     QtUserMessages messages;
-    WhenModalOpens([](QWidget& modal) {
-        auto& box = dynamic_cast<QMessageBox&>(modal);
+    WhenModalOpens<QMessageBox>([](QMessageBox& box) {
         EXPECT_EQ(box.windowTitle(), QStringLiteral("Zyk Calc"));
         EXPECT_EQ(box.text(), QString::fromUtf8("The folder:\n\nC:\\caf\u00e9\n\ndoes not exist."));
         EXPECT_EQ(box.icon(), QMessageBox::Question);

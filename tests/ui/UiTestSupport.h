@@ -7,7 +7,11 @@
 #include <QEnterEvent>
 #include <QStringList>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
+
+#include <functional>
+#include <memory>
 
 #include "shell/MemorySettingsStore.h"
 #include "shell/ui/QtColors.h"
@@ -40,6 +44,25 @@ inline void ShowAndSettle(QWidget& widget) {
     widget.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
     QApplication::processEvents();
+}
+
+// Runs `act` on the next modal dialog of type Dialog once it is up, polling while the code under
+// test waits in its exec(); a dialog that does not open within five seconds fails the test.
+template <class Dialog>
+void WhenModalOpens(std::function<void(Dialog&)> act) {
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    auto triesLeft = std::make_shared<int>(500);
+    QObject::connect(poll, &QTimer::timeout, [poll, act, triesLeft] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (dialog != nullptr || --*triesLeft == 0) {
+            poll->stop();
+            poll->deleteLater();
+            ASSERT_NE(dialog, nullptr) << "the dialog did not open";
+            act(*dialog);
+        }
+    });
+    poll->start();
 }
 
 // The pointer arriving on and leaving a widget, as the platform reports them.

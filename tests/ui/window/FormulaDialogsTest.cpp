@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTimer>
 
 #include "calculator/KeypadTable.h"
 #include "formulas/CUserFormulaFile.h"
@@ -133,14 +132,12 @@ TEST_F(FormulaDialog, SaveAsStoresATypedFormulaUnderTheAskedName) {
 
 // Answers the next modal "Formula name ?" with `name` (nothing: Cancel).
 void AnswerNameDialog(std::optional<QString> name) {
-    QTimer::singleShot(0, [name] {
-        auto* dialog = qobject_cast<CFormulaNameDlg*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Formula name ?"));
-        EXPECT_TRUE(dialog->NameField().text().isEmpty());
-        dialog->NameField().setText(name.value_or(QStringLiteral("typed, then cancelled")));
-        QTest::mouseClick(name ? static_cast<QWidget*>(&dialog->OkButton())
-                               : static_cast<QWidget*>(&dialog->CancelButton()),
+    WhenModalOpens<CFormulaNameDlg>([name](CFormulaNameDlg& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Formula name ?"));
+        EXPECT_TRUE(dialog.NameField().text().isEmpty());
+        dialog.NameField().setText(name.value_or(QStringLiteral("typed, then cancelled")));
+        QTest::mouseClick(name ? static_cast<QWidget*>(&dialog.OkButton())
+                               : static_cast<QWidget*>(&dialog.CancelButton()),
                           Qt::LeftButton);
     });
 }

@@ -8,7 +8,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QToolButton>
 
 #include <functional>
@@ -112,19 +111,10 @@ protected:
 
     // Runs `act` on the folder picker once it is open, while the "..." click waits for it.
     void WhenPickerOpens(std::function<void(CFolderPicker&)> act) {
-        auto poll = std::make_shared<std::function<void(int)>>();
-        const std::weak_ptr<std::function<void(int)>> self = poll;
-        *poll = [this, act, self](int triesLeft) {
-            if (auto* picker = qobject_cast<CFolderPicker*>(QApplication::activeModalWidget())) {
-                pickerCaption = picker->windowTitle();
-                act(*picker);
-            } else if (triesLeft > 0) {
-                QTimer::singleShot(20, [next = self.lock(), triesLeft] { (*next)(triesLeft - 1); });
-            } else {
-                ADD_FAILURE() << "the folder picker did not open";
-            }
-        };
-        QTimer::singleShot(0, [poll] { (*poll)(250); });
+        WhenModalOpens<CFolderPicker>([this, act](CFolderPicker& picker) {
+            pickerCaption = picker.windowTitle();
+            act(picker);
+        });
     }
 
     QString pickerCaption;

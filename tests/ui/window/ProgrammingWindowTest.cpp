@@ -153,6 +153,8 @@ TEST_F(ProgrammingWindow, KeepsItsRectangleNeverBelowItsDesignSizeAndOpensItsHel
 
     Programming().move(100, 90);
     Programming().resize(Programming().minimumSize() + QSize(10, 20));
+    // The platform reports the move and the resize in its own time on a loaded machine.
+    EXPECT_TRUE(WaitFor([&] { return store.ReadInt("Settings", "ProgrammingTop", 0) == 90; }));
     QApplication::processEvents();
     const QRect frame = Programming().frameGeometry();
     EXPECT_EQ(store.ReadInt("Settings", "ProgrammingLeft", 0), 100);
