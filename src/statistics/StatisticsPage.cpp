@@ -21,7 +21,8 @@ bool StatisticsPage::Add() {
         return false;
     }
     const int count = m_frequency.empty() ? 1 : ReadLeadingInteger(m_frequency);
-    if (count > kMaxFrequency) {
+    if (count > kMaxFrequency ||
+        (count > 0 && static_cast<std::size_t>(count) * Field().size() > kMaxAddedText)) {
         return false;
     }
     m_values.Insert(Field(), count);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -15,6 +16,9 @@ public:
     // A frequency above this adds nothing and leaves both fields as they are: one Add never
     // makes more entries than a large data file holds.
     static constexpr int kMaxFrequency = 1'000'000;
+    // Nor may one Add copy more than this much value text (frequency times the text's length):
+    // a long pasted text a million times over would take gigabytes.
+    static constexpr std::size_t kMaxAddedText = std::size_t{16} << 20;
 
     StatisticsPage();
 

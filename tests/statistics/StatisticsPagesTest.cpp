@@ -90,6 +90,9 @@ TEST(StatisticsPage, AddTakesFrequencyAndRefusesQuietly) {
         {"0.00", "1", false, {}},
         {"", "1", false, {}},
         {"2", "1000001", false, {}},
+        // 17 characters a million times over pass the text one Add may copy
+        {"12345678901234567", "1000000", false, {}},
+        {"12345678901234567", "2", true, {"12345678901234567", "12345678901234567"}},
     };
     for (const auto& row : rows) {
         StatisticsPage page;
