@@ -22,6 +22,7 @@ CWindowPositionKeeper::CWindowPositionKeeper(QWidget& window, SettingsStore& sto
     m_frameWatch.setInterval(kFrameLookInterval);
     connect(&m_frameWatch, &QTimer::timeout, this, [this] {
         PlaceFrameOnceKnown();
+        NudgeWhileUnframed();
         if (!m_pendingFramePosition || ++m_frameLooks >= kFrameLooks) {
             m_pendingFramePosition.reset();
             m_storedFrameSize = QSize();
@@ -106,6 +107,21 @@ bool CWindowPositionKeeper::PlaceFrameOnceKnown() {
     }
     m_window.move(wanted);
     return true;
+}
+
+void CWindowPositionKeeper::NudgeWhileUnframed() {
+    // Qt reads the frame's size again only after the window moved: when the window manager
+    // framed the window just after Qt's last look, the frame stays unknown for good (seen on a
+    // loaded machine). A one-pixel move and back makes Qt look again; with no window manager it
+    // leaves the window where it was.
+    if (!m_pendingFramePosition || !m_window.isVisible()) {
+        return;
+    }
+    if (m_frameLooks == kNudgeLook) {
+        m_window.move(m_window.pos() + QPoint(1, 0));
+    } else if (m_frameLooks == kNudgeLook + 1) {
+        m_window.move(m_window.pos() - QPoint(1, 0));
+    }
 }
 
 void CWindowPositionKeeper::WritePosition() {

@@ -41,6 +41,7 @@ private:
     void WritePosition();
     void ApplyStoredSize();
     bool PlaceFrameOnceKnown();
+    void NudgeWhileUnframed();
 
     QWidget& m_window;
     SettingsStore& m_store;
@@ -52,6 +53,7 @@ private:
     QSize m_storedFrameSize;  // applied when first shown, and again once the frame is known
     static constexpr int kFrameLookInterval = 50;  // ms
     static constexpr int kFrameLooks = 200;
+    static constexpr int kNudgeLook = 10;          // half a second after the window was shown
     std::optional<QPoint> m_pendingFramePosition;  // until the window manager has framed it
     QTimer m_frameWatch;
     int m_frameLooks = 0;
